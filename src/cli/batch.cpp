@@ -1,0 +1,44 @@
+#include "cli/batch.h"
+
+#include <ostream>
+
+#include "cli/check_command.h"
+
+namespace scrivlet::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: scrivlet [PROJECT.scw]\n"
+    "       scrivlet --check PROJECT.scw\n"
+    "\n"
+    "  PROJECT.scw          open the project in the window\n"
+    "  --check PROJECT.scw  load the project without a window and describe it\n"
+    "  --help               show this text\n";
+
+}  // namespace
+
+std::optional<int> RunBatch(const std::vector<std::string>& args, std::ostream& out,
+                            std::ostream& err) {
+    if (args.empty()) {
+        return std::nullopt;
+    }
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h") {
+        out << kUsage;
+        return 0;
+    }
+    if (command == "--check") {
+        if (args.size() != 2) {
+            err << kUsage;
+            return 2;
+        }
+        return RunCheck(args[1], out, err);
+    }
+    if (command.size() > 2 && command.compare(0, 2, "--") == 0) {
+        err << "scrivlet: unknown option " << command << "\n" << kUsage;
+        return 2;
+    }
+    return std::nullopt;
+}
+
+}  // namespace scrivlet::cli

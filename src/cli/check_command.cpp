@@ -1,0 +1,71 @@
+#include "cli/check_command.h"
+
+#include <ostream>
+
+#include "core/projectfile/project_file.h"
+#include "core/util/errors.h"
+
+namespace scrivlet::cli {
+namespace {
+
+void Setting(std::string& out, const char* name, const std::string& value) {
+    out += name;
+    out += ": ";
+    out += value;
+    out += '\n';
+}
+
+void List(std::string& out, const char* name, const std::vector<std::string>& list) {
+    out += name;
+    out += ": " + std::to_string(list.size()) + '\n';
+    for (const auto& entry : list) {
+        out += "  " + entry + '\n';
+    }
+}
+
+}  // namespace
+
+std::string DescribeProject(const Project& project) {
+    std::string out;
+    Setting(out, "Project", project.ProjectFileName);
+    Setting(out, "Help title", project.HelpTitle);
+    Setting(out, "Help file", project.HelpFileName);
+    Setting(out, "Contents file", project.ContentsFileName);
+    Setting(out, "Copyright", project.Copyright);
+    Setting(out, "Citation", project.Citation);
+    Setting(out, "Default topic", project.DefaultTopic);
+    Setting(out, "Compress", project.Compress ? "yes" : "no");
+    Setting(out, "Show error log", project.ShowErrorLog ? "yes" : "no");
+    Setting(out, "Show help after compile", project.ShowHelpAfterCompile ? "yes" : "no");
+    Setting(out, "Include tag", project.IncludeTag);
+    Setting(out, "Exclude tag", project.ExcludeTag);
+    Setting(out, "Template file", project.TemplateFile);
+    List(out, "Windows", project.WindowDefs);
+    List(out, "Config macros", project.ConfigMacros);
+    List(out, "Bitmap folders", project.BitmapRoots);
+    List(out, "RTF files", project.RtfFiles);
+    out += "Topics: " + std::to_string(project.Topics.Count()) + '\n';
+    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        const TTopic& topic = project.Topics[i];
+        out += std::to_string(topic.TopicID) + '\t' + topic.ContextString.str() + '\t' +
+               topic.Title.str() + '\t' + std::to_string(topic.Text.size()) + " lines\n";
+    }
+    return out;
+}
+
+int RunCheck(const std::string& projectFile, std::ostream& out, std::ostream& err) {
+    try {
+        auto project = ReadProjectFile(projectFile);
+        if (!project) {
+            err << "scrivlet: " << projectFile << ": no such project file\n";
+            return 1;
+        }
+        out << DescribeProject(*project);
+        return 0;
+    } catch (const ScrivletError& e) {
+        err << "scrivlet: " << e.what() << '\n';
+        return 1;
+    }
+}
+
+}  // namespace scrivlet::cli

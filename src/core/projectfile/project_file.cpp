@@ -1,0 +1,332 @@
+#include "core/projectfile/project_file.h"
+
+#include <vector>
+
+#include "core/projectfile/line_cursor.h"
+#include "core/util/convert.h"
+#include "core/util/errors.h"
+#include "core/util/file_io.h"
+
+namespace scrivlet {
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+
+struct ListSection {
+    const char* name;
+    std::vector<std::string> ProjectSettings::*list;
+};
+
+constexpr ListSection kListSections[] = {
+    {"[WINDOWS]", &ProjectSettings::WindowDefs},
+    {"[CONFIG]", &ProjectSettings::ConfigMacros},
+    {"[BMPROOTS]", &ProjectSettings::BitmapRoots},
+    {"[FILES]", &ProjectSettings::RtfFiles},
+};
+
+void Line(std::string& out, std::string_view text) {
+    out += text;
+    out += kEol;
+}
+
+void Line(std::string& out, std::string_view key, std::string_view value) {
+    out += key;
+    out += value;
+    out += kEol;
+}
+
+std::string Where(const std::string& fileName, std::size_t line) {
+    return " (" + fileName + ", line " + std::to_string(line) + ")";
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (UpperAscii(a[i]) != UpperAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int32_t ToInt(std::string_view text, const std::string& fileName, std::size_t line) {
+    if (auto value = TryStrToInt(text)) {
+        return *value;
+    }
+    throw ConvertError(InvalidIntegerMessage(text) + Where(fileName, line));
+}
+
+class HeaderReader {
+public:
+    HeaderReader(std::vector<std::string_view> lines, const std::string& fileName)
+        : lines_(std::move(lines)), fileName_(fileName) {}
+
+    void ReadLists(Project& project) const {
+        for (const auto& section : kListSections) {
+            auto& list = project.*section.list;
+            list.clear();
+            std::size_t at = 0;
+            for (; at < lines_.size(); ++at) {
+                if (EqualNoCase(lines_[at], section.name)) {
+                    break;
+                }
+            }
+            if (at == 0 || at >= lines_.size()) {
+                continue;
+            }
+            const std::size_t countAt = at + 1;
+            if (countAt >= lines_.size()) {
+                throw ListIndexError("The list " + std::string(section.name) +
+                                     " has no count line" + Where(fileName_, countAt + 1));
+            }
+            const int32_t count = ToInt(lines_[countAt], fileName_, countAt + 1);
+            for (int32_t i = 1; i <= count; ++i) {
+                const std::size_t entry = countAt + static_cast<std::size_t>(i);
+                if (entry >= lines_.size()) {
+                    throw ListIndexError("The list " + std::string(section.name) + " counts " +
+                                         std::to_string(count) + " entries, but the header ends after " +
+                                         std::to_string(i - 1) + Where(fileName_, countAt + 1));
+                }
+                list.emplace_back(lines_[entry]);
+            }
+        }
+    }
+
+    // The value of the first line whose name (the part before its first "=")
+    // equals KEY without regard to case; its line number in LINE.
+    std::optional<std::string_view> Value(std::string_view key, std::size_t& line) const {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const auto eq = lines_[i].find('=');
+            if (eq != std::string_view::npos && EqualNoCase(lines_[i].substr(0, eq), key)) {
+                line = i + 1;
+                return lines_[i].substr(eq + 1);
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::string String(std::string_view key) const {
+        std::size_t line = 0;
+        return std::string(Value(key, line).value_or(std::string_view{}));
+    }
+
+    bool Flag(std::string_view key) const {
+        std::size_t line = 0;
+        auto value = Value(key, line);
+        if (!value || value->empty()) {
+            return true;
+        }
+        return ToInt(*value, fileName_, line) > 0;
+    }
+
+private:
+    std::vector<std::string_view> lines_;
+    const std::string& fileName_;
+};
+
+void SetField(TTopic& topic, char field, std::string_view value, const std::string& fileName,
+              std::size_t line) {
+    switch (field) {
+        case 'C':
+            topic.TopicID = ToInt(value, fileName, line);
+            break;
+        case 'T':
+            topic.Title = value;
+            break;
+        case 'A':
+            topic.ContextString = value;
+            break;
+        case 'K':
+            topic.Keywords = value;
+            break;
+        case 'O':
+            topic.AKeywords = value;
+            break;
+        case 'B':
+            topic.BuildTag = value;
+            break;
+        case 'S':
+            topic.BrowseSeq = value;
+            break;
+        case 'W':
+            topic.Window = value;
+            break;
+        case 'M':
+            topic.EntryMacro = value;
+            break;
+        case 'X':
+            topic.Comment = value;
+            break;
+        default:
+            break;  // other letters are not fields
+    }
+}
+
+// Reads one topic block starting with CURRENT. Returns false when the data
+// ended inside the block; the partial topic is kept all the same.
+bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
+               const std::string& fileName) {
+    std::string_view line = current;
+    for (;;) {
+        if (!line.empty() && line[0] == '~') {
+            return true;
+        }
+        if (!line.empty() && line[0] == '{') {
+            topic.Text.emplace_back(line);
+            for (;;) {
+                if (cursor.AtEnd()) {
+                    return false;
+                }
+                line = cursor.ReadLine();
+                if (!line.empty() && line[0] == '~') {
+                    return true;
+                }
+                topic.Text.emplace_back(line);
+            }
+        }
+        if (line.size() >= 2 && line[1] == '=') {
+            SetField(topic, line[0], line.substr(2), fileName, cursor.LastLineNumber());
+        }
+        if (cursor.AtEnd()) {
+            return false;
+        }
+        line = cursor.ReadLine();
+    }
+}
+
+}  // namespace
+
+std::string SerializeProject(const Project& project) {
+    std::size_t size = 1024;
+    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        size += 256;
+        for (const auto& line : project.Topics[i].Text) {
+            size += line.size() + 2;
+        }
+    }
+    std::string out;
+    out.reserve(size);
+
+    Line(out, "[PROJECT]");
+    Line(out, "12");
+    Line(out, "TITLE=", project.HelpTitle);
+    Line(out, "HELP=", project.HelpFileName);
+    Line(out, "CNT=", project.ContentsFileName);
+    Line(out, "COPYRIGHT=", project.Copyright);
+    Line(out, "CITATION=", project.Citation);
+    Line(out, "CONTENTS=", project.DefaultTopic);
+    Line(out, "COMPRESS=", project.Compress ? "1" : "0");
+    Line(out, "ERROR=", project.ShowErrorLog ? "1" : "0");
+    Line(out, "SHOW=", project.ShowHelpAfterCompile ? "1" : "0");
+    Line(out, "INCLUDE=", project.IncludeTag);
+    Line(out, "EXCLUDE=", project.ExcludeTag);
+    Line(out, "TEMPLATE=", project.TemplateFile);
+    for (const auto& section : kListSections) {
+        const auto& list = project.*section.list;
+        Line(out, section.name);
+        Line(out, std::to_string(list.size()));
+        for (const auto& entry : list) {
+            Line(out, entry);
+        }
+    }
+    Line(out, "[TOPICS]");
+    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        const TTopic& topic = project.Topics[i];
+        Line(out, "C=", std::to_string(topic.TopicID));
+        Line(out, "A=", topic.ContextString);
+        Line(out, "T=", topic.Title);
+        Line(out, "K=", topic.Keywords);
+        Line(out, "O=", topic.AKeywords);
+        Line(out, "B=", topic.BuildTag);
+        Line(out, "S=", topic.BrowseSeq);
+        Line(out, "W=", topic.Window);
+        Line(out, "M=", topic.EntryMacro);
+        Line(out, "X=", topic.Comment);
+        for (const auto& text : topic.Text) {
+            Line(out, text);
+        }
+        Line(out, "~");
+    }
+    return out;
+}
+
+Project ParseProject(std::string_view bytes, const std::string& fileName,
+                     const NumberingPrefs& prefs) {
+    Project project;
+    project.Reset();
+    LineCursor cursor(bytes);
+
+    // The header runs up to "[TOPICS]" (case-sensitive). A line after which
+    // only blanks are left also ends it, and is not part of it.
+    std::vector<std::string_view> header;
+    header.push_back(cursor.ReadLine());
+    while (!cursor.AtEnd()) {
+        const std::string_view line = cursor.ReadLine();
+        if (line == "[TOPICS]" || cursor.OnlyBlanksLeft()) {
+            break;
+        }
+        header.push_back(line);
+    }
+
+    HeaderReader reader(std::move(header), fileName);
+    reader.ReadLists(project);
+    project.Copyright = reader.String("COPYRIGHT");
+    project.HelpTitle = reader.String("TITLE");
+    project.Citation = reader.String("CITATION");
+    project.DefaultTopic = reader.String("CONTENTS");
+    project.ContentsFileName = reader.String("CNT");
+    project.HelpFileName = reader.String("HELP");
+    project.IncludeTag = reader.String("INCLUDE");
+    project.ExcludeTag = reader.String("EXCLUDE");
+    project.TemplateFile = reader.String("TEMPLATE");
+    project.ShowErrorLog = reader.Flag("ERROR");
+    project.ShowHelpAfterCompile = reader.Flag("SHOW");
+    project.Compress = reader.Flag("COMPRESS");
+
+    // Topic blocks. Blanks between blocks are skipped; a file that ends inside
+    // a block keeps the partial topic.
+    std::string_view current = cursor.ReadLine();
+    while (!cursor.SkipBlanks()) {
+        TTopic topic = CreateTopic();
+        const bool closed = ReadTopic(cursor, current, topic, fileName);
+        project.Topics.Add(std::move(topic));
+        if (!closed) {
+            break;
+        }
+        current = cursor.ReadLine();
+    }
+
+    if (project.Topics.Empty()) {
+        TTopic topic = CreateTopic();
+        topic.TopicID = NewTopicNumber(project.Topics, prefs.idCount, prefs.idInc);
+        topic.ContextString = DefaultContextString(topic.TopicID);
+        project.Topics.Add(std::move(topic));
+    }
+    project.CurrentTopic = 0;
+    project.TopicGridStale = false;
+    return project;
+}
+
+void WriteProjectFile(const Project& project, const std::filesystem::path& path) {
+    WriteFileAtomic(path, SerializeProject(project));
+}
+
+std::optional<Project> ReadProjectFile(const std::filesystem::path& path,
+                                       const NumberingPrefs& prefs) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return std::nullopt;
+    }
+    auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+        throw FileError("Cannot open file " + path.string() + ".");
+    }
+    Project project = ParseProject(*bytes, path.string(), prefs);
+    project.ProjectFileName = path.string();
+    project.SetModified(false);
+    return project;
+}
+
+}  // namespace scrivlet

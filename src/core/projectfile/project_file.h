@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/model/project.h"
+
+namespace scrivlet {
+
+// The settings that choose the number of the topic that a read adds when the
+// file holds no topic at all.
+struct NumberingPrefs {
+    int idCount = 0;
+    uint8_t idInc = 10;
+};
+
+// The project file's bytes: the header, the four list sections and the topic
+// blocks, every line ended by CR LF.
+std::string SerializeProject(const Project& project);
+
+// Reads project-file bytes into a new project. FILE_NAME only names the file
+// in error messages; the result's ProjectFileName is left "Untitled".
+// Throws ConvertError or ListIndexError (their text names the file and the
+// line). A topic part without any topic gets one new topic numbered by PREFS.
+Project ParseProject(std::string_view bytes, const std::string& fileName,
+                     const NumberingPrefs& prefs = {});
+
+// Saves atomically (see WriteFileAtomic); throws FileError. The project
+// itself is not changed: clearing the modified flag is the caller's part,
+// after the write succeeded.
+void WriteProjectFile(const Project& project, const std::filesystem::path& path);
+
+// Reads PATH into a new project whose ProjectFileName is PATH, CurrentTopic 0
+// and Modified false. Nothing when no file of that name exists. Throws as
+// ParseProject does, and FileError when the file exists but cannot be read.
+std::optional<Project> ReadProjectFile(const std::filesystem::path& path,
+                                       const NumberingPrefs& prefs = {});
+
+}  // namespace scrivlet
