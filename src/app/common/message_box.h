@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace scrivlet::app {
+
+// Every question and notice of the system: the standard message box titled
+// "Scrivlet". Tests answer the next box with SetNextAnswer instead of
+// showing it, so modal paths can run without a person.
+class MessageBox {
+public:
+    // Standard error box (QMessageBox::critical) for failures.
+    static void Error(QWidget* parent, const QString& text);
+    // A notice with an information icon and OK.
+    static void Inform(QWidget* parent, const QString& text);
+    // A question with a question icon: Yes/No, or Yes/No/Cancel.
+    static QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& text);
+    static QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text);
+
+    // For tests: the next box is not shown and returns ANSWER. The text it
+    // would have shown is kept in LastText.
+    static void SetNextAnswer(QMessageBox::StandardButton answer);
+    static QString LastText();
+    static int ShownCount();
+
+private:
+    static QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon,
+                                            const QString& text,
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton fallback);
+};
+
+}  // namespace scrivlet::app
