@@ -1,0 +1,54 @@
+#include "core/contents/contents_location.h"
+
+namespace scrivlet {
+namespace {
+
+constexpr std::string_view kSeparators = "\\/";
+
+bool HasSeparator(std::string_view name) {
+    return name.find_first_of(kSeparators) != name.npos;
+}
+
+// The folder of NAME with its trailing separator; empty for a bare name.
+std::string FolderOf(std::string_view name) {
+    const std::size_t sep = name.find_last_of(kSeparators);
+    return sep == std::string_view::npos ? std::string() : std::string(name.substr(0, sep + 1));
+}
+
+}  // namespace
+
+std::string FindContentsFileName(const Project& project) {
+    const std::string& name = project.ContentsFileName.str();
+    if (name.empty() || project.IsUntitled() || (HasSeparator(name) && name.front() != '.')) {
+        return name;
+    }
+    const std::string& help = project.HelpFileName.str();
+    if (HasSeparator(help) && help.front() != '.') {
+        return FolderOf(help) + name;
+    }
+    return FolderOf(project.ProjectFileName) + name;
+}
+
+std::string ContentsDiskPath(const std::string& name) {
+    std::string path = name;
+    for (char& c : path) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    return path;
+}
+
+void StartNewContents(ContentsFile& file) {
+    file.ClearContents();
+    file.CntFileName = "Untitled";
+    file.CntModified = false;
+}
+
+void PrefillContents(ContentsFile& file, const Project& project) {
+    StartNewContents(file);
+    file.DefaultTitle = project.HelpTitle.str();
+    file.DefaultFile = FileNamePart(project.HelpFileName.str());
+}
+
+}  // namespace scrivlet
