@@ -18,15 +18,20 @@ std::string FolderOf(std::string_view name) {
 }  // namespace
 
 std::string FindContentsFileName(const Project& project) {
-    const std::string& name = project.ContentsFileName.str();
-    if (name.empty() || project.IsUntitled() || (HasSeparator(name) && name.front() != '.')) {
+    return FindContentsFileName(project.ContentsFileName, project.HelpFileName,
+                                project.ProjectFileName);
+}
+
+std::string FindContentsFileName(const std::string& name, const std::string& help,
+                                 const std::string& projectFileName) {
+    if (name.empty() || projectFileName == kUntitled ||
+        (HasSeparator(name) && name.front() != '.')) {
         return name;
     }
-    const std::string& help = project.HelpFileName.str();
     if (HasSeparator(help) && help.front() != '.') {
         return FolderOf(help) + name;
     }
-    return FolderOf(project.ProjectFileName) + name;
+    return FolderOf(projectFileName) + name;
 }
 
 std::string ContentsDiskPath(const std::string& name) {

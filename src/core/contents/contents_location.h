@@ -12,6 +12,8 @@ namespace scrivlet {
 // file when that is a path of its own, otherwise in the project's folder.
 // Any other name is used as it stands. "\" and "/" both separate folders.
 std::string FindContentsFileName(const Project& project);
+std::string FindContentsFileName(const std::string& contentsName, const std::string& helpName,
+                                 const std::string& projectFileName);
 
 // The name as a path on this machine: "\" separators become "/".
 std::string ContentsDiskPath(const std::string& name);
