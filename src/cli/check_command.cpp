@@ -1,17 +1,20 @@
 #include "cli/check_command.h"
 
+#include <exception>
 #include <ostream>
 
 #include "core/projectfile/project_file.h"
+#include "core/util/cp1252.h"
 #include "core/util/errors.h"
 
 namespace scrivlet::cli {
 namespace {
 
+// Project texts are Windows-1252 bytes; the terminal reads UTF-8.
 void Setting(std::string& out, const char* name, const std::string& value) {
     out += name;
     out += ": ";
-    out += value;
+    out += Cp1252ToUtf8(value);
     out += '\n';
 }
 
@@ -19,7 +22,7 @@ void List(std::string& out, const char* name, const std::vector<std::string>& li
     out += name;
     out += ": " + std::to_string(list.size()) + '\n';
     for (const auto& entry : list) {
-        out += "  " + entry + '\n';
+        out += "  " + Cp1252ToUtf8(entry) + '\n';
     }
 }
 
@@ -27,7 +30,8 @@ void List(std::string& out, const char* name, const std::vector<std::string>& li
 
 std::string DescribeProject(const Project& project) {
     std::string out;
-    Setting(out, "Project", project.ProjectFileName);
+    // The file name came from the command line and is already UTF-8.
+    out += "Project: " + project.ProjectFileName + '\n';
     Setting(out, "Help title", project.HelpTitle);
     Setting(out, "Help file", project.HelpFileName);
     Setting(out, "Contents file", project.ContentsFileName);
@@ -47,8 +51,10 @@ std::string DescribeProject(const Project& project) {
     out += "Topics: " + std::to_string(project.Topics.Count()) + '\n';
     for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
         const TTopic& topic = project.Topics[i];
-        out += std::to_string(topic.TopicID) + '\t' + topic.ContextString.str() + '\t' +
-               topic.Title.str() + '\t' + std::to_string(topic.Text.size()) + " lines\n";
+        const std::size_t lines = topic.Text.size();
+        out += std::to_string(topic.TopicID) + '\t' + Cp1252ToUtf8(topic.ContextString) + '\t' +
+               Cp1252ToUtf8(topic.Title) + '\t' + std::to_string(lines) +
+               (lines == 1 ? " line\n" : " lines\n");
     }
     return out;
 }
@@ -64,6 +70,10 @@ int RunCheck(const std::string& projectFile, std::ostream& out, std::ostream& er
         return 0;
     } catch (const ScrivletError& e) {
         err << "scrivlet: " << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        // Out of memory or a file system failure: still a report, not a crash.
+        err << "scrivlet: " << projectFile << ": " << e.what() << '\n';
         return 1;
     }
 }

@@ -164,6 +164,11 @@ void SetField(TTopic& topic, char field, std::string_view value, const std::stri
     }
 }
 
+// True for a field line or the first text line: a block that has begun.
+bool StartsTopicContent(std::string_view line) {
+    return line.size() >= 2 && (line[1] == '=' || line[0] == '{');
+}
+
 // Reads one topic block starting with CURRENT. Returns false when the data
 // ended inside the block; the partial topic is kept all the same.
 bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
@@ -173,7 +178,9 @@ bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
         if (!line.empty() && line[0] == '~') {
             return true;
         }
-        if (!line.empty() && line[0] == '{') {
+        // Shorter lines are skipped before the text test, so a lone "{" does
+        // not start the text.
+        if (line.size() >= 2 && line[0] == '{') {
             topic.Text.emplace_back(line);
             for (;;) {
                 if (cursor.AtEnd()) {
@@ -285,10 +292,11 @@ Project ParseProject(std::string_view bytes, const std::string& fileName,
     project.ShowHelpAfterCompile = reader.Flag("SHOW");
     project.Compress = reader.Flag("COMPRESS");
 
-    // Topic blocks. Blanks between blocks are skipped; a file that ends inside
-    // a block keeps the partial topic.
+    // Topic blocks. Blanks between blocks are skipped. A file that ends inside
+    // a block keeps the partial topic, also when that block is a single last
+    // line such as "C=5".
     std::string_view current = cursor.ReadLine();
-    while (!cursor.SkipBlanks()) {
+    while (!cursor.SkipBlanks() || StartsTopicContent(current)) {
         TTopic topic = CreateTopic();
         const bool closed = ReadTopic(cursor, current, topic, fileName);
         project.Topics.Add(std::move(topic));
