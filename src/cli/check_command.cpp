@@ -10,11 +10,35 @@
 namespace scrivlet::cli {
 namespace {
 
-// Project texts are Windows-1252 bytes; the terminal reads UTF-8.
-void Setting(std::string& out, const char* name, const std::string& value) {
+// Project texts are Windows-1252 bytes and the terminal reads UTF-8. Control
+// bytes (and the undefined bytes that stand for C1 controls) become "?", so
+// a damaged or hostile file cannot send escape sequences to the terminal.
+std::string WithoutControls(std::string_view bytes) {
+    std::string safe(bytes);
+    for (char& c : safe) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            c = '?';
+        }
+    }
+    return safe;
+}
+
+std::string Printable(std::string_view bytes) {
+    std::string safe = WithoutControls(bytes);
+    for (char& c : safe) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D) {
+            c = '?';
+        }
+    }
+    return Cp1252ToUtf8(safe);
+}
+
+void Setting(std::string& out, const char* name, std::string_view value) {
     out += name;
     out += ": ";
-    out += Cp1252ToUtf8(value);
+    out += Printable(value);
     out += '\n';
 }
 
@@ -22,7 +46,7 @@ void List(std::string& out, const char* name, const std::vector<std::string>& li
     out += name;
     out += ": " + std::to_string(list.size()) + '\n';
     for (const auto& entry : list) {
-        out += "  " + Cp1252ToUtf8(entry) + '\n';
+        out += "  " + Printable(entry) + '\n';
     }
 }
 
@@ -52,8 +76,8 @@ std::string DescribeProject(const Project& project) {
     for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
         const TTopic& topic = project.Topics[i];
         const std::size_t lines = topic.Text.size();
-        out += std::to_string(topic.TopicID) + '\t' + Cp1252ToUtf8(topic.ContextString) + '\t' +
-               Cp1252ToUtf8(topic.Title) + '\t' + std::to_string(lines) +
+        out += std::to_string(topic.TopicID) + '\t' + Printable(topic.ContextString) + '\t' +
+               Printable(topic.Title) + '\t' + std::to_string(lines) +
                (lines == 1 ? " line\n" : " lines\n");
     }
     return out;
@@ -69,7 +93,8 @@ int RunCheck(const std::string& projectFile, std::ostream& out, std::ostream& er
         out << DescribeProject(*project);
         return 0;
     } catch (const ScrivletError& e) {
-        err << "scrivlet: " << e.what() << '\n';
+        // The message quotes text from the file next to the UTF-8 file name.
+        err << "scrivlet: " << WithoutControls(e.what()) << '\n';
         return 1;
     } catch (const std::exception& e) {
         // Out of memory or a file system failure: still a report, not a crash.
