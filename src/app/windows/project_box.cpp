@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/windows/screen_centre.h"
 #include "app/windows/typed_key_filter.h"
 #include "core/model/project.h"
 #include "core/windows/key_filters.h"
@@ -290,6 +291,7 @@ ProjectOptions TProjectBox::Options() const {
 
 bool TProjectBox::Run(QWidget* parent, Project& project) {
     TProjectBox box(project, parent);
+    CentreOnScreen(&box);
     if (box.exec() != QDialog::Accepted) {
         return false;
     }
