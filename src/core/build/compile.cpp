@@ -33,7 +33,7 @@ uint32_t ClockSeed() {
 }  // namespace
 
 bool IsHelpCompilerName(std::string_view compilerPath) {
-    const std::string name = UpperAscii(FileNamePart(compilerPath));
+    const std::string name = UpperAscii(FileNameOf(compilerPath));
     return name == "HCRTF.EXE" || name == "HCRTF";
 }
 
@@ -97,7 +97,7 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
     const BuildEndGuard guard(with.progress);
     with.progress.ShowStatus("CREATING OUTPUT FILE");
     with.log.StartLog(project.ShowErrorLog);
-    with.log.LogLine(std::string(FileNamePart(project.ProjectFileName)));
+    with.log.LogLine(std::string(FileNameOf(project.ProjectFileName)));
 
     const std::string folder = ProjectFolder(project.ProjectFileName);
     if (options.baseName.empty()) {
