@@ -161,7 +161,8 @@ private slots:
         QCOMPARE(Items(Child<QComboBox>(&box, "bitbox")),
                  (QStringList{QStringLiteral("/p/bmp"), QStringLiteral("/p/art")}));
         QCOMPARE(Child<QComboBox>(&box, "bitbox")->currentIndex(), -1);
-        QCOMPARE(Items(Child<QComboBox>(&box, "rtfbox")), QStringList{QStringLiteral("/p/extra.rtf")});
+        QCOMPARE(Items(Child<QComboBox>(&box, "rtfbox")),
+                 QStringList{QStringLiteral("/p/extra.rtf")});
         // Unchanged controls give back the same settings, cut or not.
         Project stored = project;
         StoreProjectOptions(box.Options(), stored);
@@ -190,8 +191,8 @@ private slots:
     void macrosLoseEmptyLines() {
         Project project;
         WhenModalProjectBox([](TProjectBox* box) {
-            Child<QPlainTextEdit>(box, "cMemo")->setPlainText(
-                QStringLiteral("\nBrowseButtons()\n\n\nRegisterRoutine()\n\n"));
+            Child<QPlainTextEdit>(box, "cMemo")
+                ->setPlainText(QStringLiteral("\nBrowseButtons()\n\n\nRegisterRoutine()\n\n"));
             box->accept();
         });
         QVERIFY(TProjectBox::Run(nullptr, project));
@@ -408,7 +409,8 @@ private slots:
                           QStringLiteral("/q/three.rtf"), QStringLiteral("/r/template.rtf")};
         box.SetChoosers(script.Make());
         Child<QPushButton>(&box, "addrtf")->click();
-        QCOMPARE(Items(rtfbox), (QStringList{QStringLiteral("/p/one.rtf"), QStringLiteral("/q/two.rtf")}));
+        QCOMPARE(Items(rtfbox),
+                 (QStringList{QStringLiteral("/p/one.rtf"), QStringLiteral("/q/two.rtf")}));
         QCOMPARE(rtfbox->currentIndex(), 1);
         // Edit is preset with the entry; a listed path is refused.
         rtfbox->setCurrentIndex(1);
