@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <functional>
 
 #include "app/windows/project_box.h"
+#include "app/windows/project_settings_commands.h"
 #include "core/model/project.h"
 
 using namespace scrivlet;
@@ -227,6 +229,20 @@ private slots:
         QVERIFY(project == before);
         QVERIFY(!project.Modified());
         QVERIFY(!told);
+    }
+
+    void optionsCommandOpensTheDialog() {
+        QWidget window;
+        Project project;
+        QAction menu(QStringLiteral("&Options..."));
+        ConnectProjectSettingsCommands(&window, project, {}, {&menu});
+        WhenModalProjectBox([](TProjectBox* box) {
+            Child<QLineEdit>(box, "title")->setText(QStringLiteral("From the menu"));
+            box->accept();
+        });
+        menu.trigger();
+        QCOMPARE(project.HelpTitle, "From the menu");
+        QVERIFY(project.Modified());
     }
 
     void storesEveryControl() {

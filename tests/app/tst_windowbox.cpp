@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include "app/common/message_box.h"
 #include "app/windows/buttons_box.h"
 #include "app/windows/color_panel.h"
+#include "app/windows/project_settings_commands.h"
 #include "app/windows/sizer_box.h"
 #include "app/windows/window_box.h"
 #include "core/model/project.h"
@@ -365,6 +367,24 @@ private slots:
                  std::vector<std::string>{"keep=\"Kept\",(1,2,3,4),0,(r0),(r0),0"});
         QVERIFY(!project.Modified());
         QVERIFY(!told);
+    }
+
+    void windowsCommandOpensTheDialog() {
+        QWidget window;
+        Project project;
+        QAction menu(QStringLiteral("&Windows..."));
+        QAction button(QStringLiteral("Windows"));
+        ConnectProjectSettingsCommands(&window, project, {&menu, &button, nullptr}, {});
+        for (QAction* action : {&menu, &button}) {
+            WhenModal<TWindowBox>([](TWindowBox* box) {
+                Click(box, "AddBtn");
+                Click(box, "OKBtn");
+            });
+            action->trigger();
+        }
+        QCOMPARE(project.WindowDefs,
+                 (std::vector<std::string>{kMainStored, "new=\"\",,0,(r16777215),(r16777215),1"}));
+        QVERIFY(project.Modified());
     }
 
     void buttonsBoxStatesForMain() {
