@@ -36,7 +36,7 @@ public:
     Checker(const HelpProject& project, HelpFile& help, Log& log)
         : project_(project), help_(help), log_(log) {}
 
-    CompileCounts Run(const BuildTagFilter& tags) {
+    CompileCounts Check(const BuildTagFilter& tags) {
         for (Topic& topic : help_.topics) {
             topic.built = tags.Builds(topic.buildTags);
         }
@@ -304,7 +304,7 @@ private:
 
 CompileCounts CheckHelpFile(const HelpProject& project, const BuildTagFilter& tags,
                             HelpFile& help, Log& log) {
-    return Checker(project, help, log).Run(tags);
+    return Checker(project, help, log).Check(tags);
 }
 
 }  // namespace scrivlet::hc

@@ -45,6 +45,10 @@ enum class Code {
     BadBitmapReference = 2010,
     BadHotspotTarget = 2011,
     FootnoteTooLong = 2012,
+    UnsupportedCommand = 2013,
+    TitleTwice = 2014,
+    RtfFault = 2015,
+    EmbeddedPicture = 2016,
 
     UndefinedJump = 4001,
     UndefinedPopup = 4002,
