@@ -19,6 +19,20 @@ constexpr const char* kUsage =
     "  -n   write the findings only to the log file\n"
     "  -o   the help file to write instead of the project's HLP option\n";
 
+// "/x" and "/xn" are switches as on Windows, but "/home/me/p.hpj" is a file.
+bool IsSlashSwitch(const std::string& arg) {
+    if (arg.size() > 3 || arg[0] != '/') {
+        return false;
+    }
+    for (std::size_t i = 1; i < arg.size(); ++i) {
+        const char c = static_cast<char>(arg[i] | 0x20);
+        if (c < 'a' || c > 'z') {
+            return arg == "/?";
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 HcrtfArguments ParseHcrtfArguments(const std::vector<std::string>& args) {
@@ -29,7 +43,7 @@ HcrtfArguments ParseHcrtfArguments(const std::vector<std::string>& args) {
             parsed.usage = true;
             continue;
         }
-        if (arg.size() >= 2 && (arg[0] == '-' || arg[0] == '/')) {
+        if (arg.size() >= 2 && (arg[0] == '-' || IsSlashSwitch(arg))) {
             for (std::size_t j = 1; j < arg.size(); ++j) {
                 const char letter = static_cast<char>(arg[j] | 0x20);
                 if (letter == 'x') {
