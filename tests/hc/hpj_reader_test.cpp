@@ -190,6 +190,8 @@ struct BrokenProject {
     const char* expected;  // the one finding it gives
 };
 
+void PrintTo(const BrokenProject& project, std::ostream* os) { *os << project.name; }
+
 class BrokenProjects : public ::testing::TestWithParam<BrokenProject> {};
 
 TEST_P(BrokenProjects, GiveOneClearFinding) {
