@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/model/project.h"
 
 namespace scrivlet {
 namespace {
@@ -36,13 +35,6 @@ std::string FolderOf(std::string_view path) {
 std::string FileNameOf(std::string_view path) {
     const std::size_t last = LastSeparator(path);
     return std::string(last == std::string_view::npos ? path : path.substr(last + 1));
-}
-
-std::string ProjectFolder(std::string_view projectFileName) {
-    if (projectFileName == kUntitled) {
-        return {};
-    }
-    return FolderOf(projectFileName);
 }
 
 std::string ContentsFileReference(std::string_view helpFile, std::string_view projectFolder,
