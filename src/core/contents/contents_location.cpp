@@ -5,12 +5,12 @@ namespace {
 
 constexpr std::string_view kSeparators = "\\/";
 
-bool HasSeparator(std::string_view name) {
+bool HasFolderSeparator(std::string_view name) {
     return name.find_first_of(kSeparators) != name.npos;
 }
 
 // The folder of NAME with its trailing separator; empty for a bare name.
-std::string FolderOf(std::string_view name) {
+std::string FolderPart(std::string_view name) {
     const std::size_t sep = name.find_last_of(kSeparators);
     return sep == std::string_view::npos ? std::string() : std::string(name.substr(0, sep + 1));
 }
@@ -25,13 +25,13 @@ std::string FindContentsFileName(const Project& project) {
 std::string FindContentsFileName(const std::string& name, const std::string& help,
                                  const std::string& projectFileName) {
     if (name.empty() || projectFileName == kUntitled ||
-        (HasSeparator(name) && name.front() != '.')) {
+        (HasFolderSeparator(name) && name.front() != '.')) {
         return name;
     }
-    if (HasSeparator(help) && help.front() != '.') {
-        return FolderOf(help) + name;
+    if (HasFolderSeparator(help) && help.front() != '.') {
+        return FolderPart(help) + name;
     }
-    return FolderOf(projectFileName) + name;
+    return FolderPart(projectFileName) + name;
 }
 
 std::string ContentsDiskPath(const std::string& name) {
