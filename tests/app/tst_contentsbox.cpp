@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "app/common/message_box.h"
 #include "app/contents/cnt_item_box.h"
 #include "app/contents/contents_box.h"
+#include "app/contents/contents_commands.h"
 #include "app/contents/contents_lists.h"
 #include "app/contents/header_boxes.h"
 #include "core/model/project.h"
@@ -528,6 +530,22 @@ private slots:
         QCOMPARE(topic.xWindow->currentText(), QString("w"));
         topic.reject();
         QCOMPARE(topic.ResultLine(), std::nullopt);
+    }
+
+    void actionOpensTheEditor() {
+        const Project project = SavedProject();
+        QWidget window;
+        QAction action(&window);
+        ConnectContentsEditor(&window, project, {nullptr, &action});
+        QString caption;
+        OnNextModal<TContentsBox>([&caption](TContentsBox* box) {
+            caption = box->windowTitle();
+            QVERIFY(!box->Contents().CntModified);
+            box->reject();
+        });
+        action.trigger();
+        QCOMPARE(caption, QString("Untitled - Scrivlet Contents Editor"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
     void drawsIndentedEntries() {

@@ -1,4 +1,6 @@
+#include <QAction>
 #include <QCheckBox>
+#include <QTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include "app/common/message_box.h"
 #include "app/report/check_list.h"
 #include "app/report/report_box.h"
+#include "app/report/report_commands.h"
 #include "core/model/project.h"
 
 using namespace scrivlet;
@@ -175,6 +178,22 @@ private slots:
         box.accept();
         QCOMPARE(MessageBox::ShownCount(), shown + 1);
         QVERIFY(MessageBox::LastText().contains("r.htm"));
+    }
+
+    void actionOpensTheDialog() {
+        const Project project = TwoTopics();
+        QWidget window;
+        QAction action(&window);
+        ConnectReport(&window, project, {&action, nullptr});
+        QString caption;
+        QTimer::singleShot(0, [&caption] {
+            if (auto* box = qobject_cast<TReportBox*>(QApplication::activeModalWidget())) {
+                caption = box->windowTitle();
+                box->reject();
+            }
+        });
+        action.trigger();
+        QCOMPARE(caption, QString("Project Report"));
     }
 
     void screenshot() {
