@@ -120,19 +120,9 @@ private:
         groupStart_ = false;
         starred_ = false;
 
-        switch (Top().destination) {
-            case Destination::kSkip:
-                return true;
-            case Destination::kFontTable:
-                HandleFontTable(token);
-                return true;
-            case Destination::kColourTable:
-                HandleColourTable(token);
-                return true;
-            case Destination::kBody:
-                break;
+        if (Top().destination == Destination::kSkip) {
+            return true;
         }
-
         if (token.IsSymbol('*')) {
             groupStart_ = atGroupStart;
             starred_ = true;
@@ -143,7 +133,17 @@ private:
                 return true;
             }
         }
-        HandleBody(token);
+        switch (Top().destination) {
+            case Destination::kFontTable:
+                HandleFontTable(token);
+                break;
+            case Destination::kColourTable:
+                HandleColourTable(token);
+                break;
+            default:
+                HandleBody(token);
+                break;
+        }
         return true;
     }
 
