@@ -48,6 +48,7 @@ public:
                 break;
             }
             if (!Handle(token)) {
+                CheckTrailingBytes();
                 break;
             }
         }
@@ -82,6 +83,16 @@ private:
         Token second = probe.Next();
         if (first.kind != TokenKind::kGroupStart || !second.IsWord("rtf")) {
             Fail("not an RTF document: it does not start with \"{\\rtf\"", first.offset);
+        }
+    }
+
+    // Programs pad files with blanks, line breaks or a NUL after the last
+    // brace; anything else there is not part of the document.
+    void CheckTrailingBytes() {
+        std::string_view rest = bytes_.substr(tokens_.Position());
+        std::size_t at = rest.find_first_not_of(std::string_view(" \t\r\n\0", 5));
+        if (at != std::string_view::npos) {
+            Fail("text after the end of the document", tokens_.Position() + at);
         }
     }
 
