@@ -48,8 +48,8 @@ private slots:
         row("uc beyond reason", "{\\rtf1\\uc99999\\u8364 abc}def", "\u20ac",
             "text after the end of the document at byte 25");
         // A lone surrogate is kept as it is, so that writing it gives it back.
-        QTest::newRow("lone surrogate") << QByteArray("{\\rtf1 \\u-10179?x}")
-                                        << (QString(QChar(0xD83D)) + "x") << QString();
+        QTest::newRow("lone surrogate")
+            << QByteArray("{\\rtf1 \\u-10179?x}") << (QString(QChar(0xD83D)) + "x") << QString();
         row("font table without names", "{\\rtf1{\\fonttbl{\\f0;}{\\f1}}\\f1 x}", "x", "");
         row("colour index out of range", "{\\rtf1{\\colortbl;}\\cf99 x\\cf-5 y}", "xy", "");
         row("indent out of range", "{\\rtf1\\li99999999\\fi-2147483648 x}", "x", "");
@@ -68,8 +68,8 @@ private slots:
     }
 
     void millionNestedGroupsClosed() {
-        std::string rtf = "{\\rtf1 a" + std::string(1000000, '{') + "b" +
-                          std::string(1000000, '}') + "c}";
+        std::string rtf =
+            "{\\rtf1 a" + std::string(1000000, '{') + "b" + std::string(1000000, '}') + "c}";
         QTextDocument doc;
         scrivlet::RtfReadResult result = scrivlet::ReadRtf(rtf, doc);
         QCOMPARE(doc.toRawText(), QStringLiteral("abc"));
@@ -86,8 +86,8 @@ private slots:
     }
 
     void deepNestingBelowTheCapKeepsFormats() {
-        std::string rtf = "{\\rtf1" + std::string(900, '{') + "\\b x" + std::string(900, '}') +
-                          " y}";
+        std::string rtf =
+            "{\\rtf1" + std::string(900, '{') + "\\b x" + std::string(900, '}') + " y}";
         QTextDocument doc;
         QVERIFY(scrivlet::ReadRtf(rtf, doc).ok);
         QTextBlock block = doc.begin();

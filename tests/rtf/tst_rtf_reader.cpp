@@ -30,7 +30,8 @@ private slots:
 
     void readsWordPadOutput() {
         scrivlet::RtfReadResult result;
-        QCOMPARE(Read(ReadDataFile("wordpad.rtf"), &result), QString::fromUtf8(R"(paragraph left fi=0 li=0 ri=0
+        QCOMPARE(Read(ReadDataFile("wordpad.rtf"), &result),
+                 QString::fromUtf8(R"(paragraph left fi=0 li=0 ri=0
   [Calibri 11 default] Hello 
   [Calibri 11 bold default] bold
   [Calibri 11 default]  and 
@@ -54,7 +55,9 @@ paragraph left fi=-360 li=720 ri=0 bullet
 paragraph left fi=-360 li=720 ri=0 bullet
   [Calibri 11 default] Bullet two
 paragraph left fi=0 li=0 ri=0
-  [Arial 11 default] Arial café	tab)" "\u2028" R"(new line
+  [Arial 11 default] Arial café	tab)"
+                                   "\u2028"
+                                   R"(new line
 paragraph left fi=0 li=1440 ri=720
   [Calibri 11 default] Indented
 )"));
@@ -64,7 +67,8 @@ paragraph left fi=0 li=1440 ri=720
 
     void readsLibreOfficeOutput() {
         scrivlet::RtfReadResult result;
-        QCOMPARE(Read(ReadDataFile("libreoffice.rtf"), &result), QString::fromUtf8(R"(paragraph left fi=0 li=0 ri=0
+        QCOMPARE(Read(ReadDataFile("libreoffice.rtf"), &result),
+                 QString::fromUtf8(R"(paragraph left fi=0 li=0 ri=0
   [Liberation Serif 12 default] Plain serif text and 
   [Liberation Serif 12 bold default] bold
   [Liberation Serif 12 default]  and 
@@ -83,7 +87,8 @@ paragraph left fi=0 li=0 ri=0
 
     void readsWordOutput() {
         scrivlet::RtfReadResult result;
-        QCOMPARE(Read(ReadDataFile("word.rtf"), &result), QString::fromUtf8(R"(paragraph left fi=0 li=0 ri=0
+        QCOMPARE(Read(ReadDataFile("word.rtf"), &result),
+                 QString::fromUtf8(R"(paragraph left fi=0 li=0 ri=0
   [Calibri 11 default] Word text with 
   [Calibri 11 bold default] bold
   [Calibri 11 default]  and a 
@@ -152,7 +157,7 @@ paragraph left fi=0 li=0 ri=0
                                   doc)
                     .ok);
         QCOMPARE(doc.toRawText(), QString::fromUtf8("a\u00a0b\u00adc\u2011d\u2014\u2013\u2022"
-                                                      "\u2018\u2019\u201c\u201d{}\\\te\u2028f\tg"));
+                                                    "\u2018\u2019\u201c\u201d{}\\\te\u2028f\tg"));
     }
 
     void unicodeWithUcAndSurrogatePairs() {
@@ -187,9 +192,9 @@ paragraph left fi=0 li=0 ri=0
 
     void fontFamilyWordBecomesTheStyleHint() {
         QTextDocument doc;
-        QVERIFY(scrivlet::ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fmodern\\fcharset0 Fixed Thing;}}x}",
-                                  doc)
-                    .ok);
+        QVERIFY(
+            scrivlet::ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fmodern\\fcharset0 Fixed Thing;}}x}", doc)
+                .ok);
         QTextCharFormat format = doc.begin().begin().fragment().charFormat();
         QCOMPARE(format.fontStyleHint(), QFont::TypeWriter);
         QCOMPARE(format.fontFamilies().toStringList(), QStringList{"Fixed Thing"});
@@ -230,7 +235,9 @@ paragraph left fi=0 li=0 ri=0
         std::vector<std::string> lines{"{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}",
                                        "{\\colortbl\\red0\\green0\\blue0;}",
                                        "\\deflang1033\\pard\\plain\\f0\\fs22\\b",
-                                       "bold\\b0", "plain", "\\par }"};
+                                       "bold\\b0",
+                                       "plain",
+                                       "\\par }"};
         QVERIFY(scrivlet::ReadTopicText(lines, doc).ok);
         QCOMPARE(doc.toPlainText(), QStringLiteral("boldplain"));
     }
