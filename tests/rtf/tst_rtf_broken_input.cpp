@@ -51,6 +51,10 @@ private slots:
         QTest::newRow("lone surrogate")
             << QByteArray("{\\rtf1 \\u-10179?x}") << (QString(QChar(0xD83D)) + "x") << QString();
         row("font table without names", "{\\rtf1{\\fonttbl{\\f0;}{\\f1}}\\f1 x}", "x", "");
+        static const char kControlName[] =
+            "{\\rtf1{\\fonttbl{\\f0\\froman \0\1\\'02;}{\\f1 A\0b;}}\\f1 x\\f0 y}";
+        row("control characters in a font name", std::string(kControlName, sizeof kControlName - 1),
+            "xy", "");
         row("colour index out of range", "{\\rtf1{\\colortbl;}\\cf99 x\\cf-5 y}", "xy", "");
         row("indent out of range", "{\\rtf1\\li99999999\\fi-2147483648 x}", "x", "");
     }

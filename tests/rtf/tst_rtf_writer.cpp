@@ -21,6 +21,25 @@ class RtfWriterTest : public QObject {
 
 private slots:
 
+    // Found by the fuzzer: names the table cannot hold must not make two
+    // entries that read back as one, nor an entry with no name.
+    void fontNamesAreToldApartAsWritten() {
+        QTextDocument doc;
+        UseEditorFont(doc);
+        QTextCursor cursor(&doc);
+        for (const QString& name : {QString::fromUtf8("Foo\u03be"), QString::fromUtf8("Foo\u03c8"),
+                                    QString(QChar(0x0001)) + QChar(0x0002), QString()}) {
+            QTextCharFormat format;
+            format.setFontFamilies({name});
+            cursor.insertText(QStringLiteral("x"), format);
+        }
+        std::vector<std::string> lines = scrivlet::WriteTopicText(doc);
+        QCOMPARE(lines[0], std::string("{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl"
+                                       "{\\f0\\fnil Foo?;}{\\f1\\fswiss Arial;}}"));
+        QCOMPARE(lines[2], std::string("\\deflang1033\\pard\\plain\\f0\\fs22 xx"
+                                       "\\plain\\f1\\fs22 xx"));
+    }
+
     void textEscapes() {
         QTextDocument doc;
         UseEditorFont(doc);
