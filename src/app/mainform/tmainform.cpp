@@ -55,6 +55,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     prefs_ = preferences_store::ReadSettings();
     ApplyPreferences();
     RestoreToolbarLayout(*this, toolbars_.all);
+    SyncToolbarItems();
     tools_ = preferences_store::ReadTools();
     BuildToolsMenu();
 
@@ -235,7 +236,10 @@ void TMainForm::ConnectViewItems() {
     for (int i = 0; i < toolbars_.all.size(); ++i) {
         QToolBar* bar = toolbars_.all[i];
         QAction* item = Action(kItems[i]);
-        connect(item, &QAction::triggered, bar, &QToolBar::setVisible);
+        connect(item, &QAction::triggered, this, [this, bar](bool on) {
+            bar->setVisible(on);
+            SyncToolbarItems();
+        });
         connect(bar->toggleViewAction(), &QAction::toggled, item, &QAction::setChecked);
     }
     connect(Action("ViewRuler"), &QAction::triggered, this, [this](bool on) {
@@ -256,6 +260,22 @@ void TMainForm::ConnectViewItems() {
             grid2_->FitColumns();
         }
     });
+}
+
+void TMainForm::SyncToolbarItems() {
+    for (QAction* item : menus_.toolbars->actions()) {
+        const QString name = item->objectName().mid(4);  // "ViewMainTbar" -> "MainTbar"
+        for (QToolBar* bar : toolbars_.all) {
+            if (bar->objectName() == name) {
+                item->setChecked(!bar->isHidden());
+            }
+        }
+    }
+}
+
+int TMainForm::GrabLeft() const {
+    // Until the window is laid out the splitter only knows proportions.
+    return firstLaidOut_ ? splitter_->sizes().value(0, prefs_.GrabLeft) : prefs_.GrabLeft;
 }
 
 void TMainForm::SetPropertiesPage(bool on) { notebook_->setCurrentIndex(on ? 1 : 0); }
@@ -383,7 +403,7 @@ void TMainForm::SavePreferences() {
         prefs_.Height = height();
         prefs_.Width = width();
     }
-    prefs_.GrabLeft = splitter_->sizes().value(0, prefs_.GrabLeft);
+    prefs_.GrabLeft = GrabLeft();
     prefs_.Col0 = grid_->columnWidth(0);
     prefs_.Col1 = grid_->columnWidth(1);
     prefs_.Col2 = grid_->columnWidth(2);
@@ -406,6 +426,10 @@ bool TMainForm::event(QEvent* event) {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!firstLaidOut_) {
+        firstLaidOut_ = true;
+        splitter_->setSizes({prefs_.GrabLeft, std::max(75, width() - prefs_.GrabLeft)});
+    }
     FormShow();
 }
 

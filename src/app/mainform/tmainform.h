@@ -87,6 +87,8 @@ public:
     QTabWidget* Notebook() const { return notebook_; }
     QWidget* Ruler() const { return ruler_; }
     QSplitter* Splitter() const { return splitter_; }
+    // The splitter position: the left part's width.
+    int GrabLeft() const;
     QLabel* StatusPanel(int index) const { return panels_[index]; }
     TAboutBox* AboutBox() const { return about_; }
     ProjectCommands& ProjectCmds() const { return *projectCommands_; }
@@ -142,6 +144,7 @@ private:
     void ConnectCommands();
     void ConnectViewItems();
     void SetPropertiesPage(bool on);
+    void SyncToolbarItems();
     void RichEdit1Change();
 
     Project project_;
@@ -151,6 +154,7 @@ private:
     RecentFiles recent_;
     std::optional<QString> startArgument_;
     bool firstShown_ = false;
+    bool firstLaidOut_ = false;
     bool loadingText_ = false;
     bool editorChanged_ = false;
     QStringList logLines_;
