@@ -29,6 +29,7 @@
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
+#include "app/windows/project_settings_commands.h"
 #include "core/topics/recent_files.h"
 
 namespace scrivlet::app {
@@ -215,6 +216,8 @@ void TMainForm::ConnectCommands() {
     on("NextBtn", [t] { t->Navigate(NavigationStep::Next); });
     on("LastBtn", [t] { t->Navigate(NavigationStep::Last); });
     on("HelpAbout", [this] { about_->exec(); });
+    ConnectProjectSettingsCommands(this, project_, {Action("Windows1"), Action("WindowsBtn")},
+                                   {Action("Options1"), Action("OptionsBtn")});
 
     connect(grid_, &TopicGridView::sortRequested, this,
             [t](int key) { t->Sort(static_cast<TopicSortKey>(key)); });
