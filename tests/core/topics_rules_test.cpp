@@ -8,6 +8,7 @@
 #include "core/topics/navigation.h"
 #include "core/topics/property_rows.h"
 #include "core/util/errors.h"
+#include "core/windows/project_options.h"
 
 namespace scrivlet {
 namespace {

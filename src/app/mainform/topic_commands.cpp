@@ -20,6 +20,7 @@
 #include "core/topics/property_rows.h"
 #include "core/util/convert.h"
 #include "core/util/errors.h"
+#include "core/windows/project_options.h"
 #include "rtf/ansi_text.h"
 
 namespace scrivlet::app {

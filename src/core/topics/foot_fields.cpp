@@ -1,6 +1,5 @@
 #include "core/topics/foot_fields.h"
 
-#include <unordered_set>
 
 #include "core/util/convert.h"
 
@@ -56,22 +55,6 @@ bool FootKeyPasses(FootField field, int code, std::size_t fieldLength) {
 }
 
 bool FootOkEnabled(std::string_view contextString) { return !contextString.empty(); }
-
-std::vector<std::string> BuildTagChoices(const TTopicList& topics) {
-    std::vector<std::string> choices;
-    std::unordered_set<std::string> seen;  // upper-case forms, for the duplicate test
-    for (std::size_t i = 0; i < topics.Count(); ++i) {
-        const std::string& tag = topics[i].BuildTag.str();
-        if (tag.empty()) {
-            continue;
-        }
-        if (!seen.insert(UpperAscii(tag)).second) {
-            continue;
-        }
-        choices.push_back(tag);
-    }
-    return choices;
-}
 
 std::vector<std::string> WindowChoices(const std::vector<std::string>& windowDefs) {
     std::vector<std::string> choices;

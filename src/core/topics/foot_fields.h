@@ -48,9 +48,7 @@ bool FootKeyPasses(FootField field, int code, std::size_t fieldLength);
 // OK is offered exactly while the context string is not empty.
 bool FootOkEnabled(std::string_view contextString);
 
-// The choices of "Build Tag:": every non-empty build tag in list order, each
-// once; a tag that differs from an earlier one only in case is a duplicate.
-std::vector<std::string> BuildTagChoices(const TTopicList& topics);
+// The choices of "Build Tag:" are BuildTagChoices of core/windows/project_options.h.
 
 // The choices of "Window:": the part of each definition line before its first
 // "=", or an empty choice for a line without one.
