@@ -135,13 +135,5 @@ TEST(RecentFiles, Captions) {
     EXPECT_EQ(FileNameOnly("/dir/"), "");
 }
 
-TEST(Tools, CaptionAndCommand) {
-    EXPECT_EQ(ToolCaption("Notepad|/usr/bin/gedit"), "Notepad");
-    EXPECT_EQ(ToolCommand("Notepad|/usr/bin/gedit"), "/usr/bin/gedit");
-    EXPECT_EQ(ToolCaption("just-a-program"), "just-a-program");
-    EXPECT_EQ(ToolCommand("just-a-program"), "just-a-program");
-    EXPECT_EQ(ToolCommand("a|b|c"), "b|c");
-}
-
 }  // namespace
 }  // namespace scrivlet

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QString>
 
+#include "core/tools/tool_list.h"
+
 namespace scrivlet::app::preferences_store {
 namespace {
 
@@ -59,14 +61,11 @@ void WriteRecentFiles(const std::vector<std::string>& files) {
 std::vector<std::string> ReadTools() {
     QSettings settings = Store();
     settings.beginGroup("Tools");
-    std::vector<std::string> tools;
+    std::vector<std::pair<std::string, std::string>> values;
     for (const QString& key : settings.childKeys()) {
-        std::string entry = Text(settings.value(key));
-        if (!entry.empty()) {
-            tools.push_back(std::move(entry));
-        }
+        values.emplace_back(key.toStdString(), Text(settings.value(key)));
     }
-    return tools;
+    return ToolListFromValues(values);
 }
 
 void WriteTools(const std::vector<std::string>& tools) {
@@ -74,7 +73,8 @@ void WriteTools(const std::vector<std::string>& tools) {
     settings.remove("Tools");
     settings.beginGroup("Tools");
     for (std::size_t i = 0; i < tools.size(); ++i) {
-        settings.setValue(QStringLiteral("F%1").arg(i), QString::fromStdString(tools[i]));
+        settings.setValue(QString::fromStdString(ToolValueName(i)),
+                          QString::fromStdString(tools[i]));
     }
 }
 

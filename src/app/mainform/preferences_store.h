@@ -21,7 +21,7 @@ void WriteSettings(const Preferences& prefs, bool maximized, bool optionsConfirm
 std::vector<std::string> ReadRecentFiles();
 void WriteRecentFiles(const std::vector<std::string>& files);
 
-// Every value of "Tools" in the order the store lists them; empty ones are
+// Every value of "Tools" in "F" number order (ToolListFromValues); empty ones are
 // skipped. Writing erases the group and stores "F0", "F1", ... in order.
 std::vector<std::string> ReadTools();
 void WriteTools(const std::vector<std::string>& tools);

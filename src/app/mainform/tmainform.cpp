@@ -31,6 +31,7 @@
 #include "app/topics/topic_grid_view.h"
 #include "app/windows/project_settings_commands.h"
 #include "core/topics/recent_files.h"
+#include "core/tools/tool_list.h"
 
 namespace scrivlet::app {
 

@@ -33,13 +33,4 @@ std::string RecentFileCaption(std::size_t index, std::string_view path) {
     return "&" + std::to_string(index) + " " + FileNameOnly(path);
 }
 
-std::string ToolCaption(std::string_view entry) {
-    return std::string(entry.substr(0, entry.find('|')));
-}
-
-std::string ToolCommand(std::string_view entry) {
-    const auto bar = entry.find('|');
-    return std::string(bar == std::string_view::npos ? entry : entry.substr(bar + 1));
-}
-
 }  // namespace scrivlet

@@ -32,8 +32,4 @@ std::string FileNameOnly(std::string_view path);
 // The menu caption of entry INDEX: "&" + index + " " + name without folder.
 std::string RecentFileCaption(std::size_t index, std::string_view path);
 
-// External tool entries are caption "|" command.
-std::string ToolCaption(std::string_view entry);
-std::string ToolCommand(std::string_view entry);
-
 }  // namespace scrivlet
