@@ -24,7 +24,9 @@ std::u16string_view View(const QString& text) {
 
 // The editor's text as its cursor counts it: one character per paragraph
 // break, like every other character, so offsets are cursor positions.
-QString EditorText(const QTextEdit* editor) { return editor->document()->toRawText(); }
+QString EditorText(const QTextEdit* editor) {
+    return editor->document()->toRawText();
+}
 
 }  // namespace
 
@@ -50,7 +52,9 @@ SearchCommands::SearchCommands(SearchHost host, QObject* parent)
     connect(box_, &Tsearchbox::ReplaceAllRequested, this, &SearchCommands::ReplaceAllBtnClick);
 }
 
-QString SearchCommands::FindText() const { return box_->find->text(); }
+QString SearchCommands::FindText() const {
+    return box_->find->text();
+}
 
 QString SearchCommands::ReplacementText() const {
     const QString text = box_->replace->text();
@@ -156,7 +160,8 @@ int SearchCommands::ReplaceAllInProject(const QString& pattern, const QString& r
         host_.ShowTopic();
     }
     host_.Editor->document()->setModified(editorModified);
-    MessageBox::Inform(host_.Window, QString::number(total) + QStringLiteral(" occurrences replaced."));
+    MessageBox::Inform(host_.Window,
+                       QString::number(total) + QStringLiteral(" occurrences replaced."));
     return total;
 }
 

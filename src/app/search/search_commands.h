@@ -58,8 +58,7 @@ public slots:
 public:
     // Replaces in every topic's stored text, reloads the current topic and
     // reports the count; returns the count.
-    int ReplaceAllInProject(const QString& pattern, const QString& replacement,
-                            bool caseSensitive);
+    int ReplaceAllInProject(const QString& pattern, const QString& replacement, bool caseSensitive);
 
 private:
     QString FindText() const;
