@@ -1,17 +1,44 @@
 #include "cli/check_command.h"
 
+#include <exception>
 #include <ostream>
 
 #include "core/projectfile/project_file.h"
+#include "core/util/cp1252.h"
 #include "core/util/errors.h"
 
 namespace scrivlet::cli {
 namespace {
 
-void Setting(std::string& out, const char* name, const std::string& value) {
+// Project texts are Windows-1252 bytes and the terminal reads UTF-8. Control
+// bytes (and the undefined bytes that stand for C1 controls) become "?", so
+// a damaged or hostile file cannot send escape sequences to the terminal.
+std::string WithoutControls(std::string_view bytes) {
+    std::string safe(bytes);
+    for (char& c : safe) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            c = '?';
+        }
+    }
+    return safe;
+}
+
+std::string Printable(std::string_view bytes) {
+    std::string safe = WithoutControls(bytes);
+    for (char& c : safe) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D) {
+            c = '?';
+        }
+    }
+    return Cp1252ToUtf8(safe);
+}
+
+void Setting(std::string& out, const char* name, std::string_view value) {
     out += name;
     out += ": ";
-    out += value;
+    out += Printable(value);
     out += '\n';
 }
 
@@ -19,7 +46,7 @@ void List(std::string& out, const char* name, const std::vector<std::string>& li
     out += name;
     out += ": " + std::to_string(list.size()) + '\n';
     for (const auto& entry : list) {
-        out += "  " + entry + '\n';
+        out += "  " + Printable(entry) + '\n';
     }
 }
 
@@ -27,7 +54,8 @@ void List(std::string& out, const char* name, const std::vector<std::string>& li
 
 std::string DescribeProject(const Project& project) {
     std::string out;
-    Setting(out, "Project", project.ProjectFileName);
+    // The file name came from the command line and is already UTF-8.
+    out += "Project: " + project.ProjectFileName + '\n';
     Setting(out, "Help title", project.HelpTitle);
     Setting(out, "Help file", project.HelpFileName);
     Setting(out, "Contents file", project.ContentsFileName);
@@ -47,8 +75,10 @@ std::string DescribeProject(const Project& project) {
     out += "Topics: " + std::to_string(project.Topics.Count()) + '\n';
     for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
         const TTopic& topic = project.Topics[i];
-        out += std::to_string(topic.TopicID) + '\t' + topic.ContextString.str() + '\t' +
-               topic.Title.str() + '\t' + std::to_string(topic.Text.size()) + " lines\n";
+        const std::size_t lines = topic.Text.size();
+        out += std::to_string(topic.TopicID) + '\t' + Printable(topic.ContextString) + '\t' +
+               Printable(topic.Title) + '\t' + std::to_string(lines) +
+               (lines == 1 ? " line\n" : " lines\n");
     }
     return out;
 }
@@ -63,7 +93,12 @@ int RunCheck(const std::string& projectFile, std::ostream& out, std::ostream& er
         out << DescribeProject(*project);
         return 0;
     } catch (const ScrivletError& e) {
-        err << "scrivlet: " << e.what() << '\n';
+        // The message quotes text from the file next to the UTF-8 file name.
+        err << "scrivlet: " << WithoutControls(e.what()) << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        // Out of memory or a file system failure: still a report, not a crash.
+        err << "scrivlet: " << projectFile << ": " << e.what() << '\n';
         return 1;
     }
 }

@@ -18,7 +18,8 @@ TEST(StrToInt, AcceptsDecimalHexAndSigns) {
 }
 
 TEST(StrToInt, RefusesWhatIsNotAnInteger) {
-    for (const char* text : {"", " ", "12a", "1 ", "--1", "2147483648", "0x", "$", "1.5", "0x1FFFFFFFF"}) {
+    for (const char* text :
+         {"", " ", "12a", "1 ", "--1", "2147483648", "0x", "$", "1.5", "0x1FFFFFFFF"}) {
         EXPECT_FALSE(TryStrToInt(text).has_value()) << text;
     }
     try {

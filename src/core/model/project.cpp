@@ -79,7 +79,9 @@ void Project::Reset() {
     CurrentTopic = -1;
 }
 
-TTopic CreateTopic() { return TTopic{}; }
+TTopic CreateTopic() {
+    return TTopic{};
+}
 
 int32_t NewTopicNumber(const TTopicList& topics, int idCount, uint8_t idInc) {
     // The arithmetic wraps like the 32-bit integers the numbers are.
@@ -96,6 +98,8 @@ int32_t NewTopicNumber(const TTopicList& topics, int idCount, uint8_t idInc) {
     }
 }
 
-std::string DefaultContextString(int32_t topicId) { return "scrv" + std::to_string(topicId); }
+std::string DefaultContextString(int32_t topicId) {
+    return "scrv" + std::to_string(topicId);
+}
 
 }  // namespace scrivlet

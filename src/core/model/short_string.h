@@ -20,8 +20,8 @@ inline std::string CutShort(std::string_view text) {
 class ShortString {
 public:
     ShortString() = default;
-    ShortString(std::string_view text) : value_(CutShort(text)) {}  // NOLINT: implicit by design
-    ShortString(const char* text) : value_(CutShort(text)) {}       // NOLINT
+    ShortString(std::string_view text) : value_(CutShort(text)) {}    // NOLINT: implicit by design
+    ShortString(const char* text) : value_(CutShort(text)) {}         // NOLINT
     ShortString(const std::string& text) : value_(CutShort(text)) {}  // NOLINT
 
     ShortString& operator=(std::string_view text) {
@@ -48,9 +48,17 @@ private:
     std::string value_;
 };
 
-inline std::string operator+(const std::string& a, const ShortString& b) { return a + b.str(); }
-inline std::string operator+(const char* a, const ShortString& b) { return a + b.str(); }
-inline std::string operator+(const ShortString& a, const std::string& b) { return a.str() + b; }
-inline std::string operator+(const ShortString& a, const char* b) { return a.str() + b; }
+inline std::string operator+(const std::string& a, const ShortString& b) {
+    return a + b.str();
+}
+inline std::string operator+(const char* a, const ShortString& b) {
+    return a + b.str();
+}
+inline std::string operator+(const ShortString& a, const std::string& b) {
+    return a.str() + b;
+}
+inline std::string operator+(const ShortString& a, const char* b) {
+    return a.str() + b;
+}
 
 }  // namespace scrivlet

@@ -27,7 +27,9 @@ TTopic& TTopicList::Add(std::unique_ptr<TTopic> topic) {
     return *items_.back();
 }
 
-TTopic& TTopicList::Add(TTopic topic) { return Add(std::make_unique<TTopic>(std::move(topic))); }
+TTopic& TTopicList::Add(TTopic topic) {
+    return Add(std::make_unique<TTopic>(std::move(topic)));
+}
 
 void TTopicList::Delete(std::size_t index) {
     if (index >= items_.size()) {

@@ -10,7 +10,7 @@ LineCursor::LineCursor(std::string_view bytes) : data_(bytes) {
 }
 
 std::string_view LineCursor::ReadLine() {
-    lastStart_ = pos_;
+    lastLine_ = crsPassed_ + 1;
     if (AtEnd()) {
         return {};
     }
@@ -22,6 +22,7 @@ std::string_view LineCursor::ReadLine() {
     } else {
         line = data_.substr(pos_, cr - pos_);
         pos_ = cr + 1;
+        ++crsPassed_;
         if (pos_ < data_.size() && data_[pos_] == '\n') {
             ++pos_;
         }
@@ -30,31 +31,25 @@ std::string_view LineCursor::ReadLine() {
 }
 
 bool LineCursor::OnlyBlanksLeft() const {
-    for (std::size_t i = pos_; i < data_.size(); ++i) {
-        if (static_cast<unsigned char>(data_[i]) > 32) {
-            return false;
+    if (!nextSolidKnown_ || nextSolid_ < pos_) {
+        std::size_t i = pos_;
+        while (i < data_.size() && static_cast<unsigned char>(data_[i]) <= 32) {
+            ++i;
         }
+        nextSolid_ = i;
+        nextSolidKnown_ = true;
     }
-    return true;
+    return nextSolid_ >= data_.size();
 }
 
 bool LineCursor::SkipBlanks() {
     while (pos_ < data_.size() && static_cast<unsigned char>(data_[pos_]) <= 32) {
+        if (data_[pos_] == '\r') {
+            ++crsPassed_;
+        }
         ++pos_;
     }
     return AtEnd();
 }
-
-std::size_t LineCursor::LineNumberAt(std::size_t pos) const {
-    std::size_t line = 1;
-    for (std::size_t i = 0; i < pos && i < data_.size(); ++i) {
-        if (data_[i] == '\r') {
-            ++line;
-        }
-    }
-    return line;
-}
-
-std::size_t LineCursor::LastLineNumber() const { return LineNumberAt(lastStart_); }
 
 }  // namespace scrivlet

@@ -20,16 +20,21 @@ public:
     bool OnlyBlanksLeft() const;
     // Moves past bytes 0 to 32; true when that reaches the end.
     bool SkipBlanks();
-    // 1-based number of the line that starts at or contains the position of
-    // the last line read.
-    std::size_t LastLineNumber() const;
+    // 1-based number of the line that the last line read starts on, counted
+    // by CRs. Kept as the cursor moves, so asking costs nothing.
+    std::size_t LastLineNumber() const { return lastLine_; }
 
 private:
-    std::size_t LineNumberAt(std::size_t pos) const;
-
     std::string_view data_;
     std::size_t pos_ = 0;
-    std::size_t lastStart_ = 0;
+    // Line ends (CRs) passed so far, and the line number of the last read.
+    std::size_t crsPassed_ = 0;
+    std::size_t lastLine_ = 1;
+    // Where the next byte above 32 stands (or the end), found once and reused
+    // until the cursor passes it, so long runs of blank lines are not
+    // scanned again for every line.
+    mutable std::size_t nextSolid_ = 0;
+    mutable bool nextSolidKnown_ = false;
 };
 
 }  // namespace scrivlet

@@ -38,4 +38,16 @@ void WriteProjectFile(const Project& project, const std::filesystem::path& path)
 std::optional<Project> ReadProjectFile(const std::filesystem::path& path,
                                        const NumberingPrefs& prefs = {});
 
+// Save: writes PROJECT to PATH atomically, then clears its modified flag.
+// On failure it throws FileError and the project, its flag and the previous
+// file stay as they were.
+void SaveProject(Project& project, const std::filesystem::path& path);
+
+// Open: reads PATH and, only when the whole read succeeded, replaces OPEN with
+// the result (OPEN keeps its modified listeners). False, with nothing
+// changed, when no file of that name exists. On a failed read it throws as
+// ReadProjectFile does and OPEN, its file name and its flag are untouched.
+bool OpenProject(Project& open, const std::filesystem::path& path,
+                 const NumberingPrefs& prefs = {});
+
 }  // namespace scrivlet

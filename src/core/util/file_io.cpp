@@ -35,51 +35,74 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         return std::nullopt;
     }
-    std::string bytes;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec) {
-        bytes.reserve(static_cast<std::size_t>(size));
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // One read of the size the file has; a file that grew meanwhile is read
+    // on in blocks. Avoids growing the buffer step by step, which would
+    // briefly need twice the memory of a large project.
+    std::string bytes;
+    auto size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        size = 0;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::size_t used = static_cast<std::size_t>(in.gcount());
+    constexpr std::size_t kBlock = 64 * 1024;
+    while (in && in.peek() != std::char_traits<char>::eof()) {
+        bytes.resize(used + kBlock);
+        in.read(bytes.data() + used, static_cast<std::streamsize>(kBlock));
+        used += static_cast<std::size_t>(in.gcount());
+    }
+    bytes.resize(used);
+    bytes.shrink_to_fit();
     if (in.bad()) {
         return std::nullopt;
     }
     return bytes;
 }
 
-void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
+void WriteFileAtomic(const std::filesystem::path& target, std::string_view bytes) {
+    std::error_code ec;
+    // Saving through a symbolic link replaces the file it points to, not the
+    // link itself.
+    std::filesystem::path path = target;
+    if (std::filesystem::is_symlink(target, ec)) {
+        auto resolved = std::filesystem::weakly_canonical(target, ec);
+        if (!ec) {
+            path = resolved;
+        }
+    }
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::random_device rd;
     std::filesystem::path temp;
     int fd = -1;
     for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
-        temp = folder / ("." + path.filename().string() + "." + std::to_string(rd() % 1000000) + ".tmp");
+        temp = folder /
+               ("." + path.filename().string() + "." + std::to_string(rd() % 1000000) + ".tmp");
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;
         }
     }
     if (fd < 0) {
-        throw FileError(ErrorText(path, "create", errno));
+        throw FileError(ErrorText(target, "create", errno));
     }
     const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeErr = errno;
     if (::close(fd) != 0 || !written) {
         const int err = written ? errno : writeErr;
-        std::filesystem::remove(temp);
-        throw FileError(ErrorText(path, "write", err));
+        std::filesystem::remove(temp, ec);
+        throw FileError(ErrorText(target, "write", err));
     }
     // Keep the permissions of the file being replaced.
-    std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (!ec && std::filesystem::exists(status)) {
         std::filesystem::permissions(temp, status.permissions(), ec);
@@ -87,7 +110,14 @@ void WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
         const int err = errno;
         std::filesystem::remove(temp, ec);
-        throw FileError(ErrorText(path, "write", err));
+        throw FileError(ErrorText(target, "write", err));
+    }
+    // Make the rename itself durable; a failure here loses nothing that the
+    // rename has not already put in place.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
 }
 

@@ -1,39 +1,16 @@
-#include "core/projectfile/project_file.h"
-
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/projectfile/line_cursor.h"
+#include "core/projectfile/list_sections.h"
+#include "core/projectfile/project_file.h"
 #include "core/util/convert.h"
 #include "core/util/errors.h"
 #include "core/util/file_io.h"
 
 namespace scrivlet {
 namespace {
-
-constexpr std::string_view kEol = "\r\n";
-
-struct ListSection {
-    const char* name;
-    std::vector<std::string> ProjectSettings::*list;
-};
-
-constexpr ListSection kListSections[] = {
-    {"[WINDOWS]", &ProjectSettings::WindowDefs},
-    {"[CONFIG]", &ProjectSettings::ConfigMacros},
-    {"[BMPROOTS]", &ProjectSettings::BitmapRoots},
-    {"[FILES]", &ProjectSettings::RtfFiles},
-};
-
-void Line(std::string& out, std::string_view text) {
-    out += text;
-    out += kEol;
-}
-
-void Line(std::string& out, std::string_view key, std::string_view value) {
-    out += key;
-    out += value;
-    out += kEol;
-}
 
 std::string Where(const std::string& fileName, std::size_t line) {
     return " (" + fileName + ", line " + std::to_string(line) + ")";
@@ -86,7 +63,8 @@ public:
                 const std::size_t entry = countAt + static_cast<std::size_t>(i);
                 if (entry >= lines_.size()) {
                     throw ListIndexError("The list " + std::string(section.name) + " counts " +
-                                         std::to_string(count) + " entries, but the header ends after " +
+                                         std::to_string(count) +
+                                         " entries, but the header ends after " +
                                          std::to_string(i - 1) + Where(fileName_, countAt + 1));
                 }
                 list.emplace_back(lines_[entry]);
@@ -164,6 +142,11 @@ void SetField(TTopic& topic, char field, std::string_view value, const std::stri
     }
 }
 
+// True for a field line or the first text line: a block that has begun.
+bool StartsTopicContent(std::string_view line) {
+    return line.size() >= 2 && (line[1] == '=' || line[0] == '{');
+}
+
 // Reads one topic block starting with CURRENT. Returns false when the data
 // ended inside the block; the partial topic is kept all the same.
 bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
@@ -173,7 +156,9 @@ bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
         if (!line.empty() && line[0] == '~') {
             return true;
         }
-        if (!line.empty() && line[0] == '{') {
+        // Shorter lines are skipped before the text test, so a lone "{" does
+        // not start the text.
+        if (line.size() >= 2 && line[0] == '{') {
             topic.Text.emplace_back(line);
             for (;;) {
                 if (cursor.AtEnd()) {
@@ -197,60 +182,6 @@ bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
 }
 
 }  // namespace
-
-std::string SerializeProject(const Project& project) {
-    std::size_t size = 1024;
-    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
-        size += 256;
-        for (const auto& line : project.Topics[i].Text) {
-            size += line.size() + 2;
-        }
-    }
-    std::string out;
-    out.reserve(size);
-
-    Line(out, "[PROJECT]");
-    Line(out, "12");
-    Line(out, "TITLE=", project.HelpTitle);
-    Line(out, "HELP=", project.HelpFileName);
-    Line(out, "CNT=", project.ContentsFileName);
-    Line(out, "COPYRIGHT=", project.Copyright);
-    Line(out, "CITATION=", project.Citation);
-    Line(out, "CONTENTS=", project.DefaultTopic);
-    Line(out, "COMPRESS=", project.Compress ? "1" : "0");
-    Line(out, "ERROR=", project.ShowErrorLog ? "1" : "0");
-    Line(out, "SHOW=", project.ShowHelpAfterCompile ? "1" : "0");
-    Line(out, "INCLUDE=", project.IncludeTag);
-    Line(out, "EXCLUDE=", project.ExcludeTag);
-    Line(out, "TEMPLATE=", project.TemplateFile);
-    for (const auto& section : kListSections) {
-        const auto& list = project.*section.list;
-        Line(out, section.name);
-        Line(out, std::to_string(list.size()));
-        for (const auto& entry : list) {
-            Line(out, entry);
-        }
-    }
-    Line(out, "[TOPICS]");
-    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
-        const TTopic& topic = project.Topics[i];
-        Line(out, "C=", std::to_string(topic.TopicID));
-        Line(out, "A=", topic.ContextString);
-        Line(out, "T=", topic.Title);
-        Line(out, "K=", topic.Keywords);
-        Line(out, "O=", topic.AKeywords);
-        Line(out, "B=", topic.BuildTag);
-        Line(out, "S=", topic.BrowseSeq);
-        Line(out, "W=", topic.Window);
-        Line(out, "M=", topic.EntryMacro);
-        Line(out, "X=", topic.Comment);
-        for (const auto& text : topic.Text) {
-            Line(out, text);
-        }
-        Line(out, "~");
-    }
-    return out;
-}
 
 Project ParseProject(std::string_view bytes, const std::string& fileName,
                      const NumberingPrefs& prefs) {
@@ -285,10 +216,11 @@ Project ParseProject(std::string_view bytes, const std::string& fileName,
     project.ShowHelpAfterCompile = reader.Flag("SHOW");
     project.Compress = reader.Flag("COMPRESS");
 
-    // Topic blocks. Blanks between blocks are skipped; a file that ends inside
-    // a block keeps the partial topic.
+    // Topic blocks. Blanks between blocks are skipped. A file that ends inside
+    // a block keeps the partial topic, also when that block is a single last
+    // line such as "C=5".
     std::string_view current = cursor.ReadLine();
-    while (!cursor.SkipBlanks()) {
+    while (!cursor.SkipBlanks() || StartsTopicContent(current)) {
         TTopic topic = CreateTopic();
         const bool closed = ReadTopic(cursor, current, topic, fileName);
         project.Topics.Add(std::move(topic));
@@ -309,10 +241,6 @@ Project ParseProject(std::string_view bytes, const std::string& fileName,
     return project;
 }
 
-void WriteProjectFile(const Project& project, const std::filesystem::path& path) {
-    WriteFileAtomic(path, SerializeProject(project));
-}
-
 std::optional<Project> ReadProjectFile(const std::filesystem::path& path,
                                        const NumberingPrefs& prefs) {
     std::error_code ec;
@@ -327,6 +255,15 @@ std::optional<Project> ReadProjectFile(const std::filesystem::path& path,
     project.ProjectFileName = path.string();
     project.SetModified(false);
     return project;
+}
+
+bool OpenProject(Project& open, const std::filesystem::path& path, const NumberingPrefs& prefs) {
+    auto read = ReadProjectFile(path, prefs);
+    if (!read) {
+        return false;
+    }
+    open.ReplaceWith(std::move(*read));
+    return true;
 }
 
 }  // namespace scrivlet

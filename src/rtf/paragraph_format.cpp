@@ -1,0 +1,96 @@
+#include "rtf/paragraph_format.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+#include <cmath>
+
+namespace scrivlet {
+
+namespace {
+
+constexpr double kPixelsPerPoint = kTwipsPerPoint / kTwipsPerPixel;
+
+bool IsBulletStyle(QTextListFormat::Style style) {
+    return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+           style == QTextListFormat::ListSquare;
+}
+
+}  // namespace
+
+double TwipsToPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+int PixelsToTwips(double pixels) {
+    return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
+}
+
+ParagraphIndents IndentsOf(const QTextBlockFormat& format) {
+    ParagraphIndents indents;
+    double left = format.leftMargin() / kPixelsPerPoint;
+    double firstLine = format.textIndent() / kPixelsPerPoint;
+    indents.first = left + firstLine;
+    indents.left = -firstLine;
+    indents.right = format.rightMargin() / kPixelsPerPoint;
+    return indents;
+}
+
+void SetIndents(QTextBlockFormat& format, const ParagraphIndents& indents) {
+    format.setLeftMargin((indents.first + indents.left) * kPixelsPerPoint);
+    format.setTextIndent(-indents.left * kPixelsPerPoint);
+    format.setRightMargin(indents.right * kPixelsPerPoint);
+}
+
+bool HasBullet(const QTextBlock& block) {
+    // Numbered lists are shown as bullets too: the topic text knows no other
+    // kind of list.
+    return block.textList() != nullptr;
+}
+
+void SetBullet(QTextCursor& cursor, bool on) {
+    QTextDocument* doc = cursor.document();
+    if (doc == nullptr) {
+        return;
+    }
+    QTextBlock first = doc->findBlock(cursor.selectionStart());
+    QTextBlock last = doc->findBlock(cursor.selectionEnd());
+    cursor.beginEditBlock();
+    QTextList* list = nullptr;
+    if (on) {
+        // Join the list of the paragraph above, so that one run of bulleted
+        // paragraphs stays one list.
+        QTextBlock previous = first.previous();
+        if (previous.isValid() && previous.textList() != nullptr &&
+            IsBulletStyle(previous.textList()->format().style())) {
+            list = previous.textList();
+        }
+    }
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        QTextCursor at(block);
+        if (on && block.textList() == nullptr) {
+            if (list == nullptr) {
+                QTextListFormat format;
+                format.setStyle(QTextListFormat::ListDisc);
+                format.setIndent(1);
+                list = at.createList(format);
+            } else {
+                list->add(block);
+            }
+        } else if (on) {
+            list = block.textList();
+        } else if (QTextList* current = block.textList()) {
+            current->remove(block);
+            QTextBlockFormat format = at.blockFormat();
+            format.setIndent(0);
+            at.setBlockFormat(format);
+        }
+        if (block == last) {
+            break;
+        }
+    }
+    cursor.endEditBlock();
+}
+
+}  // namespace scrivlet
