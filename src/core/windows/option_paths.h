@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/build/build_paths.h"
+
 namespace scrivlet {
 
 // Stored names use "\" (and, on this system, "/") between folders.
@@ -14,10 +16,6 @@ std::string FolderOf(std::string_view path);
 
 // The name part of PATH after its last separator.
 std::string FileNameOf(std::string_view path);
-
-// The project's folder with its trailing separator; empty for a project
-// never saved (PROJECTFILENAME "Untitled").
-std::string ProjectFolder(std::string_view projectFileName);
 
 // The contents file name stored for a file picked at PICKEDPATH. The
 // reference folder is the folder of the help file name HELPFILE when that

@@ -1,0 +1,609 @@
+#include "hc/rtf_topic_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+#include <vector>
+
+#include "core/rtf/rtf_tokenizer.h"
+#include "core/util/convert.h"
+#include "core/util/cp1252.h"
+
+namespace scrivlet::hc {
+namespace {
+
+using rtf::Token;
+using rtf::TokenKind;
+
+// Deeper groups than this are read as if they were at this depth; real topic
+// files stay far below it, and it bounds the memory a hostile file can claim.
+constexpr std::size_t kMaxDepth = 200;
+
+enum class Destination { Body, Skip, FontTable, ColorTable, Footnote };
+
+struct GroupState {
+    Destination destination = Destination::Body;
+    CharFormat chars;
+    bool hidden = false;
+    ParagraphFormat paragraph;
+    bool fresh = true;  // no token read in the group yet
+};
+
+// Groups whose content is not topic text.
+constexpr std::array<std::string_view, 24> kSkippedDestinations{
+    "stylesheet", "info",      "header",     "headerl",   "headerr",     "headerf",
+    "footer",     "footerl",   "footerr",    "footerf",   "object",      "xe",
+    "tc",         "listtable", "listoverridetable", "rsidtbl", "fldinst", "pn",
+    "themedata",  "colorschememapping", "latentstyles", "datastore", "revtbl", "filetbl"};
+
+// Control words that stand for one Windows-1252 character.
+char SymbolByte(std::string_view word) {
+    static const std::array<std::pair<std::string_view, char>, 11> symbols{{
+        {"lquote", '\x91'},
+        {"rquote", '\x92'},
+        {"ldblquote", '\x93'},
+        {"rdblquote", '\x94'},
+        {"bullet", '\x95'},
+        {"endash", '\x96'},
+        {"emdash", '\x97'},
+        {"emspace", ' '},
+        {"enspace", ' '},
+        {"qmspace", ' '},
+        {"zwj", 0},
+    }};
+    for (const auto& [name, byte] : symbols) {
+        if (word == name) {
+            return byte;
+        }
+    }
+    return 0;
+}
+
+class TopicFileReader {
+public:
+    TopicFileReader(std::string_view bytes, const std::string& fileName, HelpFile& help, Log& log,
+                    const BitmapFinder& findBitmap)
+        : bytes_(bytes),
+          fileName_(fileName),
+          help_(help),
+          log_(log),
+          builder_(fileName, help, log, findBitmap),
+          tokens_(bytes) {}
+
+    void Read() {
+        Token first = tokens_.Next();
+        Token second = tokens_.Next();
+        if (first.kind != TokenKind::kGroupStart || !second.IsWord("rtf")) {
+            log_.Error(Code::NotRtf, {fileName_, 1, 0, {}},
+                       "The file is not an RTF file: it does not begin with \"{\\rtf\".");
+            return;
+        }
+        stack_.push_back(GroupState{});
+        stack_.back().fresh = false;
+        bool ended = false;
+        for (Token token = tokens_.Next(); token.kind != TokenKind::kEnd; token = tokens_.Next()) {
+            if (ended) {
+                if (token.kind != TokenKind::kText ||
+                    token.text.find_first_not_of(" \t") != std::string_view::npos) {
+                    log_.Warning(Code::TextAfterEnd, {fileName_, LineOf(token.offset), 0, {}},
+                                 "Text after the end of the RTF document is ignored.");
+                    break;
+                }
+                continue;
+            }
+            if (token.kind == TokenKind::kGroupEnd && tokens_.Depth() == 0) {
+                FinishGroup();
+                ended = true;
+                continue;
+            }
+            Dispatch(token);
+        }
+        FinishFontEntry();
+        builder_.EndFootnote();
+        builder_.EndTopic(Current().paragraph);
+        if (tokens_.Depth() > 0) {
+            log_.Error(Code::UnexpectedEnd, {fileName_, LineOf(bytes_.size()), 0, {}},
+                       "The file ends inside a group: " + std::to_string(tokens_.Depth()) +
+                           " closing brace(s) are missing.");
+        } else if (tokens_.HasError()) {
+            log_.Warning(Code::RtfFault, {fileName_, 0, 0, {}},
+                         "The RTF is not well formed: " + tokens_.Error() + ".");
+        }
+    }
+
+private:
+    GroupState& Current() { return stack_.back(); }
+
+    int LineOf(std::size_t offset) {
+        offset = std::min(offset, bytes_.size());
+        if (offset < lineOffset_) {
+            lineOffset_ = 0;
+            line_ = 1;
+        }
+        for (; lineOffset_ < offset; ++lineOffset_) {
+            const char c = bytes_[lineOffset_];
+            if (c == '\n' || (c == '\r' && (lineOffset_ + 1 >= bytes_.size() ||
+                                            bytes_[lineOffset_ + 1] != '\n'))) {
+                ++line_;
+            }
+        }
+        return line_;
+    }
+
+    // Called before every token that adds to the topic text.
+    void EnsureTopic(const Token& token) {
+        if (!builder_.InTopic()) {
+            builder_.StartTopic(LineOf(token.offset));
+        }
+    }
+
+    void Dispatch(const Token& token) {
+        switch (token.kind) {
+            case TokenKind::kGroupStart:
+                OpenGroup();
+                return;
+            case TokenKind::kGroupEnd:
+                FinishGroup();
+                return;
+            default:
+                break;
+        }
+        GroupState& state = Current();
+        const bool fresh = state.fresh;
+        state.fresh = false;
+        switch (state.destination) {
+            case Destination::Skip:
+                return;
+            case Destination::FontTable:
+                FontTableToken(token, fresh);
+                return;
+            case Destination::ColorTable:
+                ColorTableToken(token);
+                return;
+            case Destination::Body:
+            case Destination::Footnote:
+                break;
+        }
+        switch (token.kind) {
+            case TokenKind::kControlWord:
+                ControlWord(token, fresh);
+                break;
+            case TokenKind::kControlSymbol:
+                ControlSymbol(token, fresh);
+                break;
+            case TokenKind::kText:
+                EmitText(token, token.text);
+                break;
+            case TokenKind::kHexByte: {
+                const char byte = static_cast<char>(token.byte);
+                EmitText(token, std::string_view(&byte, 1));
+                break;
+            }
+            case TokenKind::kUnicode: {
+                // A pair of surrogates stands for one character: one "?".
+                if (token.codeUnit >= 0xDC00 && token.codeUnit <= 0xDFFF) {
+                    break;
+                }
+                unsigned char byte = '?';
+                if (!UnicodeToCp1252(token.codeUnit, byte)) {
+                    byte = '?';
+                }
+                const char c = static_cast<char>(byte);
+                EmitText(token, std::string_view(&c, 1));
+                break;
+            }
+            default:
+                break;
+        }
+    }
+
+    void OpenGroup() {
+        if (stack_.size() >= kMaxDepth) {
+            ++overflow_;
+            if (!depthReported_) {
+                depthReported_ = true;
+                log_.Error(Code::NestedTooDeep, {fileName_, 0, 0, {}},
+                           "RTF groups are nested more than " + std::to_string(kMaxDepth) +
+                               " deep; the deeper groups are read as part of their parent.");
+            }
+            return;
+        }
+        GroupState state = Current();
+        state.fresh = true;
+        stack_.push_back(std::move(state));
+    }
+
+    void FinishGroup() {
+        if (overflow_ > 0) {
+            --overflow_;
+            return;
+        }
+        if (stack_.size() <= 1) {
+            return;
+        }
+        const GroupState closed = std::move(stack_.back());
+        stack_.pop_back();
+        if (closed.destination == Destination::FontTable &&
+            Current().destination != Destination::FontTable) {
+            FinishFontEntry();
+            fontTableRead_ = true;
+        }
+        if (closed.destination == Destination::Footnote &&
+            Current().destination != Destination::Footnote) {
+            builder_.EndFootnote();
+        }
+    }
+
+    void EmitText(const Token& token, std::string_view bytes) {
+        GroupState& state = Current();
+        if (state.destination == Destination::Footnote) {
+            builder_.FootnoteText(bytes);
+            return;
+        }
+        EnsureTopic(token);
+        builder_.Text(bytes, state.chars, state.hidden);
+    }
+
+    void ControlSymbol(const Token& token, bool fresh) {
+        const char c = token.text.empty() ? 0 : token.text[0];
+        switch (c) {
+            case '*':
+                if (fresh) {
+                    Current().destination = Destination::Skip;
+                }
+                return;
+            case '{':
+            case '}':
+            case '\\':
+                EmitText(token, token.text);
+                return;
+            case '~':
+                EmitText(token, "\xA0");
+                return;
+            case '_':
+                EmitText(token, "-");
+                return;
+            case '-':
+                return;  // optional hyphen
+            default:
+                return;
+        }
+    }
+
+    int MapFont(int number, const Token& token) {
+        const auto it = fontMap_.find(number);
+        if (it != fontMap_.end()) {
+            return it->second;
+        }
+        if (fontTableRead_ && reportedFonts_.insert_or_assign(number, true).second) {
+            log_.Warning(Code::UnknownFont, {fileName_, LineOf(token.offset), 0, {}},
+                         "The font \\f" + std::to_string(number) +
+                             " is not in the font table; the default font is used.");
+        }
+        return DefaultFont();
+    }
+
+    int DefaultFont() {
+        const auto it = fontMap_.find(defaultFont_);
+        if (it != fontMap_.end()) {
+            return it->second;
+        }
+        if (help_.fonts.empty()) {
+            help_.fonts.push_back({"Arial", "swiss", 0});
+        }
+        return 0;
+    }
+
+    int MapColor(int number) {
+        if (number < 0 || static_cast<std::size_t>(number) >= colorMap_.size()) {
+            return -1;
+        }
+        return colorMap_[static_cast<std::size_t>(number)];
+    }
+
+    void ControlWord(const Token& token, bool fresh) {
+        GroupState& state = Current();
+        const std::string_view word = token.text;
+        const int32_t param = token.param;
+        const bool on = !token.hasParam || param != 0;
+        if (fresh) {
+            if (word == "fonttbl") {
+                state.destination = Destination::FontTable;
+                return;
+            }
+            if (word == "colortbl") {
+                state.destination = Destination::ColorTable;
+                colorMap_.clear();
+                pendingColor_ = 0;
+                colorHasValue_ = false;
+                return;
+            }
+            if (word == "footnote") {
+                if (state.destination == Destination::Footnote) {
+                    state.destination = Destination::Skip;
+                    return;
+                }
+                EnsureTopic(token);
+                state.destination = Destination::Footnote;
+                builder_.BeginFootnote();
+                return;
+            }
+            if (word == "pict") {
+                state.destination = Destination::Skip;
+                EnsureTopic(token);
+                log_.Warning(Code::EmbeddedPicture, {fileName_, LineOf(token.offset), 0, {}},
+                             "A picture embedded in the RTF is not supported; use a bitmap "
+                             "reference such as {bmc file.bmp}.");
+                return;
+            }
+            if (std::find(kSkippedDestinations.begin(), kSkippedDestinations.end(), word) !=
+                kSkippedDestinations.end()) {
+                state.destination = Destination::Skip;
+                return;
+            }
+        }
+        CharFormat& chars = state.chars;
+        ParagraphFormat& para = state.paragraph;
+        if (word == "deff") {
+            defaultFont_ = param;
+        } else if (word == "plain") {
+            chars = CharFormat{};
+            chars.font = DefaultFont();
+            state.hidden = false;
+        } else if (word == "b") {
+            chars.bold = on;
+        } else if (word == "i") {
+            chars.italic = on;
+        } else if (word == "ul") {
+            chars.underline = on;
+            if (!on) {
+                chars.doubleUnderline = false;
+            }
+        } else if (word == "ulnone") {
+            chars.underline = false;
+            chars.doubleUnderline = false;
+        } else if (word == "uldb") {
+            chars.doubleUnderline = on;
+        } else if (word == "strike") {
+            chars.strike = on;
+        } else if (word == "v") {
+            state.hidden = on;
+        } else if (word == "scaps") {
+            chars.smallCaps = on;
+        } else if (word == "f") {
+            chars.font = MapFont(param, token);
+        } else if (word == "fs") {
+            chars.halfPoints = std::clamp(param, 1, 3276);
+        } else if (word == "cf") {
+            chars.color = MapColor(param);
+        } else if (word == "super" || word == "up") {
+            chars.baseline = 1;
+        } else if (word == "sub" || word == "dn") {
+            chars.baseline = -1;
+        } else if (word == "nosupersub") {
+            chars.baseline = 0;
+        } else if (word == "pard") {
+            para = ParagraphFormat{};
+            pendingTab_ = TabKind::Left;
+        } else if (word == "ql") {
+            para.alignment = Alignment::Left;
+        } else if (word == "qc") {
+            para.alignment = Alignment::Center;
+        } else if (word == "qr") {
+            para.alignment = Alignment::Right;
+        } else if (word == "qj") {
+            para.alignment = Alignment::Justify;
+        } else if (word == "li") {
+            para.leftIndent = param;
+        } else if (word == "ri") {
+            para.rightIndent = param;
+        } else if (word == "fi") {
+            para.firstIndent = param;
+        } else if (word == "sb") {
+            para.spaceBefore = param;
+        } else if (word == "sa") {
+            para.spaceAfter = param;
+        } else if (word == "sl") {
+            para.lineSpacing = param;
+        } else if (word == "keepn") {
+            para.keepNext = on;
+        } else if (word == "keep") {
+            para.noWrap = on;
+        } else if (word == "intbl") {
+            para.inTable = true;
+        } else if (word == "tqr") {
+            pendingTab_ = TabKind::Right;
+        } else if (word == "tqc") {
+            pendingTab_ = TabKind::Center;
+        } else if (word == "tqdec") {
+            pendingTab_ = TabKind::Decimal;
+        } else if (word == "tx") {
+            if (para.tabs.size() < 64) {
+                para.tabs.push_back({param, pendingTab_});
+            }
+            pendingTab_ = TabKind::Left;
+        } else if (word == "par" || word == "row") {
+            if (state.destination == Destination::Footnote) {
+                return;
+            }
+            EnsureTopic(token);
+            builder_.EndParagraph(para);
+        } else if (word == "page") {
+            if (state.destination == Destination::Footnote) {
+                return;
+            }
+            EnsureTopic(token);
+            builder_.EndTopic(para);
+        } else if (word == "tab" || word == "cell") {
+            if (state.destination == Destination::Footnote) {
+                builder_.FootnoteText(" ");
+                return;
+            }
+            EnsureTopic(token);
+            builder_.Tab(chars, state.hidden);
+        } else if (word == "line") {
+            if (state.destination == Destination::Footnote) {
+                builder_.FootnoteText(" ");
+                return;
+            }
+            EnsureTopic(token);
+            builder_.LineBreak(chars, state.hidden);
+        } else if (const char byte = SymbolByte(word); byte != 0) {
+            EmitText(token, std::string_view(&byte, 1));
+        }
+    }
+
+    // Font table: "{\f0\fswiss\fcharset0 Arial;}" groups, or the same entries
+    // one after another without groups.
+    void FontTableToken(const Token& token, bool fresh) {
+        if (token.kind == TokenKind::kControlSymbol && token.IsSymbol('*') && fresh &&
+            stack_.size() > 1) {
+            Current().destination = Destination::Skip;
+            return;
+        }
+        if (token.kind == TokenKind::kControlWord) {
+            const std::string_view word = token.text;
+            if (word == "f" && token.hasParam) {
+                FinishFontEntry();
+                fontNumber_ = token.param;
+                fontOpen_ = true;
+            } else if (word.size() > 1 && word[0] == 'f' && fontOpen_ &&
+                       (word == "fnil" || word == "froman" || word == "fswiss" ||
+                        word == "fmodern" || word == "fscript" || word == "fdecor" ||
+                        word == "ftech" || word == "fbidi")) {
+                font_.family = std::string(word.substr(1));
+            } else if (word == "fcharset" && fontOpen_) {
+                font_.charset = token.param;
+            }
+            return;
+        }
+        if (!fontOpen_) {
+            return;
+        }
+        std::string_view text;
+        char byte = 0;
+        if (token.kind == TokenKind::kText) {
+            text = token.text;
+        } else if (token.kind == TokenKind::kHexByte) {
+            byte = static_cast<char>(token.byte);
+            text = std::string_view(&byte, 1);
+        } else {
+            return;
+        }
+        for (const char c : text) {
+            if (c == ';') {
+                FinishFontEntry();
+            } else if (font_.name.size() < 255) {
+                font_.name += c;
+            }
+        }
+    }
+
+    void FinishFontEntry() {
+        if (!fontOpen_) {
+            return;
+        }
+        fontOpen_ = false;
+        Font font = std::move(font_);
+        font_ = Font{};
+        const auto begin = font.name.find_first_not_of(' ');
+        font.name = begin == std::string::npos ? std::string() : font.name.substr(begin);
+        while (!font.name.empty() && font.name.back() == ' ') {
+            font.name.pop_back();
+        }
+        if (font.family.empty()) {
+            font.family = "nil";
+        }
+        const std::string key = UpperAscii(font.name);
+        int index = -1;
+        for (std::size_t i = 0; i < help_.fonts.size(); ++i) {
+            const Font& other = help_.fonts[i];
+            if (UpperAscii(other.name) == key && other.family == font.family &&
+                other.charset == font.charset) {
+                index = static_cast<int>(i);
+                break;
+            }
+        }
+        if (index < 0) {
+            index = static_cast<int>(help_.fonts.size());
+            help_.fonts.push_back(std::move(font));
+        }
+        fontMap_.emplace(fontNumber_, index);
+    }
+
+    // Colour table: entries "\redR\greenG\blueB;"; an entry with no values is
+    // the default colour.
+    void ColorTableToken(const Token& token) {
+        if (token.kind == TokenKind::kControlWord && token.hasParam) {
+            const uint32_t value = static_cast<uint32_t>(std::clamp(token.param, 0, 255));
+            if (token.text == "red") {
+                pendingColor_ = (pendingColor_ & 0xFFFF00u) | value;
+                colorHasValue_ = true;
+            } else if (token.text == "green") {
+                pendingColor_ = (pendingColor_ & 0xFF00FFu) | (value << 8);
+                colorHasValue_ = true;
+            } else if (token.text == "blue") {
+                pendingColor_ = (pendingColor_ & 0x00FFFFu) | (value << 16);
+                colorHasValue_ = true;
+            }
+            return;
+        }
+        if (token.kind != TokenKind::kText) {
+            return;
+        }
+        for (const char c : token.text) {
+            if (c != ';') {
+                continue;
+            }
+            int index = -1;
+            if (colorHasValue_) {
+                const auto it = std::find(help_.colors.begin(), help_.colors.end(), pendingColor_);
+                index = static_cast<int>(it - help_.colors.begin());
+                if (it == help_.colors.end()) {
+                    help_.colors.push_back(pendingColor_);
+                }
+            }
+            if (colorMap_.size() < 4096) {
+                colorMap_.push_back(index);
+            }
+            pendingColor_ = 0;
+            colorHasValue_ = false;
+        }
+    }
+
+    std::string_view bytes_;
+    const std::string& fileName_;
+    HelpFile& help_;
+    Log& log_;
+    TopicBuilder builder_;
+    rtf::Tokenizer tokens_;
+    std::vector<GroupState> stack_;
+    std::size_t overflow_ = 0;
+    bool depthReported_ = false;
+
+    std::size_t lineOffset_ = 0;
+    int line_ = 1;
+
+    int defaultFont_ = 0;
+    std::unordered_map<int, int> fontMap_;
+    std::unordered_map<int, bool> reportedFonts_;
+    bool fontTableRead_ = false;
+    bool fontOpen_ = false;
+    int fontNumber_ = 0;
+    Font font_;
+
+    std::vector<int> colorMap_;
+    uint32_t pendingColor_ = 0;
+    bool colorHasValue_ = false;
+
+    TabKind pendingTab_ = TabKind::Left;
+};
+
+}  // namespace
+
+void ReadTopicFile(std::string_view bytes, const std::string& fileName, HelpFile& help, Log& log,
+                   const BitmapFinder& findBitmap) {
+    TopicFileReader(bytes, fileName, help, log, findBitmap).Read();
+}
+
+}  // namespace scrivlet::hc
