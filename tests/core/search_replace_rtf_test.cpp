@@ -104,6 +104,12 @@ TEST(ReplaceInRtf, DestinationsAreSkipped) {
               "{\\field{\\*\\fldinst HYPERLINK par}{\\fldrslt Q}}{\\pict 0a0b par}Q}");
 }
 
+TEST(ReplaceInRtf, BulletTextIsNotAuthorText) {
+    std::string rtf = "{\\rtf1\\pard{\\pntext\\f0\\'95\\tab}\\'95 item}";
+    EXPECT_EQ(ReplaceInRtf(rtf, "\x95", "*", true), 1);
+    EXPECT_EQ(rtf, "{\\rtf1\\pard{\\pntext\\f0\\'95\\tab}* item}");
+}
+
 TEST(ReplaceInRtf, EscapedCharactersMatchAndReplacementsAreEscaped) {
     std::string rtf = "{\\rtf1 caf\\'e9 and a\\{b\\} and c\\\\d}";
     EXPECT_EQ(ReplaceInRtf(rtf, "caf\xE9", "tea", true), 1);

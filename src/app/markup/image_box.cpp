@@ -43,6 +43,8 @@ TImageBox::TImageBox(Project& project, QWidget* parent) : QDialog(parent), proje
     image = new QLineEdit(this);
     BrowseBtn = new QPushButton(QStringLiteral("..."), this);
     BrowseBtn->setToolTip(QStringLiteral("Browse"));
+    BrowseBtn->setFixedWidth(BrowseBtn->fontMetrics().horizontalAdvance(QStringLiteral("...")) +
+                             16);
 
     auto* alignBox = new QGroupBox(QStringLiteral("Alignment"), this);
     LeftBtn = new QRadioButton(QStringLiteral("Left"), alignBox);

@@ -47,6 +47,8 @@ TLinkBox::TLinkBox(QWidget* parent) : QDialog(parent) {
     filename = new QLineEdit(this);
     BrowseBtn = new QPushButton(QStringLiteral("..."), this);
     BrowseBtn->setToolTip(QStringLiteral("Browse"));
+    BrowseBtn->setFixedWidth(BrowseBtn->fontMetrics().horizontalAdvance(QStringLiteral("...")) +
+                             16);
     medit = new QPlainTextEdit(this);
     medit->setLineWrapMode(QPlainTextEdit::NoWrap);
     medit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -66,14 +68,16 @@ TLinkBox::TLinkBox(QWidget* parent) : QDialog(parent) {
     grid->addWidget(loc, 1, 1, 1, 2);
     grid->addWidget(pop, 2, 1, 1, 2);
     grid->addWidget(TopicLabel, 3, 0);
+    // The topic list and the topic edit share the "Topic:" row; only one of
+    // them shows at a time.
     grid->addWidget(atopic, 3, 1, 1, 2);
-    grid->addWidget(topicedit, 4, 1, 1, 2);
-    grid->addWidget(WindowLabel, 5, 0);
-    grid->addWidget(awindow, 5, 1, 1, 2);
-    grid->addWidget(FilenameLabel, 6, 0);
-    grid->addWidget(filename, 6, 1);
-    grid->addWidget(BrowseBtn, 6, 2);
-    grid->addWidget(medit, 7, 0, 1, 3);
+    grid->addWidget(topicedit, 3, 1, 1, 2);
+    grid->addWidget(WindowLabel, 4, 0);
+    grid->addWidget(awindow, 4, 1, 1, 2);
+    grid->addWidget(FilenameLabel, 5, 0);
+    grid->addWidget(filename, 5, 1);
+    grid->addWidget(BrowseBtn, 5, 2);
+    grid->addWidget(medit, 6, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
     auto* layout = new QVBoxLayout(this);

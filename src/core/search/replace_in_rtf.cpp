@@ -13,40 +13,16 @@ using rtf::TokenKind;
 
 // Destinations whose text the author does not write in the body: tables,
 // document information, pictures and objects, field instructions, bookmarks,
-// index and contents entries.
-constexpr std::array<std::string_view, 33> kSkippedDestinations{"fonttbl",
-                                                                "colortbl",
-                                                                "stylesheet",
-                                                                "info",
-                                                                "pict",
-                                                                "object",
-                                                                "objdata",
-                                                                "listtable",
-                                                                "listoverridetable",
-                                                                "rsidtbl",
-                                                                "generator",
-                                                                "themedata",
-                                                                "colorschememapping",
-                                                                "datastore",
-                                                                "latentstyles",
-                                                                "xmlnstbl",
-                                                                "filetbl",
-                                                                "revtbl",
-                                                                "pgdsctbl",
-                                                                "fldinst",
-                                                                "bkmkstart",
-                                                                "bkmkend",
-                                                                "xe",
-                                                                "tc",
-                                                                "shp",
-                                                                "shpinst",
-                                                                "shppict",
-                                                                "nonshppict",
-                                                                "private",
-                                                                "userprops",
-                                                                "docvar",
-                                                                "mmathPr",
-                                                                "listtext"};
+// index and contents entries, and the bullet text written before a list
+// paragraph.
+// clang-format off
+constexpr std::array<std::string_view, 37> kSkippedDestinations{
+    "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "objdata", "listtable",
+    "listoverridetable", "rsidtbl", "generator", "themedata", "colorschememapping", "datastore",
+    "latentstyles", "xmlnstbl", "filetbl", "revtbl", "pgdsctbl", "fldinst", "bkmkstart",
+    "bkmkend", "xe", "tc", "shp", "shpinst", "shppict", "nonshppict", "private", "userprops",
+    "docvar", "mmathPr", "listtext", "pntext", "pn", "pntxta", "pntxtb"};
+// clang-format on
 
 bool IsSkippedDestination(const Token& token) {
     if (token.IsSymbol('*')) {
