@@ -3,10 +3,11 @@
 #include <string>
 #include <string_view>
 
-// File and folder names (FileNameOf, ProjectFolder) come from here.
-#include "core/windows/option_paths.h"
-
 namespace scrivlet {
+
+// The project's folder with its trailing separator; empty for a project
+// never saved ("Untitled").
+std::string ProjectFolder(std::string_view projectFileName);
 
 // The help file to display: HELP_FILE_NAME unchanged when its second
 // character is ":" or its first is "\" (or "/", an absolute path here);

@@ -7,6 +7,7 @@
 #include "core/build/help_project.h"
 #include "core/build/topic_rtf.h"
 #include "core/util/convert.h"
+#include "core/windows/option_paths.h"
 
 namespace scrivlet {
 namespace {

@@ -3,6 +3,7 @@
 #include "core/build/build_paths.h"
 #include "core/build/text_replace.h"
 #include "core/util/convert.h"
+#include "core/windows/option_paths.h"
 
 namespace scrivlet {
 namespace {
