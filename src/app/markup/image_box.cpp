@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/markup/file_chooser.h"
+#include "core/build/build_paths.h"
 #include "core/markup/bitmap_roots.h"
 #include "core/model/project.h"
 #include "rtf/ansi_text.h"
@@ -28,13 +29,6 @@ QString WithTrailingSeparator(const QString& folder) {
 }
 
 }  // namespace
-
-QString ProjectFolder(const Project& project) {
-    if (project.IsUntitled()) {
-        return QString();
-    }
-    return WithTrailingSeparator(QFileInfo(FromAnsi(project.ProjectFileName)).absolutePath());
-}
 
 TImageBox::TImageBox(Project& project, QWidget* parent) : QDialog(parent), project_(project) {
     setWindowTitle(QStringLiteral("Image"));
@@ -100,8 +94,9 @@ void TImageBox::BrowseBtnClick() {
     request.SelectedFilter = QStringLiteral("All Images (*.bmp *.shg *.wmf)");
     request.Filter = QStringLiteral("Bitmaps  (*.bmp);;SHG files  (*.shg);;MetaFiles  (*.wmf);;") +
                      request.SelectedFilter;
-    const QString projectFolder = ProjectFolder(project_);
-    request.Folder = projectFolder;
+    // An unsaved project has no folder: every image folder is then new.
+    const std::string projectFolder = ProjectFolder(project_.ProjectFileName);
+    request.Folder = FromAnsi(projectFolder);
     const QString chosen = ChooseOpenFile(this, request);
     if (chosen.isEmpty()) {
         return;
@@ -109,7 +104,7 @@ void TImageBox::BrowseBtnClick() {
     const QFileInfo info(chosen);
     image->setText(info.fileName());
     AddImageFolder(project_.BitmapRoots, ToAnsi(WithTrailingSeparator(info.absolutePath())),
-                   ToAnsi(projectFolder));
+                   projectFolder);
 }
 
 }  // namespace scrivlet::app

@@ -45,8 +45,4 @@ private:
     Project& project_;
 };
 
-// The folder the file dialogs of a project start in, with its trailing
-// separator: empty for a project that was never saved.
-QString ProjectFolder(const Project& project);
-
 }  // namespace scrivlet::app
