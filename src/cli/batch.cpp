@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/build_command.h"
 #include "cli/check_command.h"
 
 namespace scrivlet::cli {
@@ -10,9 +11,15 @@ namespace {
 constexpr const char* kUsage =
     "Usage: scrivlet [PROJECT.scw]\n"
     "       scrivlet --check PROJECT.scw\n"
+    "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME] [--keep] [--no-run]\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
+    "  --build PROJECT.scw  build the help files in the project folder, run the help\n"
+    "                       compiler and print the log; exit status 1 when it holds\n"
+    "                       an error. --compiler names the compiler (default: the\n"
+    "                       Compiler setting), --base fixes the build files' name,\n"
+    "                       --keep keeps them, --no-run only writes the .rtf and .hpj\n"
     "  --help               show this text\n";
 
 }  // namespace
@@ -33,6 +40,15 @@ std::optional<int> RunBatch(const std::vector<std::string>& args, std::ostream& 
             return 2;
         }
         return RunCheck(args[1], out, err);
+    }
+    if (command == "--build") {
+        const auto parsed =
+            ParseBuildArguments(std::vector<std::string>(args.begin() + 1, args.end()), err);
+        if (!parsed) {
+            err << kUsage;
+            return 2;
+        }
+        return RunBuild(*parsed, out, err);
     }
     if (command.size() > 2 && command.compare(0, 2, "--") == 0) {
         err << "scrivlet: unknown option " << command << "\n" << kUsage;

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <functional>
 
 #include "app/windows/project_box.h"
+#include "app/windows/project_settings_commands.h"
 #include "core/model/project.h"
 
 using namespace scrivlet;
@@ -161,7 +163,8 @@ private slots:
         QCOMPARE(Items(Child<QComboBox>(&box, "bitbox")),
                  (QStringList{QStringLiteral("/p/bmp"), QStringLiteral("/p/art")}));
         QCOMPARE(Child<QComboBox>(&box, "bitbox")->currentIndex(), -1);
-        QCOMPARE(Items(Child<QComboBox>(&box, "rtfbox")), QStringList{QStringLiteral("/p/extra.rtf")});
+        QCOMPARE(Items(Child<QComboBox>(&box, "rtfbox")),
+                 QStringList{QStringLiteral("/p/extra.rtf")});
         // Unchanged controls give back the same settings, cut or not.
         Project stored = project;
         StoreProjectOptions(box.Options(), stored);
@@ -190,8 +193,8 @@ private slots:
     void macrosLoseEmptyLines() {
         Project project;
         WhenModalProjectBox([](TProjectBox* box) {
-            Child<QPlainTextEdit>(box, "cMemo")->setPlainText(
-                QStringLiteral("\nBrowseButtons()\n\n\nRegisterRoutine()\n\n"));
+            Child<QPlainTextEdit>(box, "cMemo")
+                ->setPlainText(QStringLiteral("\nBrowseButtons()\n\n\nRegisterRoutine()\n\n"));
             box->accept();
         });
         QVERIFY(TProjectBox::Run(nullptr, project));
@@ -226,6 +229,20 @@ private slots:
         QVERIFY(project == before);
         QVERIFY(!project.Modified());
         QVERIFY(!told);
+    }
+
+    void optionsCommandOpensTheDialog() {
+        QWidget window;
+        Project project;
+        QAction menu(QStringLiteral("&Options..."));
+        ConnectProjectSettingsCommands(&window, project, {}, {&menu});
+        WhenModalProjectBox([](TProjectBox* box) {
+            Child<QLineEdit>(box, "title")->setText(QStringLiteral("From the menu"));
+            box->accept();
+        });
+        menu.trigger();
+        QCOMPARE(project.HelpTitle, "From the menu");
+        QVERIFY(project.Modified());
     }
 
     void storesEveryControl() {
@@ -408,7 +425,8 @@ private slots:
                           QStringLiteral("/q/three.rtf"), QStringLiteral("/r/template.rtf")};
         box.SetChoosers(script.Make());
         Child<QPushButton>(&box, "addrtf")->click();
-        QCOMPARE(Items(rtfbox), (QStringList{QStringLiteral("/p/one.rtf"), QStringLiteral("/q/two.rtf")}));
+        QCOMPARE(Items(rtfbox),
+                 (QStringList{QStringLiteral("/p/one.rtf"), QStringLiteral("/q/two.rtf")}));
         QCOMPARE(rtfbox->currentIndex(), 1);
         // Edit is preset with the entry; a listed path is refused.
         rtfbox->setCurrentIndex(1);

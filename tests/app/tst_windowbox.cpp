@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include "app/common/message_box.h"
 #include "app/windows/buttons_box.h"
 #include "app/windows/color_panel.h"
+#include "app/windows/project_settings_commands.h"
 #include "app/windows/sizer_box.h"
 #include "app/windows/window_box.h"
 #include "core/model/project.h"
@@ -45,7 +47,9 @@ QPushButton* Button(QWidget* box, const char* name) {
     return box->findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-QListWidget* List(QWidget* box) { return box->findChild<QListWidget*>(QStringLiteral("WindBox")); }
+QListWidget* List(QWidget* box) {
+    return box->findChild<QListWidget*>(QStringLiteral("WindBox"));
+}
 
 QStringList Names(QWidget* box) {
     QStringList names;
@@ -56,7 +60,9 @@ QStringList Names(QWidget* box) {
     return names;
 }
 
-void Click(QWidget* box, const char* name) { Button(box, name)->click(); }
+void Click(QWidget* box, const char* name) {
+    Button(box, name)->click();
+}
 
 }  // namespace
 
@@ -86,7 +92,8 @@ private slots:
             MessageBox::SetNextAnswer(QMessageBox::Ok);
             Click(&box, name);
             QCOMPARE(MessageBox::ShownCount(), before + 1);
-            QCOMPARE(MessageBox::LastText(), QStringLiteral("Please add a window to the list first."));
+            QCOMPARE(MessageBox::LastText(),
+                     QStringLiteral("Please add a window to the list first."));
         }
         QCOMPARE(chooserCalls, 0);
     }
@@ -125,8 +132,8 @@ private slots:
     }
 
     void selectingStoresAndShows() {
-        TWindowBox box({"one=\"First\",(1,2,3,4),4,(r255),(r65280),0",
-                        "two=\"Second\",,0,(r0),(r0),1"});
+        TWindowBox box(
+            {"one=\"First\",(1,2,3,4),4,(r255),(r65280),0", "two=\"Second\",,0,(r0),(r0),1"});
         QCOMPARE(box.CurrentWindow(), 0);
         QCOMPARE(Edit(&box, "wCaption")->text(), QStringLiteral("First"));
         QCOMPARE(Edit(&box, "wh")->text(), QStringLiteral("4"));
@@ -193,8 +200,8 @@ private slots:
     }
 
     void deleteTheLastOfThree() {
-        TWindowBox box({"a=\"A\",,0,(r1),(r1),0", "b=\"B\",,0,(r2),(r2),0",
-                        "c=\"C\",,0,(r3),(r3),0"});
+        TWindowBox box(
+            {"a=\"A\",,0,(r1),(r1),0", "b=\"B\",,0,(r2),(r2),0", "c=\"C\",,0,(r3),(r3),0"});
         List(&box)->setCurrentRow(2);
         Edit(&box, "wCaption")->setText(QStringLiteral("dropped"));
         Click(&box, "DelBtn");
@@ -208,8 +215,8 @@ private slots:
     }
 
     void deleteInTheMiddleSelectsTheNext() {
-        TWindowBox box({"a=\"A\",,0,(r1),(r1),0", "b=\"B\",,0,(r2),(r2),0",
-                        "c=\"C\",,0,(r3),(r3),0"});
+        TWindowBox box(
+            {"a=\"A\",,0,(r1),(r1),0", "b=\"B\",,0,(r2),(r2),0", "c=\"C\",,0,(r3),(r3),0"});
         List(&box)->setCurrentRow(1);
         Click(&box, "DelBtn");
         QCOMPARE(box.CurrentWindow(), 1);
@@ -360,6 +367,24 @@ private slots:
                  std::vector<std::string>{"keep=\"Kept\",(1,2,3,4),0,(r0),(r0),0"});
         QVERIFY(!project.Modified());
         QVERIFY(!told);
+    }
+
+    void windowsCommandOpensTheDialog() {
+        QWidget window;
+        Project project;
+        QAction menu(QStringLiteral("&Windows..."));
+        QAction button(QStringLiteral("Windows"));
+        ConnectProjectSettingsCommands(&window, project, {&menu, &button, nullptr}, {});
+        for (QAction* action : {&menu, &button}) {
+            WhenModal<TWindowBox>([](TWindowBox* box) {
+                Click(box, "AddBtn");
+                Click(box, "OKBtn");
+            });
+            action->trigger();
+        }
+        QCOMPARE(project.WindowDefs,
+                 (std::vector<std::string>{kMainStored, "new=\"\",,0,(r16777215),(r16777215),1"}));
+        QVERIFY(project.Modified());
     }
 
     void buttonsBoxStatesForMain() {

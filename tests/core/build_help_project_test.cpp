@@ -56,13 +56,9 @@ TEST(DefaultHelpFileName, DropsTheLastFourCharacters) {
     EXPECT_EQ(DefaultHelpFileName("/x/project"), ".\\pro.hlp");
 }
 
-TEST(BuildPaths, FileNameFolderAndHelpPath) {
-    EXPECT_EQ(FileNamePart("C:\\HELP\\merge.cnt"), "merge.cnt");
-    EXPECT_EQ(FileNamePart("/a/b/c.cnt"), "c.cnt");
-    EXPECT_EQ(FileNamePart("C:x.cnt"), "x.cnt");
-    EXPECT_EQ(FileNamePart("x.cnt"), "x.cnt");
+TEST(HelpFilePath, AbsoluteNamesStayOthersAreInTheProjectFolder) {
     EXPECT_EQ(ProjectFolder("/home/ann/manual.scw"), "/home/ann/");
-    EXPECT_EQ(ProjectFolder("manual.scw"), "");
+    EXPECT_EQ(ProjectFolder("Untitled"), "");
     EXPECT_EQ(HelpFilePath(".\\manual.hlp", "/p/"), "/p/.\\manual.hlp");
     EXPECT_EQ(HelpFilePath("C:\\x.hlp", "/p/"), "C:\\x.hlp");
     EXPECT_EQ(HelpFilePath("\\x.hlp", "/p/"), "\\x.hlp");

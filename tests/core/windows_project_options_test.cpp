@@ -81,8 +81,8 @@ TEST(StoreProjectOptions, OkStoresTheProposedName) {
 TEST(StoreProjectOptions, MacrosLoseEmptyLinesInOrder) {
     Project project;
     ProjectOptions options = FillProjectOptions(project);
-    options.ConfigMacros = {"", "BrowseButtons()", "", "", "CreateButton(\"b\",\"&B\",\"x()\")",
-                            " ", ""};
+    options.ConfigMacros = {
+        "", "BrowseButtons()", "", "", "CreateButton(\"b\",\"&B\",\"x()\")", " ", ""};
     StoreProjectOptions(options, project);
     EXPECT_EQ(project.ConfigMacros,
               (StringList{"BrowseButtons()", "CreateButton(\"b\",\"&B\",\"x()\")", " "}));
@@ -148,8 +148,7 @@ TEST(ContentsFileReference, DotHelpFileUsesTheProjectFolder) {
 TEST(ContentsFileReference, AbsoluteHelpFileInAnotherFolder) {
     EXPECT_EQ(ContentsFileReference("/srv/help/manual.hlp", "/home/a/proj/", "/srv/help/m.cnt"),
               "m.cnt");
-    EXPECT_EQ(ContentsFileReference("/srv/help/manual.hlp", "/home/a/proj/",
-                                    "/home/a/proj/m.cnt"),
+    EXPECT_EQ(ContentsFileReference("/srv/help/manual.hlp", "/home/a/proj/", "/home/a/proj/m.cnt"),
               "/home/a/proj/m.cnt");
     EXPECT_EQ(ContentsFileReference("C:\\help\\manual.hlp", "C:\\proj\\", "C:\\help\\m.cnt"),
               "m.cnt");

@@ -58,8 +58,7 @@ TEST(Sizer, OrderOfOperationsMatters) {
     const double quotient = 1024.0 / 1000.0;
     for (int x = 0; x <= 1024; ++x) {
         const int expected = static_cast<int>(x / quotient);
-        EXPECT_EQ(PlaceSizer(Position(std::to_string(x).c_str(), "-1", "-1", "-1"), 1000, 700)
-                      .Left,
+        EXPECT_EQ(PlaceSizer(Position(std::to_string(x).c_str(), "-1", "-1", "-1"), 1000, 700).Left,
                   expected);
     }
 }

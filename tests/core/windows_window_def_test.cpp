@@ -97,8 +97,8 @@ TEST(WindowNameOf, TextBeforeFirstEquals) {
 }
 
 TEST(FieldsOfWindowDef, SplitsPositionAndConvertsColours) {
-    const WindowFields fields = FieldsOfWindowDef(
-        ParseWindowDef("sec=\"Second\",(10,20,300,400),4,(r255),(r65280),1"));
+    const WindowFields fields =
+        FieldsOfWindowDef(ParseWindowDef("sec=\"Second\",(10,20,300,400),4,(r255),(r65280),1"));
     EXPECT_EQ(fields.Name, "sec");
     EXPECT_EQ(fields.Caption, "Second");
     EXPECT_EQ(fields.X, "10");
@@ -181,9 +181,9 @@ TEST(BuildWindowDef, NonIntegerPositionFails) {
 }
 
 TEST(BuildWindowDef, RoundTripsItsOwnLines) {
-    for (const char* line : {"main=\"Main help\",(0,0,1023,1023),0,(r16777215),(r12632256),0",
-                             "glossary=\"\",,16644,(r14876671),(r0),1",
-                             "w=\"a, b\",(-5,1,2,3),1,(r1),(r2),0"}) {
+    for (const char* line :
+         {"main=\"Main help\",(0,0,1023,1023),0,(r16777215),(r12632256),0",
+          "glossary=\"\",,16644,(r14876671),(r0),1", "w=\"a, b\",(-5,1,2,3),1,(r1),(r2),0"}) {
         EXPECT_EQ(BuildWindowDef(FieldsOfWindowDef(ParseWindowDef(line))), line);
     }
 }

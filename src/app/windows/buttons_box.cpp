@@ -15,16 +15,26 @@ namespace {
 
 const char* ObjectName(ButtonFlag flag) {
     switch (flag) {
-        case ButtonFlag::Maximized: return "xmax";
-        case ButtonFlag::NoDefaultButtons: return "xnodef";
-        case ButtonFlag::Options: return "xoptions";
-        case ButtonFlag::Browse: return "xbrowse";
-        case ButtonFlag::Contents: return "xcontents";
-        case ButtonFlag::Index: return "xindex";
-        case ButtonFlag::HelpTopics: return "xtopics";
-        case ButtonFlag::Print: return "xprint";
-        case ButtonFlag::Back: return "xback";
-        case ButtonFlag::Find: return "xfind";
+        case ButtonFlag::Maximized:
+            return "xmax";
+        case ButtonFlag::NoDefaultButtons:
+            return "xnodef";
+        case ButtonFlag::Options:
+            return "xoptions";
+        case ButtonFlag::Browse:
+            return "xbrowse";
+        case ButtonFlag::Contents:
+            return "xcontents";
+        case ButtonFlag::Index:
+            return "xindex";
+        case ButtonFlag::HelpTopics:
+            return "xtopics";
+        case ButtonFlag::Print:
+            return "xprint";
+        case ButtonFlag::Back:
+            return "xback";
+        case ButtonFlag::Find:
+            return "xfind";
     }
     return "";
 }
@@ -47,9 +57,9 @@ TButtonsBox::TButtonsBox(QWidget* parent)
     setWindowTitle(QStringLiteral("Window State & Buttons"));
 
     for (ButtonFlag flag : kButtonFlagsDescending) {
-        auto* box = new QCheckBox(QString::fromLatin1(ButtonFlagCaption(flag).data(),
-                                                      ButtonFlagCaption(flag).size()),
-                                  this);
+        auto* box = new QCheckBox(
+            QString::fromLatin1(ButtonFlagCaption(flag).data(), ButtonFlagCaption(flag).size()),
+            this);
         box->setObjectName(QString::fromLatin1(ObjectName(flag)));
         connect(box, &QCheckBox::clicked, this,
                 [this, flag](bool checked) { BoxClicked(flag, checked); });
@@ -87,7 +97,9 @@ TButtonsBox::TButtonsBox(QWidget* parent)
     Mirror();
 }
 
-QCheckBox* TButtonsBox::Box(ButtonFlag flag) const { return boxes_[SlotOf(flag)]; }
+QCheckBox* TButtonsBox::Box(ButtonFlag flag) const {
+    return boxes_[SlotOf(flag)];
+}
 
 void TButtonsBox::Open(const std::string& buttons, const std::string& name) {
     ButtonsState state;
@@ -96,7 +108,9 @@ void TButtonsBox::Open(const std::string& buttons, const std::string& name) {
     Mirror();
 }
 
-std::string TButtonsBox::Buttons() const { return IntToStr(state_.Sum()); }
+std::string TButtonsBox::Buttons() const {
+    return IntToStr(state_.Sum());
+}
 
 void TButtonsBox::BoxClicked(ButtonFlag flag, bool checked) {
     state_.Click(flag, checked);

@@ -162,6 +162,7 @@ QWidget* TProjectBox::BuildFilesPage() {
         row->addWidget(edit);
         QPushButton* browse = NewButton(page, QStringLiteral("..."), name);
         browse->setToolTip(QStringLiteral("Browse"));
+        browse->setFixedWidth(32);
         connect(browse, &QPushButton::clicked, this, handler);
         row->addWidget(browse);
         layout->addLayout(row);

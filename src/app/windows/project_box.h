@@ -33,8 +33,7 @@ public:
         // "Find Contents File", starting in FOLDER (empty: wherever it likes).
         std::function<std::optional<QString>(QWidget*, const QString& folder)> ContentsFile;
         // "Select RTF file", starting at FILE when set, else in FOLDER.
-        std::function<std::optional<QString>(QWidget*, const QString& folder,
-                                             const QString& file)>
+        std::function<std::optional<QString>(QWidget*, const QString& folder, const QString& file)>
             RtfFile;
         // "Select Directory:", starting at FOLDER.
         std::function<std::optional<QString>(QWidget*, const QString& folder)> Folder;

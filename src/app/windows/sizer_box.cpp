@@ -35,8 +35,8 @@ TSizerBox::TSizerBox(int32_t scrollColor, int32_t fixedColor, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    text_ = new QLabel(QStringLiteral("Move this window to the desired position and click OK."),
-                       top_);
+    text_ =
+        new QLabel(QStringLiteral("Move this window to the desired position and click OK."), top_);
     text_->setWordWrap(true);
     text_->setFocusPolicy(Qt::StrongFocus);
     // A released button hands the keyboard focus to the text.

@@ -28,8 +28,7 @@ public:
     // Places the sizer from the position fields of FIELDS, shows it, and on
     // OK writes its bounds back into them. Returns whether OK was pressed.
     // Throws ConvertError when a position field is not a number.
-    static bool Run(QWidget* parent, WindowFields& fields, int32_t scrollColor,
-                    int32_t fixedColor);
+    static bool Run(QWidget* parent, WindowFields& fields, int32_t scrollColor, int32_t fixedColor);
 
 private:
     QRect ScreenRect() const;

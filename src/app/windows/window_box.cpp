@@ -347,7 +347,9 @@ void TWindowBox::PosDefaultClick() {
     }
 }
 
-void TWindowBox::ButtonsDefaultClick() { wbuttons_->setText(QStringLiteral("0")); }
+void TWindowBox::ButtonsDefaultClick() {
+    wbuttons_->setText(QStringLiteral("0"));
+}
 
 bool TWindowBox::HaveWindow() {
     if (defs_.empty()) {
@@ -366,9 +368,13 @@ void TWindowBox::ChooseColor(TColorPanel* panel) {
     }
 }
 
-void TWindowBox::FixedClick() { ChooseColor(fPanel_); }
+void TWindowBox::FixedClick() {
+    ChooseColor(fPanel_);
+}
 
-void TWindowBox::ScrollingClick() { ChooseColor(sPanel_); }
+void TWindowBox::ScrollingClick() {
+    ChooseColor(sPanel_);
+}
 
 void TWindowBox::SelectClick() {
     if (!HaveWindow()) {

@@ -1,22 +1,15 @@
 #include "core/build/build_paths.h"
 
+#include "core/model/project.h"
+#include "core/windows/option_paths.h"
+
 namespace scrivlet {
 
-std::string_view FileNamePart(std::string_view name) {
-    std::size_t start = 0;
-    if (name.size() >= 2 && name[1] == ':') {
-        start = 2;
-    }
-    const std::size_t separator = name.find_last_of("\\/");
-    if (separator != std::string_view::npos && separator + 1 > start) {
-        start = separator + 1;
-    }
-    return name.substr(start);
-}
-
 std::string ProjectFolder(std::string_view projectFileName) {
-    const std::string_view name = FileNamePart(projectFileName);
-    return std::string(projectFileName.substr(0, projectFileName.size() - name.size()));
+    if (projectFileName == kUntitled) {
+        return {};
+    }
+    return FolderOf(projectFileName);
 }
 
 std::string HelpFilePath(std::string_view helpFileName, std::string_view projectFolder) {

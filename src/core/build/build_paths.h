@@ -5,12 +5,8 @@
 
 namespace scrivlet {
 
-// The file-name part of a stored name: everything after its last "\" or "/",
-// or after the colon of a drive letter ("C:name").
-std::string_view FileNamePart(std::string_view name);
-
-// The folder of a project file name, with its trailing separator ("" for a
-// bare name).
+// The project's folder with its trailing separator; empty for a project
+// never saved ("Untitled").
 std::string ProjectFolder(std::string_view projectFileName);
 
 // The help file to display: HELP_FILE_NAME unchanged when its second

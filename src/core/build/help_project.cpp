@@ -3,6 +3,7 @@
 #include "core/build/build_paths.h"
 #include "core/build/text_replace.h"
 #include "core/util/convert.h"
+#include "core/windows/option_paths.h"
 
 namespace scrivlet {
 namespace {
@@ -16,9 +17,9 @@ void AddIfSet(std::vector<std::string>& lines, const char* key, std::string_view
 }  // namespace
 
 std::string DefaultHelpFileName(std::string_view projectFileName) {
-    std::string_view name = FileNamePart(projectFileName);
-    name.remove_suffix(name.size() < 4 ? name.size() : 4);
-    return ".\\" + std::string(name) + ".hlp";
+    std::string name = FileNameOf(projectFileName);
+    name.resize(name.size() < 4 ? 0 : name.size() - 4);
+    return ".\\" + name + ".hlp";
 }
 
 std::vector<std::string> BuildHelpProject(Project& project, std::string_view baseName,
@@ -31,7 +32,7 @@ std::vector<std::string> BuildHelpProject(Project& project, std::string_view bas
     lines.emplace_back("REPORT=Yes");
     AddIfSet(lines, "CONTENTS=", project.DefaultTopic);
     AddIfSet(lines, "TITLE=", project.HelpTitle);
-    AddIfSet(lines, "CNT=", FileNamePart(project.ContentsFileName));
+    AddIfSet(lines, "CNT=", FileNameOf(project.ContentsFileName));
     AddIfSet(lines, "COPYRIGHT=", project.Copyright);
     AddIfSet(lines, "CITATION=", project.Citation);
     if (project.HelpFileName.empty()) {

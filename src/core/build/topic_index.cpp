@@ -4,19 +4,6 @@
 
 namespace scrivlet {
 
-int IndexOfTopicID(const TTopicList& topics, std::string_view text) {
-    if (text.empty()) {
-        return -1;
-    }
-    const int32_t number = StrToInt(text);
-    for (std::size_t i = 0; i < topics.Count(); ++i) {
-        if (topics[i].TopicID == number) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
 TopicIdIndex::TopicIdIndex(const TTopicList& topics) {
     first_.reserve(topics.Count());
     for (std::size_t i = 0; i < topics.Count(); ++i) {

@@ -8,15 +8,10 @@
 
 namespace scrivlet {
 
-// The list index of the first topic whose TopicID equals the decimal number
-// in TEXT; -1 when TEXT is empty or no topic has the number. A TEXT that is
-// not an integer throws ConvertError. Scans the list: for one look-up.
-int IndexOfTopicID(const TTopicList& topics, std::string_view text);
-
-// The same look-up for many numbers: the topic numbers are indexed once, and
-// the first topic in list order wins when numbers repeat. The index holds
-// positions only, so it stays right while topic fields change; it must be
-// rebuilt when topics are added, removed or reordered.
+// IndexOfTopicID (core/markup/topic_lookup.h) for many numbers: the topic numbers are indexed once,
+// and the first topic in list order wins when numbers repeat. The index holds positions only, so it
+// stays right while topic fields change; it must be rebuilt when topics are added, removed or
+// reordered.
 class TopicIdIndex {
 public:
     explicit TopicIdIndex(const TTopicList& topics);

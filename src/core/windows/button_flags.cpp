@@ -6,16 +6,26 @@ namespace scrivlet {
 
 std::string_view ButtonFlagCaption(ButtonFlag flag) {
     switch (flag) {
-        case ButtonFlag::Maximized: return "Window maximized";
-        case ButtonFlag::NoDefaultButtons: return "No default buttons";
-        case ButtonFlag::Options: return "Options";
-        case ButtonFlag::Browse: return "Browse";
-        case ButtonFlag::Contents: return "Contents";
-        case ButtonFlag::Index: return "Index";
-        case ButtonFlag::HelpTopics: return "Help Topics";
-        case ButtonFlag::Print: return "Print";
-        case ButtonFlag::Back: return "Back";
-        case ButtonFlag::Find: return "Find";
+        case ButtonFlag::Maximized:
+            return "Window maximized";
+        case ButtonFlag::NoDefaultButtons:
+            return "No default buttons";
+        case ButtonFlag::Options:
+            return "Options";
+        case ButtonFlag::Browse:
+            return "Browse";
+        case ButtonFlag::Contents:
+            return "Contents";
+        case ButtonFlag::Index:
+            return "Index";
+        case ButtonFlag::HelpTopics:
+            return "Help Topics";
+        case ButtonFlag::Print:
+            return "Print";
+        case ButtonFlag::Back:
+            return "Back";
+        case ButtonFlag::Find:
+            return "Find";
     }
     return "";
 }

@@ -25,9 +25,10 @@ enum class ButtonFlag : int32_t {
 // The ten check boxes of the buttons dialog, from the largest flag down: the
 // order of the greedy decomposition.
 inline constexpr std::array<ButtonFlag, 10> kButtonFlagsDescending = {
-    ButtonFlag::Find,     ButtonFlag::Back,    ButtonFlag::Print,    ButtonFlag::HelpTopics,
-    ButtonFlag::Index,    ButtonFlag::Contents, ButtonFlag::Browse,  ButtonFlag::Options,
-    ButtonFlag::NoDefaultButtons, ButtonFlag::Maximized,
+    ButtonFlag::Find,       ButtonFlag::Back,    ButtonFlag::Print,
+    ButtonFlag::HelpTopics, ButtonFlag::Index,   ButtonFlag::Contents,
+    ButtonFlag::Browse,     ButtonFlag::Options, ButtonFlag::NoDefaultButtons,
+    ButtonFlag::Maximized,
 };
 
 // The caption of a flag's check box.

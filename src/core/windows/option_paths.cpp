@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace scrivlet {
 namespace {
 
@@ -25,7 +24,9 @@ std::string ComparableFolder(std::string_view folder) {
 
 }  // namespace
 
-bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsPathSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 std::string FolderOf(std::string_view path) {
     const std::size_t last = LastSeparator(path);
@@ -39,9 +40,8 @@ std::string FileNameOf(std::string_view path) {
 
 std::string ContentsFileReference(std::string_view helpFile, std::string_view projectFolder,
                                   std::string_view pickedPath) {
-    const bool helpFileHasFolder =
-        std::any_of(helpFile.begin(), helpFile.end(), IsPathSeparator) &&
-        !helpFile.starts_with(".");
+    const bool helpFileHasFolder = std::any_of(helpFile.begin(), helpFile.end(), IsPathSeparator) &&
+                                   !helpFile.starts_with(".");
     const std::string reference =
         helpFileHasFolder ? FolderOf(helpFile) : std::string(projectFolder);
     if (!reference.empty() &&

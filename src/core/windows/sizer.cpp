@@ -25,7 +25,9 @@ int Truncate(double value) {
 
 }  // namespace
 
-double UnitsPerPixel(int screenPixels) { return 1024.0 / static_cast<double>(screenPixels); }
+double UnitsPerPixel(int screenPixels) {
+    return 1024.0 / static_cast<double>(screenPixels);
+}
 
 SizerBounds PlaceSizer(const WindowFields& fields, int screenWidth, int screenHeight) {
     SizerBounds bounds;
@@ -54,8 +56,7 @@ SizerBounds PlaceSizer(const WindowFields& fields, int screenWidth, int screenHe
     return bounds;
 }
 
-void ReadSizer(const SizerBounds& bounds, int screenWidth, int screenHeight,
-               WindowFields& fields) {
+void ReadSizer(const SizerBounds& bounds, int screenWidth, int screenHeight, WindowFields& fields) {
     fields.X = IntToStr(Truncate(UnitsPerPixel(screenWidth) * bounds.Left));
     fields.Y = IntToStr(Truncate(UnitsPerPixel(screenHeight) * bounds.Top));
     fields.W = IntToStr(Truncate(UnitsPerPixel(screenWidth) * bounds.Width));

@@ -28,7 +28,6 @@ double UnitsPerPixel(int screenPixels);
 SizerBounds PlaceSizer(const WindowFields& fields, int screenWidth, int screenHeight);
 
 // Writes the sizer's bounds back into the four position fields.
-void ReadSizer(const SizerBounds& bounds, int screenWidth, int screenHeight,
-               WindowFields& fields);
+void ReadSizer(const SizerBounds& bounds, int screenWidth, int screenHeight, WindowFields& fields);
 
 }  // namespace scrivlet

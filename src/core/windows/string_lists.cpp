@@ -16,8 +16,7 @@ bool ContainsIgnoringCase(const StringList& list, std::string_view text) {
                        [&](const std::string& entry) { return UpperAscii(entry) == wanted; });
 }
 
-int AddOptionEntry(StringList& list, std::string_view entry, bool refuseEmpty,
-                   int noSelection) {
+int AddOptionEntry(StringList& list, std::string_view entry, bool refuseEmpty, int noSelection) {
     if (list.size() >= kMaxOptionListEntries) {
         return noSelection;
     }

@@ -23,8 +23,7 @@ inline constexpr std::size_t kMaxOptionListEntries = 10;
 // is full, ENTRY is empty (when REFUSEEMPTY) or already listed. Returns the
 // entry to select afterwards: the last one, whether or not one was added (-1
 // for an empty list). A full list is left alone and returns NOSELECTION.
-int AddOptionEntry(StringList& list, std::string_view entry, bool refuseEmpty,
-                   int noSelection);
+int AddOptionEntry(StringList& list, std::string_view entry, bool refuseEmpty, int noSelection);
 
 // "Edit...": ENTRY replaces the one at INDEX unless it is empty (when
 // REFUSEEMPTY) or already listed. Returns INDEX, which stays selected.

@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::string_view kUnsetPosition = "-1,-1,-1,-1";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads a "(...)" part starting at I (which holds the "("): the text up to
 // the next ")," pair, or up to the end of the line. Moves I past the ")," .

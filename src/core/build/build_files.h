@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scrivlet {
+
+// The file operations of a compile, so that tests can watch them and a
+// failing disk can be simulated.
+class BuildFiles {
+public:
+    virtual ~BuildFiles() = default;
+    virtual bool Exists(const std::string& path) = 0;
+    // Creates or replaces PATH with LINES, each ended by CR LF, the last one
+    // included. Throws FileError when the file cannot be written.
+    virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // The whole file; nothing when it cannot be read.
+    virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
+    // Deletes PATH; a file that is already gone is no error.
+    virtual void Remove(const std::string& path) = 0;
+};
+
+// The real file system.
+class DiskBuildFiles : public BuildFiles {
+public:
+    bool Exists(const std::string& path) override;
+    void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    std::optional<std::string> ReadBytes(const std::string& path) override;
+    void Remove(const std::string& path) override;
+};
+
+// LINES as file bytes: each line followed by CR LF.
+std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// The lines of a text file whose lines end in CR LF, LF or CR. A last line
+// without an ending counts; nothing follows the last ending.
+std::vector<std::string> SplitTextLines(std::string_view bytes);
+
+}  // namespace scrivlet

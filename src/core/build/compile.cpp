@@ -1,0 +1,158 @@
+#include "core/build/compile.h"
+
+#include <chrono>
+#include <vector>
+
+#include "core/build/build_paths.h"
+#include "core/build/help_project.h"
+#include "core/build/topic_rtf.h"
+#include "core/util/convert.h"
+#include "core/windows/option_paths.h"
+
+namespace scrivlet {
+namespace {
+
+// Restores the window's state however the build ends.
+class BuildEndGuard {
+public:
+    explicit BuildEndGuard(ProgressSink& progress) : progress_(progress) {
+        progress_.BuildStarted();
+    }
+    ~BuildEndGuard() { progress_.BuildEnded(); }
+    BuildEndGuard(const BuildEndGuard&) = delete;
+    BuildEndGuard& operator=(const BuildEndGuard&) = delete;
+
+private:
+    ProgressSink& progress_;
+};
+
+uint32_t ClockSeed() {
+    return static_cast<uint32_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+bool IsHelpCompilerName(std::string_view compilerPath) {
+    const std::string name = UpperAscii(FileNameOf(compilerPath));
+    return name == "HCRTF.EXE" || name == "HCRTF";
+}
+
+std::optional<std::string> DrawBaseName(BuildFiles& files, const std::string& folder,
+                                        std::mt19937& random) {
+    std::vector<std::string> free;
+    for (int i = 0; i <= 254; ++i) {
+        const std::string name = "scrv" + IntToStr(i);
+        const std::string stem = folder + name;
+        if (!files.Exists(stem + ".rtf") && !files.Exists(stem + ".hpj") &&
+            !files.Exists(stem + ".txt")) {
+            free.push_back(name);
+        }
+    }
+    if (free.empty()) {
+        return std::nullopt;
+    }
+    std::uniform_int_distribution<std::size_t> pick(0, free.size() - 1);
+    return free[pick(random)];
+}
+
+void ShowCompiledHelp(const Project& project, BuildFiles& files, const HelpDisplay& display,
+                      LogSink& log) {
+    const std::string path =
+        HelpFilePath(project.HelpFileName, ProjectFolder(project.ProjectFileName));
+    if (!files.Exists(path)) {
+        log.LogLine(kUnableToDisplay);
+        return;
+    }
+    const int current = project.CurrentTopic;
+    const bool valid = current >= 0 && static_cast<std::size_t>(current) < project.Topics.Count();
+    display(path, valid ? project.Topics[static_cast<std::size_t>(current)].TopicID : 0);
+}
+
+bool IsErrorLogLine(std::string_view line) {
+    return line.substr(0, 4) == "    " || line.find("Error:") != std::string_view::npos;
+}
+
+CompileResult CompileProject(Project& project, const CompileOptions& options,
+                             CompileCollaborators& with) {
+    CompileResult result;
+    if (project.Topics.Empty() || project.Topics[0].Text.empty()) {
+        result.outcome = CompileOutcome::NoText;
+        return result;
+    }
+    if (project.IsUntitled()) {
+        result.outcome = CompileOutcome::NotSaved;
+        return result;
+    }
+    if (options.runCompiler) {
+        if (options.compilerPath.empty() || !with.files.Exists(options.compilerPath)) {
+            result.outcome = CompileOutcome::ChooseCompiler;
+            return result;
+        }
+        if (!IsHelpCompilerName(options.compilerPath)) {
+            result.outcome = CompileOutcome::NotTheCompiler;
+            return result;
+        }
+    }
+
+    const BuildEndGuard guard(with.progress);
+    with.progress.ShowStatus("CREATING OUTPUT FILE");
+    with.log.StartLog(project.ShowErrorLog);
+    with.log.LogLine(std::string(FileNameOf(project.ProjectFileName)));
+
+    const std::string folder = ProjectFolder(project.ProjectFileName);
+    if (options.baseName.empty()) {
+        // Only names whose three files are all absent, so that a build never
+        // overwrites or deletes a file of the author's.
+        std::mt19937 random(options.seed.value_or(ClockSeed()));
+        const auto drawn = DrawBaseName(with.files, folder, random);
+        if (!drawn) {
+            with.log.LogLine(kNoFreeBaseName);
+            result.outcome = CompileOutcome::NoFreeBaseName;
+            return result;
+        }
+        result.baseName = *drawn;
+    } else {
+        result.baseName = options.baseName;
+    }
+    const std::string stem = folder + result.baseName;
+
+    const std::vector<std::string> rtf = BuildTopicRtf(project, with.log, with.progress);
+    with.files.WriteLines(stem + ".rtf", rtf);
+    const std::vector<std::string> hpj = BuildHelpProject(project, result.baseName, folder);
+    with.files.WriteLines(stem + ".hpj", hpj);
+    if (!options.runCompiler) {
+        return result;
+    }
+
+    with.progress.ShowStatus("RUNNING HELP COMPILER");
+    ProcessRequest request;
+    request.program = options.compilerPath;
+    request.arguments = "-x " + result.baseName + ".hpj";
+    request.commandLine = CompilerCommandLine(options.compilerPath, result.baseName + ".hpj");
+    request.workingFolder = folder;
+    with.runner.Run(request);  // a compiler that cannot start leaves no log; that says enough
+
+    if (project.ShowHelpAfterCompile && with.showHelp) {
+        ShowCompiledHelp(project, with.files, with.showHelp, with.log);
+    }
+    with.log.LogLine(kHyphenLine);
+    const std::string logFile = stem + ".txt";
+    if (with.files.Exists(logFile)) {
+        if (const auto bytes = with.files.ReadBytes(logFile)) {
+            for (const std::string& line : SplitTextLines(*bytes)) {
+                with.log.LogLine(line);
+            }
+        }
+        if (!options.keepFiles) {
+            with.files.Remove(logFile);
+        }
+    }
+    if (!options.keepFiles) {
+        with.files.Remove(stem + ".rtf");
+        with.files.Remove(stem + ".hpj");
+    }
+    return result;
+}
+
+}  // namespace scrivlet
