@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "core/util/convert.h"
 #include "hc/window_line.h"
@@ -352,22 +353,19 @@ private:
             return;
         }
         MapEntry entry{std::string(words[0]), static_cast<uint32_t>(*number), line, file};
-        for (const MapEntry& other : project_.map) {
-            if (EqualsNoCase(other.context, entry.context)) {
-                log_.Warning(Code::MapContextTwice, place,
-                             "The context string \"" + entry.context +
-                                 "\" is mapped twice; the first number is used.");
-                return;
-            }
+        // Indexed, so that a [MAP] of many thousand lines stays linear.
+        if (!mapContexts_.emplace(UpperAscii(entry.context), project_.map.size()).second) {
+            log_.Warning(Code::MapContextTwice, place,
+                         "The context string \"" + entry.context +
+                             "\" is mapped twice; the first number is used.");
+            return;
         }
-        for (const MapEntry& other : project_.map) {
-            if (other.number == entry.number) {
-                log_.Warning(Code::MapNumberTwice, place,
-                             "The context number " + std::to_string(entry.number) +
-                                 " is given to \"" + other.context + "\" and to \"" +
-                                 entry.context + "\".");
-                break;
-            }
+        const auto [other, fresh] = mapNumbers_.emplace(entry.number, project_.map.size());
+        if (!fresh) {
+            log_.Warning(Code::MapNumberTwice, place,
+                         "The context number " + std::to_string(entry.number) + " is given to \"" +
+                             project_.map[other->second].context + "\" and to \"" +
+                             entry.context + "\".");
         }
         project_.map.push_back(std::move(entry));
     }
@@ -455,6 +453,8 @@ private:
     Section section_ = Section::None;
     std::string configWindow_;
     int line_ = 0;
+    std::unordered_map<std::string, std::size_t> mapContexts_;
+    std::unordered_map<uint32_t, std::size_t> mapNumbers_;
 };
 
 }  // namespace
