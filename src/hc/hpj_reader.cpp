@@ -381,16 +381,24 @@ private:
                        "\"" + file + "\" is included too deeply; it is not read.");
             return;
         }
+        const std::string key = UpperAscii(file);
+        if (std::find(includeStack_.begin(), includeStack_.end(), key) != includeStack_.end()) {
+            log_.Error(Code::IncludeNotFound, place,
+                       "\"" + file + "\" includes itself; it is not read again.");
+            return;
+        }
         std::optional<std::string> bytes = loader_ ? loader_(file) : std::nullopt;
         if (!bytes) {
             log_.Error(Code::IncludeNotFound, place,
                        "The included file \"" + file + "\" was not found.");
             return;
         }
+        includeStack_.push_back(key);
         const auto lines = SplitLines(*bytes);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             ReadMapLine(lines[i], file, static_cast<int>(i) + 1, depth + 1);
         }
+        includeStack_.pop_back();
     }
 
     void ReadAliasLine(std::string_view text) {
@@ -455,6 +463,7 @@ private:
     int line_ = 0;
     std::unordered_map<std::string, std::size_t> mapContexts_;
     std::unordered_map<uint32_t, std::size_t> mapNumbers_;
+    std::vector<std::string> includeStack_;  // the headers being read, upper case
 };
 
 }  // namespace
