@@ -17,7 +17,15 @@ constexpr std::size_t kFormatCacheSize = 64;
 
 DocumentBuilder::DocumentBuilder(QTextDocument& doc, const FontTable& fonts,
                                  const ColourTable& colours)
-    : doc_(doc), fonts_(fonts), colours_(colours), cursor_(&doc) {}
+    : doc_(doc), fonts_(fonts), colours_(colours), cursor_(&doc) {
+    // One edit block for the whole read: the document then tells its layout
+    // about the change once instead of after every run.
+    cursor_.beginEditBlock();
+}
+
+DocumentBuilder::~DocumentBuilder() {
+    cursor_.endEditBlock();
+}
 
 QTextCharFormat DocumentBuilder::FormatFor(const CharState& chars) {
     for (const auto& [state, format] : formatCache_) {

@@ -20,6 +20,9 @@ namespace scrivlet::rtfread {
 class DocumentBuilder {
 public:
     DocumentBuilder(QTextDocument& doc, const FontTable& fonts, const ColourTable& colours);
+    ~DocumentBuilder();
+    DocumentBuilder(const DocumentBuilder&) = delete;
+    DocumentBuilder& operator=(const DocumentBuilder&) = delete;
 
     void AppendText(const QString& text, const CharState& chars);
     void AppendChar(QChar c, const CharState& chars);

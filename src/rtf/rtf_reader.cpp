@@ -48,6 +48,7 @@ public:
                 break;
             }
             if (!Handle(token)) {
+                CheckTrailingBytes();
                 break;
             }
         }
@@ -82,6 +83,16 @@ private:
         Token second = probe.Next();
         if (first.kind != TokenKind::kGroupStart || !second.IsWord("rtf")) {
             Fail("not an RTF document: it does not start with \"{\\rtf\"", first.offset);
+        }
+    }
+
+    // Programs pad files with blanks, line breaks or a NUL after the last
+    // brace; anything else there is not part of the document.
+    void CheckTrailingBytes() {
+        std::string_view rest = bytes_.substr(tokens_.Position());
+        std::size_t at = rest.find_first_not_of(std::string_view(" \t\r\n\0", 5));
+        if (at != std::string_view::npos) {
+            Fail("text after the end of the document", tokens_.Position() + at);
         }
     }
 
@@ -120,19 +131,9 @@ private:
         groupStart_ = false;
         starred_ = false;
 
-        switch (Top().destination) {
-            case Destination::kSkip:
-                return true;
-            case Destination::kFontTable:
-                HandleFontTable(token);
-                return true;
-            case Destination::kColourTable:
-                HandleColourTable(token);
-                return true;
-            case Destination::kBody:
-                break;
+        if (Top().destination == Destination::kSkip) {
+            return true;
         }
-
         if (token.IsSymbol('*')) {
             groupStart_ = atGroupStart;
             starred_ = true;
@@ -143,7 +144,17 @@ private:
                 return true;
             }
         }
-        HandleBody(token);
+        switch (Top().destination) {
+            case Destination::kFontTable:
+                HandleFontTable(token);
+                break;
+            case Destination::kColourTable:
+                HandleColourTable(token);
+                break;
+            default:
+                HandleBody(token);
+                break;
+        }
         return true;
     }
 

@@ -27,7 +27,8 @@ void FontTable::SetHint(QFont::StyleHint hint) {
 }
 
 void FontTable::AppendName(QChar c) {
-    if (current_) {
+    // Control characters are no part of a name and could not be written back.
+    if (current_ && c.unicode() >= 0x20) {
         current_->name += c;
     }
 }

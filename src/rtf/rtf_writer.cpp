@@ -15,7 +15,7 @@ namespace scrivlet {
 namespace {
 
 struct FontEntry {
-    QString name;
+    std::string name;  // as written in the table
     std::string line;  // "{\fN\fswiss Arial;}"
 };
 
@@ -193,23 +193,27 @@ private:
         return half < 1 ? 24 : half;
     }
 
+    // Fonts are told apart by the name as written, so that two names which
+    // only differ in what the table cannot hold share one entry.
     int FontIndex(const QFont& font) {
-        QString name = font.family();
-        if (name.isEmpty()) {
-            name = QStringLiteral("Arial");
+        std::string bytes = FontNameBytes(font.family());
+        if (bytes.empty()) {
+            bytes = FontNameBytes(default_.family());
+        }
+        if (bytes.empty()) {
+            bytes = "Arial";
         }
         for (std::size_t i = 0; i < fonts_.size(); ++i) {
-            if (fonts_[i].name == name) {
+            if (fonts_[i].name == bytes) {
                 return static_cast<int>(i);
             }
         }
-        std::string bytes = FontNameBytes(name);
         std::string word(rtf::FamilyWordForFontName(bytes));
         if (word.empty()) {
             word = FamilyWordForHint(font.styleHint());
         }
         int index = static_cast<int>(fonts_.size());
-        fonts_.push_back({name, "{\\f" + std::to_string(index) + word + " " + bytes + ";}"});
+        fonts_.push_back({bytes, "{\\f" + std::to_string(index) + word + " " + bytes + ";}"});
         return index;
     }
 

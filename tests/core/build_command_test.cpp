@@ -145,6 +145,20 @@ TEST_F(BuildCommandTest, CompilerComesFromTheSettingsWhenNotGiven) {
     EXPECT_EQ(OutLines().back(), "scrv2.hpj: 1 context strings, 0 jumps, 0 errors");
 }
 
+TEST_F(BuildCommandTest, SampleManualBuildsWithoutErrors) {
+    const fs::path sample = fs::path(SCRIVLET_TEST_DATA).parent_path().parent_path() / "examples" /
+                            "manual" / "manual.scw";
+    ASSERT_TRUE(fs::exists(sample)) << sample;
+    fs::copy_file(sample, folder / "manual.scw");
+    EXPECT_EQ(Run({"--build", (folder / "manual.scw").string(), "--compiler", SCRIVLET_FAKEHC,
+                   "--base", "scrv1"}),
+              0)
+        << out.str() << err.str();
+    const auto lines = OutLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.back().find(" 0 errors"), std::string::npos) << out.str();
+}
+
 TEST(IniValue, ReadsQuotedAndEscapedValuesOfItsGroup) {
     const std::string ini =
         "[Settings]\r\nInsColor=9\r\nCompiler=C:\\\\HCW\\\\HCRTF.EXE\r\nTitle=\"a, b; c\"\r\n"
