@@ -9,6 +9,7 @@
 
 #include "core/projectfile/project_file.h"
 #include "core/util/errors.h"
+#include "core/util/file_io.h"
 #include "project_file_fixtures.h"
 
 namespace scrivlet {
@@ -104,6 +105,20 @@ TEST(WriteProjectFile, FailedWriteLeavesThePreviousFileUntouched) {
         }
     }
     EXPECT_EQ(ReadBytes(path), previous);
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"help.scw"});
+}
+
+TEST(WriteFileAtomic, ProducerThatFailsLeavesThePreviousFileUntouched) {
+    TempFolder folder;
+    const fs::path path = folder / "help.scw";
+    WriteBytes(path, "previous");
+    EXPECT_THROW(WriteFileAtomic(path,
+                                 [](const ByteSink& sink) {
+                                     sink("half of the new content");
+                                     throw std::runtime_error("out of memory");
+                                 }),
+                 std::runtime_error);
+    EXPECT_EQ(ReadBytes(path), "previous");
     EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"help.scw"});
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/projectfile/project_file.h"
 #include "project_file_fixtures.h"
@@ -130,6 +131,27 @@ TEST(SerializeProject, StoresBytesAsTheyAre) {
     const std::string bytes = SerializeProject(p);
     EXPECT_NE(bytes.find("\r\nT=Caf\xe9\t\x80\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n{a\nb}\r\n~\r\n"), std::string::npos);
+}
+
+TEST(SerializeProject, HandsLargeProjectsToTheSinkInBoundedPieces) {
+    Project p = FullProject();
+    for (int i = 0; i < 300; ++i) {
+        TTopic topic = CreateTopic();
+        topic.Text.assign(30, std::string(100, 'a' + i % 26));
+        p.Topics.Add(topic);
+    }
+    std::vector<std::size_t> sizes;
+    std::string joined;
+    SerializeProject(p, [&](std::string_view piece) {
+        sizes.push_back(piece.size());
+        joined += piece;
+    });
+    EXPECT_EQ(joined, SerializeProject(p));
+    EXPECT_GT(sizes.size(), 3u);
+    for (std::size_t size : sizes) {
+        EXPECT_GT(size, 0u);
+        EXPECT_LT(size, 300u * 1024u);
+    }
 }
 
 }  // namespace

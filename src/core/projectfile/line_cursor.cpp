@@ -1,12 +1,69 @@
 #include "core/projectfile/line_cursor.h"
 
+#include <istream>
+
 namespace scrivlet {
+namespace {
+
+constexpr char kEndOfFile = '\x1A';
+
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+}  // namespace
 
 LineCursor::LineCursor(std::string_view bytes) : data_(bytes) {
-    const auto eof = data_.find('\x1A');
+    const auto eof = data_.find(kEndOfFile);
     if (eof != std::string_view::npos) {
         data_ = data_.substr(0, eof);
     }
+}
+
+LineCursor::LineCursor(std::istream& in, std::size_t chunkSize)
+    : in_(&in), chunkSize_(chunkSize == 0 ? 1 : chunkSize), ended_(false) {}
+
+bool LineCursor::ReadFailed() const {
+    return in_ != nullptr && in_->bad();
+}
+
+void LineCursor::Fill() {
+    if (ended_) {
+        return;
+    }
+    if (pos_ > 0) {
+        buffer_.erase(0, pos_);
+        if (nextSolidKnown_ && nextSolid_ >= pos_) {
+            nextSolid_ -= pos_;
+        } else {
+            nextSolidKnown_ = false;
+        }
+        pos_ = 0;
+    }
+    const std::size_t old = buffer_.size();
+    buffer_.resize(old + chunkSize_);
+    in_->read(buffer_.data() + old, static_cast<std::streamsize>(chunkSize_));
+    const auto got = static_cast<std::size_t>(in_->gcount());
+    buffer_.resize(old + got);
+    if (got < chunkSize_) {
+        ended_ = true;
+    }
+    const auto eof = buffer_.find(kEndOfFile, old);
+    if (eof != std::string::npos) {
+        buffer_.resize(eof);
+        ended_ = true;
+    }
+    data_ = buffer_;
+}
+
+bool LineCursor::AtEnd() {
+    while (pos_ >= data_.size()) {
+        if (ended_) {
+            return true;
+        }
+        Fill();
+    }
+    return false;
 }
 
 std::string_view LineCursor::ReadLine() {
@@ -14,7 +71,19 @@ std::string_view LineCursor::ReadLine() {
     if (AtEnd()) {
         return {};
     }
-    const auto cr = data_.find('\r', pos_);
+    // Bytes after pos_ already known to hold no CR; kept relative because a
+    // fill moves the data.
+    std::size_t scanned = 0;
+    std::size_t cr = std::string_view::npos;
+    for (;;) {
+        cr = data_.find('\r', pos_ + scanned);
+        // A CR as the last byte so far needs the next byte: is it an LF?
+        if (ended_ || (cr != std::string_view::npos && cr + 1 < data_.size())) {
+            break;
+        }
+        scanned = (cr != std::string_view::npos ? cr : data_.size()) - pos_;
+        Fill();
+    }
     std::string_view line;
     if (cr == std::string_view::npos) {
         line = data_.substr(pos_);
@@ -30,26 +99,37 @@ std::string_view LineCursor::ReadLine() {
     return line;
 }
 
-bool LineCursor::OnlyBlanksLeft() const {
-    if (!nextSolidKnown_ || nextSolid_ < pos_) {
-        std::size_t i = pos_;
-        while (i < data_.size() && static_cast<unsigned char>(data_[i]) <= 32) {
+bool LineCursor::OnlyBlanksLeft() {
+    std::size_t i = (nextSolidKnown_ && nextSolid_ >= pos_) ? nextSolid_ : pos_;
+    for (;;) {
+        while (i < data_.size() && IsBlank(data_[i])) {
             ++i;
         }
-        nextSolid_ = i;
-        nextSolidKnown_ = true;
+        if (i < data_.size() || ended_) {
+            break;
+        }
+        const std::size_t ahead = i - pos_;
+        Fill();
+        i = pos_ + ahead;
     }
-    return nextSolid_ >= data_.size();
+    nextSolid_ = i;
+    nextSolidKnown_ = true;
+    return i >= data_.size();
 }
 
 bool LineCursor::SkipBlanks() {
-    while (pos_ < data_.size() && static_cast<unsigned char>(data_[pos_]) <= 32) {
-        if (data_[pos_] == '\r') {
-            ++crsPassed_;
+    for (;;) {
+        while (pos_ < data_.size() && IsBlank(data_[pos_])) {
+            if (data_[pos_] == '\r') {
+                ++crsPassed_;
+            }
+            ++pos_;
         }
-        ++pos_;
+        if (pos_ < data_.size() || ended_) {
+            return pos_ >= data_.size();
+        }
+        Fill();
     }
-    return AtEnd();
 }
 
 }  // namespace scrivlet

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/model/project.h"
+#include "core/util/file_io.h"
 
 namespace scrivlet {
 
@@ -19,6 +22,8 @@ struct NumberingPrefs {
 // The project file's bytes: the header, the four list sections and the topic
 // blocks, every line ended by CR LF.
 std::string SerializeProject(const Project& project);
+// The same bytes, handed to SINK in pieces.
+void SerializeProject(const Project& project, const ByteSink& sink);
 
 // Reads project-file bytes into a new project. FILE_NAME only names the file
 // in error messages; the result's ProjectFileName is left "Untitled".
@@ -26,6 +31,10 @@ std::string SerializeProject(const Project& project);
 // line). A topic part without any topic gets one new topic numbered by PREFS.
 Project ParseProject(std::string_view bytes, const std::string& fileName,
                      const NumberingPrefs& prefs = {});
+// The same, streamed from IN in chunks of CHUNK_SIZE bytes; throws FileError
+// when the stream fails part-way.
+Project ParseProject(std::istream& in, const std::string& fileName, const NumberingPrefs& prefs,
+                     std::size_t chunkSize = 256 * 1024);
 
 // Saves atomically (see WriteFileAtomic); throws FileError. The project
 // itself is not changed: clearing the modified flag is the caller's part,

@@ -1,3 +1,5 @@
+#include <fstream>
+#include <istream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,7 +39,7 @@ int32_t ToInt(std::string_view text, const std::string& fileName, std::size_t li
 
 class HeaderReader {
 public:
-    HeaderReader(std::vector<std::string_view> lines, const std::string& fileName)
+    HeaderReader(std::vector<std::string> lines, const std::string& fileName)
         : lines_(std::move(lines)), fileName_(fileName) {}
 
     void ReadLists(Project& project) const {
@@ -76,10 +78,11 @@ public:
     // equals KEY without regard to case; its line number in LINE.
     std::optional<std::string_view> Value(std::string_view key, std::size_t& line) const {
         for (std::size_t i = 0; i < lines_.size(); ++i) {
-            const auto eq = lines_[i].find('=');
-            if (eq != std::string_view::npos && EqualNoCase(lines_[i].substr(0, eq), key)) {
+            const std::string_view text = lines_[i];
+            const auto eq = text.find('=');
+            if (eq != std::string_view::npos && EqualNoCase(text.substr(0, eq), key)) {
                 line = i + 1;
-                return lines_[i].substr(eq + 1);
+                return text.substr(eq + 1);
             }
         }
         return std::nullopt;
@@ -100,7 +103,7 @@ public:
     }
 
 private:
-    std::vector<std::string_view> lines_;
+    std::vector<std::string> lines_;
     const std::string& fileName_;
 };
 
@@ -181,24 +184,22 @@ bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
     }
 }
 
-}  // namespace
-
-Project ParseProject(std::string_view bytes, const std::string& fileName,
-                     const NumberingPrefs& prefs) {
+// Reads the whole project from CURSOR into a new project.
+Project ParseLines(LineCursor& cursor, const std::string& fileName, const NumberingPrefs& prefs) {
     Project project;
     project.Reset();
-    LineCursor cursor(bytes);
 
     // The header runs up to "[TOPICS]" (case-sensitive). A line after which
-    // only blanks are left also ends it, and is not part of it.
-    std::vector<std::string_view> header;
-    header.push_back(cursor.ReadLine());
+    // only blanks are left also ends it, and is not part of it. Lines are
+    // copied before looking ahead, which may move the streamed data.
+    std::vector<std::string> header;
+    header.emplace_back(cursor.ReadLine());
     while (!cursor.AtEnd()) {
-        const std::string_view line = cursor.ReadLine();
+        std::string line(cursor.ReadLine());
         if (line == "[TOPICS]" || cursor.OnlyBlanksLeft()) {
             break;
         }
-        header.push_back(line);
+        header.push_back(std::move(line));
     }
 
     HeaderReader reader(std::move(header), fileName);
@@ -219,7 +220,7 @@ Project ParseProject(std::string_view bytes, const std::string& fileName,
     // Topic blocks. Blanks between blocks are skipped. A file that ends inside
     // a block keeps the partial topic, also when that block is a single last
     // line such as "C=5".
-    std::string_view current = cursor.ReadLine();
+    std::string current(cursor.ReadLine());
     while (!cursor.SkipBlanks() || StartsTopicContent(current)) {
         TTopic topic = CreateTopic();
         const bool closed = ReadTopic(cursor, current, topic, fileName);
@@ -241,17 +242,36 @@ Project ParseProject(std::string_view bytes, const std::string& fileName,
     return project;
 }
 
+}  // namespace
+
+Project ParseProject(std::string_view bytes, const std::string& fileName,
+                     const NumberingPrefs& prefs) {
+    LineCursor cursor(bytes);
+    return ParseLines(cursor, fileName, prefs);
+}
+
+Project ParseProject(std::istream& in, const std::string& fileName, const NumberingPrefs& prefs,
+                     std::size_t chunkSize) {
+    LineCursor cursor(in, chunkSize);
+    Project project = ParseLines(cursor, fileName, prefs);
+    if (cursor.ReadFailed()) {
+        throw FileError("Cannot read file " + fileName + ".");
+    }
+    return project;
+}
+
 std::optional<Project> ReadProjectFile(const std::filesystem::path& path,
                                        const NumberingPrefs& prefs) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         return std::nullopt;
     }
-    auto bytes = ReadFileBytes(path);
-    if (!bytes) {
+    // Streamed: the file is never held in memory next to the project.
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
         throw FileError("Cannot open file " + path.string() + ".");
     }
-    Project project = ParseProject(*bytes, path.string(), prefs);
+    Project project = ParseProject(in, path.string(), prefs);
     project.ProjectFileName = path.string();
     project.SetModified(false);
     return project;

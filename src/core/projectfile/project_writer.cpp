@@ -9,18 +9,83 @@ namespace {
 
 constexpr std::string_view kEol = "\r\n";
 
-void Line(std::string& out, std::string_view text) {
-    out += text;
-    out += kEol;
-}
+// Collects lines and hands them to the sink in pieces of about a quarter
+// megabyte, so that saving a large project needs no second copy of it.
+class LineWriter {
+public:
+    explicit LineWriter(const ByteSink& sink) : sink_(sink) { buffer_.reserve(kPiece + 4096); }
+    ~LineWriter() = default;
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
 
-void Line(std::string& out, std::string_view key, std::string_view value) {
-    out += key;
-    out += value;
-    out += kEol;
-}
+    void Line(std::string_view text) { Line({}, text); }
+    void Line(std::string_view key, std::string_view value) {
+        buffer_ += key;
+        buffer_ += value;
+        buffer_ += kEol;
+        if (buffer_.size() >= kPiece) {
+            Flush();
+        }
+    }
+    void Flush() {
+        if (!buffer_.empty()) {
+            sink_(buffer_);
+            buffer_.clear();
+        }
+    }
+
+private:
+    static constexpr std::size_t kPiece = 256 * 1024;
+    const ByteSink& sink_;
+    std::string buffer_;
+};
 
 }  // namespace
+
+void SerializeProject(const Project& project, const ByteSink& sink) {
+    LineWriter out(sink);
+    out.Line("[PROJECT]");
+    out.Line("12");
+    out.Line("TITLE=", project.HelpTitle);
+    out.Line("HELP=", project.HelpFileName);
+    out.Line("CNT=", project.ContentsFileName);
+    out.Line("COPYRIGHT=", project.Copyright);
+    out.Line("CITATION=", project.Citation);
+    out.Line("CONTENTS=", project.DefaultTopic);
+    out.Line("COMPRESS=", project.Compress ? "1" : "0");
+    out.Line("ERROR=", project.ShowErrorLog ? "1" : "0");
+    out.Line("SHOW=", project.ShowHelpAfterCompile ? "1" : "0");
+    out.Line("INCLUDE=", project.IncludeTag);
+    out.Line("EXCLUDE=", project.ExcludeTag);
+    out.Line("TEMPLATE=", project.TemplateFile);
+    for (const auto& section : kListSections) {
+        const auto& list = project.*section.list;
+        out.Line(section.name);
+        out.Line(std::to_string(list.size()));
+        for (const auto& entry : list) {
+            out.Line(entry);
+        }
+    }
+    out.Line("[TOPICS]");
+    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        const TTopic& topic = project.Topics[i];
+        out.Line("C=", std::to_string(topic.TopicID));
+        out.Line("A=", topic.ContextString);
+        out.Line("T=", topic.Title);
+        out.Line("K=", topic.Keywords);
+        out.Line("O=", topic.AKeywords);
+        out.Line("B=", topic.BuildTag);
+        out.Line("S=", topic.BrowseSeq);
+        out.Line("W=", topic.Window);
+        out.Line("M=", topic.EntryMacro);
+        out.Line("X=", topic.Comment);
+        for (const auto& text : topic.Text) {
+            out.Line(text);
+        }
+        out.Line("~");
+    }
+    out.Flush();
+}
 
 std::string SerializeProject(const Project& project) {
     std::size_t size = 1024;
@@ -30,54 +95,14 @@ std::string SerializeProject(const Project& project) {
             size += line.size() + 2;
         }
     }
-    std::string out;
-    out.reserve(size);
-
-    Line(out, "[PROJECT]");
-    Line(out, "12");
-    Line(out, "TITLE=", project.HelpTitle);
-    Line(out, "HELP=", project.HelpFileName);
-    Line(out, "CNT=", project.ContentsFileName);
-    Line(out, "COPYRIGHT=", project.Copyright);
-    Line(out, "CITATION=", project.Citation);
-    Line(out, "CONTENTS=", project.DefaultTopic);
-    Line(out, "COMPRESS=", project.Compress ? "1" : "0");
-    Line(out, "ERROR=", project.ShowErrorLog ? "1" : "0");
-    Line(out, "SHOW=", project.ShowHelpAfterCompile ? "1" : "0");
-    Line(out, "INCLUDE=", project.IncludeTag);
-    Line(out, "EXCLUDE=", project.ExcludeTag);
-    Line(out, "TEMPLATE=", project.TemplateFile);
-    for (const auto& section : kListSections) {
-        const auto& list = project.*section.list;
-        Line(out, section.name);
-        Line(out, std::to_string(list.size()));
-        for (const auto& entry : list) {
-            Line(out, entry);
-        }
-    }
-    Line(out, "[TOPICS]");
-    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
-        const TTopic& topic = project.Topics[i];
-        Line(out, "C=", std::to_string(topic.TopicID));
-        Line(out, "A=", topic.ContextString);
-        Line(out, "T=", topic.Title);
-        Line(out, "K=", topic.Keywords);
-        Line(out, "O=", topic.AKeywords);
-        Line(out, "B=", topic.BuildTag);
-        Line(out, "S=", topic.BrowseSeq);
-        Line(out, "W=", topic.Window);
-        Line(out, "M=", topic.EntryMacro);
-        Line(out, "X=", topic.Comment);
-        for (const auto& text : topic.Text) {
-            Line(out, text);
-        }
-        Line(out, "~");
-    }
-    return out;
+    std::string bytes;
+    bytes.reserve(size);
+    SerializeProject(project, [&bytes](std::string_view piece) { bytes += piece; });
+    return bytes;
 }
 
 void WriteProjectFile(const Project& project, const std::filesystem::path& path) {
-    WriteFileAtomic(path, SerializeProject(project));
+    WriteFileAtomic(path, [&project](const ByteSink& sink) { SerializeProject(project, sink); });
 }
 
 void SaveProject(Project& project, const std::filesystem::path& path) {

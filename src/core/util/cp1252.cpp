@@ -89,6 +89,12 @@ std::string Utf8ToCp1252(std::string_view utf8, char replacement) {
             }
             cp = (cp << 6) | (cc & 0x3F);
         }
+        // Overlong forms, surrogates and values past U+10FFFF are not
+        // characters; an overlong form could smuggle in a control byte.
+        constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (valid && (cp < kSmallest[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)) {
+            valid = false;
+        }
         if (!valid) {
             out += replacement;
             ++i;

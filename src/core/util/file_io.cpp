@@ -69,6 +69,11 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
 }
 
 void WriteFileAtomic(const std::filesystem::path& target, std::string_view bytes) {
+    WriteFileAtomic(target, [bytes](const ByteSink& sink) { sink(bytes); });
+}
+
+void WriteFileAtomic(const std::filesystem::path& target,
+                     const std::function<void(const ByteSink&)>& produce) {
     std::error_code ec;
     // Saving through a symbolic link replaces the file it points to, not the
     // link itself.
@@ -95,12 +100,28 @@ void WriteFileAtomic(const std::filesystem::path& target, std::string_view bytes
     if (fd < 0) {
         throw FileError(ErrorText(target, "create", errno));
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const int writeErr = errno;
-    if (::close(fd) != 0 || !written) {
-        const int err = written ? errno : writeErr;
+
+    int writeErr = 0;
+    try {
+        produce([&](std::string_view piece) {
+            if (writeErr == 0 && !WriteAll(fd, piece)) {
+                writeErr = errno != 0 ? errno : EIO;
+            }
+        });
+    } catch (...) {
+        ::close(fd);
         std::filesystem::remove(temp, ec);
-        throw FileError(ErrorText(target, "write", err));
+        throw;
+    }
+    if (writeErr == 0 && ::fsync(fd) != 0) {
+        writeErr = errno;
+    }
+    if (::close(fd) != 0 && writeErr == 0) {
+        writeErr = errno;
+    }
+    if (writeErr != 0) {
+        std::filesystem::remove(temp, ec);
+        throw FileError(ErrorText(target, "write", writeErr));
     }
     // Keep the permissions of the file being replaced.
     const auto status = std::filesystem::status(path, ec);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,15 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 // is untouched, the temporary file is removed and FileError is thrown with a
 // message naming TARGET.
 void WriteFileAtomic(const std::filesystem::path& target, std::string_view bytes);
+
+// Takes the bytes of a file piece by piece.
+using ByteSink = std::function<void(std::string_view)>;
+
+// As above, with the content handed to the sink by PRODUCE in pieces, so a
+// large file never has to be held in memory whole. Whatever PRODUCE throws
+// also leaves the previous file untouched (and is passed on).
+void WriteFileAtomic(const std::filesystem::path& target,
+                     const std::function<void(const ByteSink&)>& produce);
 
 // Plain write (create or replace), for build output that is not precious.
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
