@@ -100,7 +100,7 @@ std::vector<std::string> WriteHelpFileAndLog(CompileResult& result) {
         }
     }
     std::vector<std::string> lines = LogLines(result.log, result.project.report, result.counts);
-    if (!written.empty()) {
+    if (!written.empty() && result.project.report) {
         lines.push_back(written);
     }
     return lines;

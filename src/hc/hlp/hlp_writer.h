@@ -15,8 +15,8 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date);
 
 // Writes the help file the project's HLP option names (or NAME.hlp beside the
 // project) when the run found no errors, and gives the log file's lines: the
-// findings, the summary of REPORT=Yes and, last, the file written and its
-// size. A help file that cannot be written is an error of the log.
+// findings and, with REPORT=Yes, the summary and last the file written and
+// its size. A help file that cannot be written is an error of the log.
 std::vector<std::string> WriteHelpFileAndLog(CompileResult& result);
 
 // "12,345": a byte count as the log shows it.
