@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,7 +97,7 @@ private slots:
         edit_->setPlainText("alpha beta");
         Select(0, 5);
         Tsearchbox* box = search_->Box();
-        search_->FindAction->trigger();
+        search_->ShowFind();
         QVERIFY(box->isVisible());
         QCOMPARE(box->find->text(), QString("alpha"));
         box->wholeword->setChecked(true);
@@ -121,7 +120,7 @@ private slots:
         QVERIFY(!search_->Box()->isVisible());
         QCOMPARE(SelStart(), 0);
         QCOMPARE(SelEnd(), 3);
-        search_->FindNextAction->trigger();
+        search_->FindNext();
         QCOMPARE(SelStart(), 8);
         QCOMPARE(SelEnd(), 11);
     }
@@ -198,7 +197,7 @@ private slots:
         edit_->setPlainText("Cat cat");
         SetFind("cat", "dog");
         Select(0, 3);
-        search_->ReplaceNextAction->trigger();
+        search_->ReplaceAndFindNext();
         QCOMPARE(edit_->toPlainText(), QString("dog cat"));
         QCOMPARE(SelStart(), 4);
         QCOMPARE(SelEnd(), 7);
@@ -301,19 +300,6 @@ private slots:
         QCOMPARE(search_->ReplaceAllInProject("a", "b", true), 0);
         QCOMPARE(shown_, 0);
         QCOMPARE(MessageBox::LastText(), QString("0 occurrences replaced."));
-    }
-
-    void actions() {
-        QCOMPARE(search_->FindAction->text(), QString("&Find..."));
-        QCOMPARE(search_->FindAction->shortcut(), QKeySequence("Ctrl+Shift+F"));
-        QCOMPARE(search_->FindAction->statusTip(), QString("Find text"));
-        QCOMPARE(search_->FindAction->iconText(), QString("Find"));
-        QCOMPARE(search_->FindNextAction->text(), QString("Find &Next"));
-        QCOMPARE(search_->FindNextAction->shortcut(), QKeySequence(Qt::Key_F3));
-        QCOMPARE(search_->FindNextAction->statusTip(), QString("Find Next"));
-        QCOMPARE(search_->ReplaceNextAction->text(), QString("R&eplace && Find Next"));
-        QCOMPARE(search_->ReplaceNextAction->shortcut(), QKeySequence(Qt::Key_F4));
-        QCOMPARE(search_->ReplaceNextAction->statusTip(), QString("Replace and find next"));
     }
 };
 

@@ -4,7 +4,6 @@
 #include <QString>
 #include <functional>
 
-class QAction;
 class QTextEdit;
 class QWidget;
 
@@ -28,7 +27,8 @@ struct SearchHost {
 };
 
 // Find and replace in the current topic, and replace in all topics, through
-// the one search dialog.
+// the one search dialog. The main window connects its Edit menu items and the
+// "Find" toolbar button to these slots.
 class SearchCommands : public QObject {
     Q_OBJECT
 
@@ -37,10 +37,6 @@ public:
 
     // The dialog, created once with the window that owns these commands.
     Tsearchbox* Box() const { return box_; }
-
-    QAction* FindAction;         // Edit "&Find..." Ctrl+Shift+F; Main toolbar "Find"
-    QAction* FindNextAction;     // Edit "Find &Next" F3
-    QAction* ReplaceNextAction;  // Edit "R&eplace && Find Next" F4
 
     // Set when a search finds nothing; read by the replace-all loop.
     bool EndReached = false;
