@@ -28,6 +28,7 @@ class TestSearch : public QObject {
     Project project_;
     std::unique_ptr<SearchCommands> search_;
     int storedBack_ = 0;
+    bool storeBackSucceeds_ = true;
     int shown_ = 0;
 
     void Select(int start, int end) {
@@ -54,12 +55,16 @@ private slots:
         edit_ = new QTextEdit(window_);
         project_ = Project();
         storedBack_ = 0;
+        storeBackSucceeds_ = true;
         shown_ = 0;
         SearchHost host;
         host.Window = window_;
         host.Editor = edit_;
         host.Proj = &project_;
-        host.StoreBack = [this] { ++storedBack_; };
+        host.StoreBack = [this] {
+            ++storedBack_;
+            return storeBackSucceeds_;
+        };
         host.ShowTopic = [this] {
             ++shown_;
             edit_->setPlainText(QString::fromStdString(
@@ -293,6 +298,18 @@ private slots:
         QCOMPARE(MessageBox::LastText(), QString("0 occurrences replaced."));
         QVERIFY(!project_.Modified());
         QVERIFY(edit_->document()->isModified());
+    }
+
+    void replaceAllInProjectAbandonedWhenStoreBackFails() {
+        TTopic topic;
+        topic.Text = {"{\\rtf1", "{\\colortbl;}", "\\pard par", "}"};
+        project_.Topics.Add(topic);
+        storeBackSucceeds_ = false;
+        const int before = MessageBox::ShownCount();
+        QCOMPARE(search_->ReplaceAllInProject("par", "x", true), -1);
+        QCOMPARE(MessageBox::ShownCount(), before);
+        QCOMPARE(project_.Topics[0].Text[2], std::string("\\pard par"));
+        QCOMPARE(shown_, 0);
     }
 
     void replaceAllInEmptyProject() {

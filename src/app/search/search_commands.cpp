@@ -134,8 +134,8 @@ void SearchCommands::ReplaceAllBtnClick() {
 
 int SearchCommands::ReplaceAllInProject(const QString& pattern, const QString& replacement,
                                         bool caseSensitive) {
-    if (host_.StoreBack) {
-        host_.StoreBack();
+    if (host_.StoreBack && !host_.StoreBack()) {
+        return -1;
     }
     const bool editorModified = host_.Editor->document()->isModified();
     const int total = scrivlet::ReplaceAllInProject(*host_.Proj, ToAnsi(pattern),

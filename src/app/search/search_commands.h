@@ -20,8 +20,9 @@ struct SearchHost {
     QWidget* Window = nullptr;
     QTextEdit* Editor = nullptr;
     Project* Proj = nullptr;
-    // Stores the editor's text and the property grid into the current topic.
-    std::function<void()> StoreBack;
+    // Stores the editor's text and the property grid into the current topic;
+    // false when that failed and was reported, which abandons the command.
+    std::function<bool()> StoreBack;
     // Loads the current topic into the editor again; leaves the modified flag.
     std::function<void()> ShowTopic;
 };
@@ -53,7 +54,8 @@ public slots:
 
 public:
     // Replaces in every topic's stored text, reloads the current topic and
-    // reports the count; returns the count.
+    // reports the count; returns the count, or -1 when the current topic could
+    // not be stored back.
     int ReplaceAllInProject(const QString& pattern, const QString& replacement, bool caseSensitive);
 
 private:
