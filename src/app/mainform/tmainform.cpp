@@ -25,6 +25,8 @@
 #include "app/mainform/project_commands.h"
 #include "app/mainform/toolbar_layout.h"
 #include "app/mainform/topic_commands.h"
+#include "app/markup/markup_hookup.h"
+#include "app/search/search_hookup.h"
 #include "app/topics/grid_font.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
@@ -71,6 +73,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     SetModified(false);
     Action("PasteBtn")->setEnabled(!QApplication::clipboard()->text().isEmpty());
     about_ = new TAboutBox(this);
+    HookMarkupCommands(*this);
+    HookSearchCommands(*this);
 }
 
 TMainForm::~TMainForm() = default;
