@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/contents/contents_commands.h"
 #include "app/editor/tsrichedit.h"
 #include "app/mainform/about_box.h"
 #include "app/mainform/preferences_store.h"
@@ -26,6 +27,7 @@
 #include "app/mainform/toolbar_layout.h"
 #include "app/mainform/topic_commands.h"
 #include "app/markup/markup_hookup.h"
+#include "app/report/report_commands.h"
 #include "app/search/search_hookup.h"
 #include "app/topics/grid_font.h"
 #include "app/topics/property_grid.h"
@@ -223,6 +225,8 @@ void TMainForm::ConnectCommands() {
     on("HelpAbout", [this] { about_->exec(); });
     ConnectProjectSettingsCommands(this, project_, {Action("Windows1"), Action("WindowsBtn")},
                                    {Action("Options1"), Action("OptionsBtn")});
+    ConnectContentsEditor(this, project_, {Action("ContentsEditor1"), Action("ContentsBtn")});
+    ConnectReport(this, project_, {Action("Report1")});
 
     connect(grid_, &TopicGridView::sortRequested, this,
             [t](int key) { t->Sort(static_cast<TopicSortKey>(key)); });
