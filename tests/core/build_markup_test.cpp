@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/build/markup.h"
 #include "core/util/errors.h"
 
@@ -94,6 +96,28 @@ TEST_F(TranslateMarkupTest, TextInsertedIsNotReadAgain) {
 
 TEST_F(TranslateMarkupTest, NumberBeyond32BitsEndsTheBuild) {
     EXPECT_THROW(Translate("[href=99999999999]"), ConvertError);
+}
+
+TEST_F(TranslateMarkupTest, AnyMixOfFragmentsEndsAndKeepsPlainText) {
+    // Lines made of markup fragments in every order: each translation must end,
+    // and text with no markup keyword around it must come through unchanged.
+    const char* const pieces[] = {"[href=", "[HREF=%", "[link=", "[LINK=*", "[#=", "]",
+                                  ">",      "120",     "30",     "w1",      "!",   "@",
+                                  " ",      "x",       "{\\v ",  "\xe9"};
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> pick(0, 15);
+    std::uniform_int_distribution<int> length(0, 12);
+    for (int round = 0; round < 3000; ++round) {
+        std::string line;
+        for (int n = length(random); n > 0; --n) {
+            line += pieces[pick(random)];
+        }
+        const std::string translated = Translate("plain " + line + " tail");
+        EXPECT_EQ(translated.rfind("plain ", 0), 0u) << line;
+        if (line.find('[') == std::string::npos) {
+            EXPECT_EQ(translated, "plain " + line + " tail");
+        }
+    }
 }
 
 }  // namespace

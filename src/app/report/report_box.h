@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "core/report/topic_report.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace scrivlet {
+class Project;
+}
+
+namespace scrivlet::app {
+
+class TCheckList;
+
+// "Project Report": which topic fields, in which order, as which kind of
+// file. OK builds the report from the topics as they stand and writes it.
+class TReportBox : public QDialog {
+    Q_OBJECT
+public:
+    TReportBox(const Project& project, QWidget* parent);
+
+    // Opens the dialog for PROJECT and writes the report on OK.
+    static void Execute(const Project& project, QWidget* parent);
+
+    // The choices as they stand in the controls.
+    ReportOptions Options() const;
+
+    // Stand-in for the save dialog; tests replace it. It gets the current
+    // name and the filter index of the output type (0 text, 1 HTML) and
+    // returns the chosen path, or nothing when cancelled.
+    std::function<QString(const QString& current, int filterIndex)> ChooseFile;
+
+    TCheckList* CheckList;
+    QRadioButton* TextType;
+    QRadioButton* HtmlType;
+    QCheckBox* labels;
+    QLineEdit* fname;
+    QToolButton* BrowseBtn;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+public slots:
+    void BrowseBtnClick();
+    void accept() override;
+
+private:
+    const Project& project_;
+};
+
+}  // namespace scrivlet::app

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QTextEdit;
+class QWidget;
+
+namespace scrivlet {
+class Project;
+}
+
+namespace scrivlet::app {
+
+class Tsearchbox;
+
+// What find and replace need from the main window.
+struct SearchHost {
+    QWidget* Window = nullptr;
+    QTextEdit* Editor = nullptr;
+    Project* Proj = nullptr;
+    // Stores the editor's text and the property grid into the current topic.
+    std::function<void()> StoreBack;
+    // Loads the current topic into the editor again; leaves the modified flag.
+    std::function<void()> ShowTopic;
+};
+
+// Find and replace in the current topic, and replace in all topics, through
+// the one search dialog.
+class SearchCommands : public QObject {
+    Q_OBJECT
+
+public:
+    SearchCommands(SearchHost host, QObject* parent = nullptr);
+
+    // The dialog, created once with the window that owns these commands.
+    Tsearchbox* Box() const { return box_; }
+
+    QAction* FindAction;         // Edit "&Find..." Ctrl+Shift+F; Main toolbar "Find"
+    QAction* FindNextAction;     // Edit "Find &Next" F3
+    QAction* ReplaceNextAction;  // Edit "R&eplace && Find Next" F4
+
+    // Set when a search finds nothing; read by the replace-all loop.
+    bool EndReached = false;
+
+public slots:
+    // Fills an empty "Find what:" with the editor's selection and shows the
+    // dialog without blocking.
+    void ShowFind();
+    void FindNext();
+    void ReplaceAndFindNext();
+    void ReplaceAllInTopic();
+    // "Replace All": in every topic or in the rest of the current one.
+    void ReplaceAllBtnClick();
+
+public:
+    // Replaces in every topic's stored text, reloads the current topic and
+    // reports the count; returns the count.
+    int ReplaceAllInProject(const QString& pattern, const QString& replacement, bool caseSensitive);
+
+private:
+    QString FindText() const;
+    QString ReplacementText() const;
+
+    SearchHost host_;
+    Tsearchbox* box_;
+};
+
+}  // namespace scrivlet::app
