@@ -1,9 +1,12 @@
 #include "app/application.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+
+#include "app/mainform/splash_window.h"
+#include "app/mainform/tmainform.h"
 
 namespace scrivlet::app {
 namespace {
@@ -33,10 +36,25 @@ int RunApplication(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Scrivlet");
     QApplication::setApplicationName("Scrivlet");
-    QMainWindow window;
-    window.setWindowTitle("Untitled - Scrivlet");
-    window.resize(800, 600);
-    window.show();
+    QApplication::setApplicationDisplayName(QString());
+
+    auto* splash = new SplashWindow;
+    splash->show();
+    QApplication::processEvents();
+
+    TMainForm form;
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) {
+        form.SetStartArgument(args.at(1));
+    }
+    splash->SetStatus("loading preferences....");
+    QApplication::processEvents();
+    splash->SetStatus("launching application....");
+    QApplication::processEvents();
+    splash->hide();
+    delete splash;
+
+    form.show();
     return QApplication::exec();
 }
 

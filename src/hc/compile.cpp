@@ -20,15 +20,23 @@ std::string LastPart(const std::string& name) {
     return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
-// The folders a ROOT or BMROOT line names, as paths on this system.
-std::vector<fs::path> Folders(const fs::path& base, const std::vector<ProjectLine>& lines) {
+// The folders ROOT or BMROOT lines name, as paths on this system. A folder
+// that is not there is reported once, by the caller that passes LOG.
+std::vector<fs::path> Folders(const fs::path& base, const std::vector<ProjectLine>& lines,
+                              const char* option, Log* log) {
     std::vector<fs::path> folders;
     for (const ProjectLine& line : lines) {
-        std::string name = line.text;
-        if (IsAbsoluteName(name) && name.size() >= 2 && name[1] == ':') {
-            continue;  // a drive letter names nothing here
+        const bool driveLetter = line.text.size() >= 2 && line.text[1] == ':';
+        fs::path folder = PathForWriting(base, line.text);
+        std::error_code ec;
+        if (driveLetter || !fs::is_directory(folder, ec)) {
+            if (log != nullptr) {
+                log->Warning(Code::FolderNotFound, {line.file, line.line, 0, {}},
+                             std::string("The ") + option + " folder \"" + line.text +
+                                 "\" was not found.");
+            }
+            continue;
         }
-        fs::path folder = PathForWriting(base, name);
         folders.push_back(std::move(folder));
     }
     return folders;
@@ -36,10 +44,10 @@ std::vector<fs::path> Folders(const fs::path& base, const std::vector<ProjectLin
 
 class BitmapLookup {
 public:
-    BitmapLookup(const fs::path& folder, const HelpProject& project)
+    BitmapLookup(const fs::path& folder, const HelpProject& project, Log& log)
         : folder_(folder), project_(project) {
-        bmRoots_ = Folders(folder, project.bmRoots);
-        roots_ = Folders(folder, project.roots);
+        bmRoots_ = Folders(folder, project.bmRoots, "BMROOT", &log);
+        roots_ = Folders(folder, project.roots, "ROOT", nullptr);
     }
 
     std::string Find(const std::string& name) {
@@ -142,8 +150,8 @@ CompileResult CompileHelpProject(const fs::path& projectPath) {
         result.log.Error(Code::NoTopicFiles, {fileName, 0, 0, {}},
                          "The [FILES] section names no topic file.");
     }
-    const std::vector<fs::path> roots = Folders(folder, project.roots);
-    BitmapLookup bitmaps(folder, project);
+    const std::vector<fs::path> roots = Folders(folder, project.roots, "ROOT", &result.log);
+    BitmapLookup bitmaps(folder, project, result.log);
     const BitmapFinder findBitmap = [&bitmaps](const std::string& name) {
         return bitmaps.Find(name);
     };

@@ -32,7 +32,7 @@ enum class Code {
     OptionTwice = 1018,
     SectionNotSupported = 1019,
     AliasTwice = 1020,
-    CannotWriteLog = 1021,
+    FolderNotFound = 1021,
 
     NotRtf = 2001,
     UnexpectedEnd = 2002,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "core/util/convert.h"
 #include "hc/window_line.h"
@@ -352,22 +353,19 @@ private:
             return;
         }
         MapEntry entry{std::string(words[0]), static_cast<uint32_t>(*number), line, file};
-        for (const MapEntry& other : project_.map) {
-            if (EqualsNoCase(other.context, entry.context)) {
-                log_.Warning(Code::MapContextTwice, place,
-                             "The context string \"" + entry.context +
-                                 "\" is mapped twice; the first number is used.");
-                return;
-            }
+        // Indexed, so that a [MAP] of many thousand lines stays linear.
+        if (!mapContexts_.emplace(UpperAscii(entry.context), project_.map.size()).second) {
+            log_.Warning(Code::MapContextTwice, place,
+                         "The context string \"" + entry.context +
+                             "\" is mapped twice; the first number is used.");
+            return;
         }
-        for (const MapEntry& other : project_.map) {
-            if (other.number == entry.number) {
-                log_.Warning(Code::MapNumberTwice, place,
-                             "The context number " + std::to_string(entry.number) +
-                                 " is given to \"" + other.context + "\" and to \"" +
-                                 entry.context + "\".");
-                break;
-            }
+        const auto [other, fresh] = mapNumbers_.emplace(entry.number, project_.map.size());
+        if (!fresh) {
+            log_.Warning(Code::MapNumberTwice, place,
+                         "The context number " + std::to_string(entry.number) + " is given to \"" +
+                             project_.map[other->second].context + "\" and to \"" +
+                             entry.context + "\".");
         }
         project_.map.push_back(std::move(entry));
     }
@@ -383,16 +381,24 @@ private:
                        "\"" + file + "\" is included too deeply; it is not read.");
             return;
         }
+        const std::string key = UpperAscii(file);
+        if (std::find(includeStack_.begin(), includeStack_.end(), key) != includeStack_.end()) {
+            log_.Error(Code::IncludeNotFound, place,
+                       "\"" + file + "\" includes itself; it is not read again.");
+            return;
+        }
         std::optional<std::string> bytes = loader_ ? loader_(file) : std::nullopt;
         if (!bytes) {
             log_.Error(Code::IncludeNotFound, place,
                        "The included file \"" + file + "\" was not found.");
             return;
         }
+        includeStack_.push_back(key);
         const auto lines = SplitLines(*bytes);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             ReadMapLine(lines[i], file, static_cast<int>(i) + 1, depth + 1);
         }
+        includeStack_.pop_back();
     }
 
     void ReadAliasLine(std::string_view text) {
@@ -455,6 +461,9 @@ private:
     Section section_ = Section::None;
     std::string configWindow_;
     int line_ = 0;
+    std::unordered_map<std::string, std::size_t> mapContexts_;
+    std::unordered_map<uint32_t, std::size_t> mapNumbers_;
+    std::vector<std::string> includeStack_;  // the headers being read, upper case
 };
 
 }  // namespace

@@ -267,6 +267,12 @@ void TopicBuilder::EndPendingHotspot() {
 void TopicBuilder::EndParagraph(const ParagraphFormat& format) {
     if (inCommand_) {
         inCommand_ = false;
+        const TextCommand command = ReadTextCommand(command_);
+        if (command.kind == TextCommand::Kind::Bitmap || command.kind == TextCommand::Kind::Button) {
+            log_.Warning(Code::BadBitmapReference, Here(),
+                         "\"{" + command_ + "\" has no closing brace in its paragraph; it is "
+                                              "shown as text.");
+        }
         Run run;
         run.format = commandFormat_;
         run.text = "{" + command_;

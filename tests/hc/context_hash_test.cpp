@@ -56,6 +56,12 @@ TEST(ContextHash, OtherBytesCountAsSignedValues) {
     EXPECT_EQ(ContextHash("\xE9"), static_cast<uint32_t>(static_cast<int8_t>(0xE9 - 0x30)));
 }
 
+TEST(ContextHash, DifferentStringsCanShareAHash) {
+    // The golden folder hash_collision relies on this pair.
+    EXPECT_EQ(ContextHash("znwrzngn"), 0x99b736d2u);
+    EXPECT_EQ(ContextHash("asrxtbdl"), 0x99b736d2u);
+}
+
 TEST(ContextHash, PortableContextStrings) {
     EXPECT_TRUE(IsPortableContextString("IDH_intro.2"));
     EXPECT_FALSE(IsPortableContextString(""));

@@ -285,15 +285,29 @@ TEST(HpjReader, WindowColoursAsRgbTriples) {
 
 TEST(HpjReader, IncludesThatIncludeThemselvesStop) {
     Log log;
-    IncludeLoader loader = [](const std::string&) -> std::optional<std::string> {
-        return std::string("#include \"self.h\"\n");
+    int reads = 0;
+    IncludeLoader loader = [&reads](const std::string&) -> std::optional<std::string> {
+        ++reads;
+        return std::string("#include \"self.h\"\n#include \"SELF.H\"\n#define A 1\n");
     };
     const HelpProject project = ReadHelpProject("[MAP]\n#include self.h\n", "s.hpj", log, loader);
-    EXPECT_TRUE(project.map.empty());
+    EXPECT_EQ(reads, 1);
+    ASSERT_EQ(project.map.size(), 1u);
+    ASSERT_EQ(log.Errors(), 2);
+    EXPECT_EQ(FormatFinding(log.Findings()[0]),
+              "HC1017: Error: self.h, line 1: \"self.h\" includes itself; it is not read "
+              "again.");
+}
+
+TEST(HpjReader, IncludeChainsStopAtTheirDepth) {
+    Log log;
+    IncludeLoader loader = [](const std::string& name) -> std::optional<std::string> {
+        return "#include h" + std::to_string(std::stoi(name.substr(1)) + 1) + "\n";
+    };
+    ReadHelpProject("[MAP]\n#include h0\n", "s.hpj", log, loader);
     ASSERT_EQ(log.Errors(), 1);
     EXPECT_EQ(FormatFinding(log.Findings()[0]),
-              "HC1017: Error: self.h, line 1: \"self.h\" is included too deeply; it is not "
-              "read.");
+              "HC1017: Error: h7, line 1: \"h8\" is included too deeply; it is not read.");
 }
 
 TEST(HpjReader, SplitsLinesAtEveryLineEnd) {

@@ -1,0 +1,285 @@
+#include "app/mainform/topic_commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTextDocument>
+
+#include "app/common/message_box.h"
+#include "app/editor/tsrichedit.h"
+#include "app/mainform/tmainform.h"
+#include "app/mainform/topic_text.h"
+#include "app/topics/property_grid.h"
+#include "app/topics/tfootbox.h"
+#include "app/topics/topic_grid_model.h"
+#include "app/topics/topic_grid_view.h"
+#include "core/topics/foot_fields.h"
+#include "core/topics/property_rows.h"
+#include "core/util/convert.h"
+#include "core/util/errors.h"
+#include "core/windows/project_options.h"
+#include "rtf/ansi_text.h"
+
+namespace scrivlet::app {
+namespace {
+
+bool ValidIndex(const Project& project, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < project.Topics.Count();
+}
+
+// A stored file name made usable here: either separator, and relative names
+// taken from the project's folder.
+QString LocalPath(const std::string& stored, const std::string& projectFile) {
+    QString path = QString::fromStdString(stored);
+    path.replace('\\', '/');
+    if (QFileInfo(path).isRelative() && projectFile != kUntitled) {
+        path = QFileInfo(QString::fromStdString(projectFile)).absoluteDir().filePath(path);
+    }
+    return path;
+}
+
+}  // namespace
+
+TopicCommands::TopicCommands(TMainForm& form) : QObject(&form), form_(form) {}
+
+bool TopicCommands::StoreBack(bool withProperties) {
+    Project& project = form_.GetProject();
+    if (!ValidIndex(project, project.CurrentTopic)) {
+        return true;
+    }
+    TTopic& topic = project.Topics[static_cast<std::size_t>(project.CurrentTopic)];
+    // An untouched editor still holds exactly the stored text; writing it
+    // again would only cost time (and lose lines the reader could not take).
+    if (form_.EditorChanged() || topic.Text.empty()) {
+        topic.Text = SaveTopicText(*form_.RichEdit1()->document());
+    }
+    if (withProperties) {
+        try {
+            StorePropertyValues(topic, form_.PropGrid()->Values());
+        } catch (const ScrivletError& e) {
+            MessageBox::Error(&form_, QString::fromStdString(e.what()));
+            return false;
+        }
+    }
+    return true;
+}
+
+void TopicCommands::FillTopicGrid(bool showFirst) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    form_.TopicGridRows()->Fill();
+    if (showFirst) {
+        ShowTopic(0);
+    }
+    QGuiApplication::restoreOverrideCursor();
+    form_.GetProject().TopicGridStale = false;
+}
+
+void TopicCommands::ShowTopic(int index) {
+    Project& project = form_.GetProject();
+    if (project.TopicGridStale) {
+        FillTopicGrid(false);
+    }
+    if (!ValidIndex(project, index)) {
+        return;
+    }
+    const TTopic& topic = project.Topics[static_cast<std::size_t>(index)];
+    TSRichEdit* editor = form_.RichEdit1();
+    const bool modified = project.Modified();
+    form_.SetLoadingText(true);
+    editor->setUndoRedoEnabled(false);
+    LoadTopicText(topic.Text, *editor->document());
+    editor->setUndoRedoEnabled(true);
+    editor->ApplyTextMargins();
+    editor->moveCursor(QTextCursor::Start);
+    form_.PropGrid()->SetValues(PropertyValuesOf(topic));
+    form_.StatusPanel(1)->setText(FromAnsi(topic.Comment.str()));
+    editor->setStatusTip(FromAnsi(topic.Title.str()));
+    form_.SetModified(modified);
+    form_.Action("UndoBtn")->setEnabled(editor->document()->isUndoAvailable());
+    form_.SetLoadingText(false);
+    form_.SetEditorChanged(false);
+
+    project.TopicGridStale = false;
+    project.CurrentTopic = index;
+    form_.TopicGridRows()->SetCurrentRow(index);
+    form_.TopicGrid()->SelectTopicCell(index);
+    form_.TopicGrid()->viewport()->update();
+    form_.SelectionChange();
+}
+
+void TopicCommands::AddTopic(bool fromNew) {
+    Project& project = form_.GetProject();
+    const Preferences& prefs = form_.Prefs();
+    form_.Notebook()->setFocus();
+    TTopic topic = CreateTopic();
+    topic.TopicID = NewTopicNumber(project.Topics, prefs.IDcount, prefs.IDinc);
+    if (prefs.IDask && !fromNew) {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(&form_, "Scrivlet", "Enter topic ID:", QLineEdit::Normal,
+                                  QString::number(topic.TopicID), &ok);
+        if (!ok) {
+            return;
+        }
+        const auto number = TryStrToInt(ToAnsi(text));
+        if (!number) {
+            MessageBox::Error(&form_, "Invalid integer value: " + text);
+            return;
+        }
+        topic.TopicID = *number;
+    }
+    topic.ContextString = DefaultContextString(topic.TopicID);
+    // The current topic is stored before the list grows, so a bad number in
+    // the property grid abandons the command with nothing added.
+    if (!StoreBack(true)) {
+        return;
+    }
+    project.Topics.Add(std::move(topic));
+    FillTopicGrid(false);
+    ShowTopic(static_cast<int>(project.Topics.Count()) - 1);
+
+    if (!project.TemplateFile.empty()) {
+        const QString path = LocalPath(project.TemplateFile, project.ProjectFileName);
+        if (QFileInfo(path).isFile()) {
+            LoadRtfFile(path, *form_.RichEdit1()->document());
+        }
+    }
+}
+
+void TopicCommands::RemoveCurrentTopic() { DeleteTopic(form_.GetProject().CurrentTopic); }
+
+void TopicCommands::DeleteTopic(int index) {
+    Project& project = form_.GetProject();
+    if (project.Topics.Count() < 2 || !ValidIndex(project, index)) {
+        return;
+    }
+    if (form_.Prefs().DelWarn) {
+        const QString title = FromAnsi(project.Topics[static_cast<std::size_t>(index)].Title.str());
+        if (MessageBox::AskYesNo(&form_, "Delete topic \"" + title + "\"?") != QMessageBox::Yes) {
+            return;
+        }
+    }
+    if (!StoreBack(true)) {
+        return;
+    }
+    project.Topics.Delete(static_cast<std::size_t>(index));
+    // The editor and the property grid now belong to no topic until the next
+    // one is shown.
+    project.CurrentTopic = -1;
+    form_.SetModified(true);
+    FillTopicGrid(false);
+    ShowTopic(TopicShownAfterDelete(index, project.Topics.Count()));
+}
+
+void TopicCommands::Sort(TopicSortKey key) {
+    if (!StoreBack(true)) {
+        return;
+    }
+    SortTopics(form_.GetProject().Topics, key);
+    form_.GetProject().CurrentTopic = -1;
+    FillTopicGrid(true);
+    form_.SetModified(true);
+}
+
+void TopicCommands::Navigate(NavigationStep step) {
+    if (!StoreBack(true)) {
+        return;
+    }
+    const Project& project = form_.GetProject();
+    if (auto target = NavigationTarget(step, project.CurrentTopic, project.Topics.Count())) {
+        ShowTopic(*target);
+    }
+}
+
+void TopicCommands::OpenTopic(int index) {
+    if (!ValidIndex(form_.GetProject(), index)) {
+        return;
+    }
+    if (!StoreBack(true)) {
+        return;
+    }
+    ShowTopic(index);
+}
+
+void TopicCommands::EditProperties(int index) {
+    Project& project = form_.GetProject();
+    if (!ValidIndex(project, index)) {
+        return;
+    }
+    if (index == project.CurrentTopic && !StoreBack(true)) {
+        return;
+    }
+    TTopic& topic = project.Topics[static_cast<std::size_t>(index)];
+    TFootBox box(&form_);
+    box.SetChoices(BuildTagChoices(project.Topics), WindowChoices(project.WindowDefs));
+    box.SetValues(FootValuesOf(topic));
+    if (box.exec() != QDialog::Accepted) {
+        return;
+    }
+    try {
+        StoreFootValues(topic, box.Values());
+    } catch (const ScrivletError& e) {
+        // The title was stored before the number failed: that change is
+        // still an unsaved change.
+        project.TopicGridStale = true;
+        form_.SetModified(true);
+        MessageBox::Error(&form_, QString::fromStdString(e.what()));
+        return;
+    }
+    project.TopicGridStale = true;
+    form_.SetModified(true);
+    if (index == project.CurrentTopic) {
+        ShowTopic(index);
+    }
+}
+
+void TopicCommands::GridSetEditText(int index, int column, const QString& text) {
+    Project& project = form_.GetProject();
+    if (!ValidIndex(project, index)) {
+        return;
+    }
+    TTopic& topic = project.Topics[static_cast<std::size_t>(index)];
+    const std::string value = ToAnsi(text);
+    ShortString* field = nullptr;
+    int propertyRow = 0;
+    switch (column) {
+        case TopicGridModel::TitleColumn:
+            field = &topic.Title;
+            propertyRow = 2;
+            break;
+        case TopicGridModel::KeywordsColumn:
+            field = &topic.Keywords;
+            propertyRow = 4;
+            break;
+        case TopicGridModel::CommentColumn:
+            field = &topic.Comment;
+            propertyRow = 10;
+            break;
+        default:
+            return;
+    }
+    if (field->str() == value) {
+        return;
+    }
+    *field = value;
+    if (index == project.CurrentTopic) {
+        form_.PropGrid()->SetValue(propertyRow, text);
+        if (column == TopicGridModel::CommentColumn) {
+            form_.StatusPanel(1)->setText(text);
+        }
+    }
+    form_.SetModified(true);
+    project.TopicGridStale = true;
+}
+
+void TopicCommands::PropertyEdited(int row) {
+    form_.SetModified(true);
+    if (PropertyRowShownInTopicGrid(row)) {
+        form_.GetProject().TopicGridStale = true;
+    }
+}
+
+}  // namespace scrivlet::app
