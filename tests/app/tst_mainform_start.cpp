@@ -14,6 +14,7 @@
 #include "app/common/message_box.h"
 #include "app/editor/tsrichedit.h"
 #include "app/mainform/about_box.h"
+#include "app/mainform/splash_window.h"
 #include "app/mainform/tmainform.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_view.h"
@@ -319,6 +320,17 @@ private slots:
         QCOMPARE(form->Action("TopicProperties")->text(), QString("&Properties"));
         form->Notebook()->setCurrentIndex(1);
         QVERIFY(form->Action("PropBtn")->isChecked());
+    }
+
+    void splashWindow() {
+        SplashWindow splash;
+        QCOMPARE(splash.windowTitle(), QString("Welcome..."));
+        QCOMPARE(splash.size(), QSize(313, 177));
+        QVERIFY(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash.Status(), QString("initializing...."));
+        splash.SetStatus("loading preferences....");
+        QCOMPARE(splash.Status(), QString("loading preferences...."));
     }
 
     void aboutBoxSaysWhatItIs() {

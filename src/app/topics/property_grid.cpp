@@ -16,6 +16,7 @@ PropertyGrid::PropertyGrid(QWidget* parent) : QTableWidget(kPropertyRowCount, 2,
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(17);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    StyleFixedHeader(*horizontalHeader());
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setMinimumSectionSize(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
