@@ -55,8 +55,9 @@ public:
                 CheckWindow(config.window, {project_.fileName, config.line, 0, {}});
             }
         }
-        for (const Topic& topic : help_.topics) {
+        for (Topic& topic : help_.topics) {
             if (topic.built) {
+                NormalizeNonScrolling(topic);
                 CheckTopic(topic);
             }
         }
@@ -214,9 +215,36 @@ private:
         }
     }
 
+    // WinHelp shows the keep-with-next paragraphs at the start of a topic as
+    // its non-scrolling region; one further down cannot join it, so it is
+    // read as an ordinary paragraph.
+    void NormalizeNonScrolling(Topic& topic) {
+        bool scrolling = false;
+        bool reported = false;
+        for (Paragraph& paragraph : topic.paragraphs) {
+            if (!paragraph.format.keepNext) {
+                scrolling = true;
+            } else if (scrolling) {
+                paragraph.format.keepNext = false;
+                if (!reported) {
+                    reported = true;
+                    log_.Warning(Code::KeepnNotAtStart, TopicPlace(topic),
+                                 "A keep-with-next paragraph follows scrolling text; only those "
+                                 "at the start of a topic form its non-scrolling region.");
+                }
+            }
+        }
+    }
+
     void CheckTopic(const Topic& topic) {
         const Place place = TopicPlace(topic);
         ++counts_.topics;
+        if (topic.contexts.empty() && topic.keywords.empty() && topic.aKeywords.empty() &&
+            topic.browse.empty()) {
+            log_.Warning(Code::Unreachable, place,
+                         "The topic has no context string, keywords or browse sequence; no "
+                         "jump, index entry or browse button can reach it.");
+        }
         if (!topic.hasTitle || topic.title.empty()) {
             log_.Warning(Code::NoTitle, place, "The topic has no title.");
         }

@@ -1,6 +1,9 @@
 // Start-up, layout, menus and preferences of the main window.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +14,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "app/application.h"
 #include "app/common/message_box.h"
 #include "app/editor/tsrichedit.h"
 #include "app/mainform/about_box.h"
@@ -320,6 +324,56 @@ private slots:
         QCOMPARE(form->Action("TopicProperties")->text(), QString("&Properties"));
         form->Notebook()->setCurrentIndex(1);
         QVERIFY(form->Action("PropBtn")->isChecked());
+    }
+
+    void noDisplayIsRefusedPlainly() {
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray display = qgetenv("DISPLAY");
+        const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+        qunsetenv("QT_QPA_PLATFORM");
+        qunsetenv("DISPLAY");
+        qunsetenv("WAYLAND_DISPLAY");
+        char name[] = "scrivlet";
+        char* argv[] = {name, nullptr};
+        const int status = RunApplication(1, argv);
+        qputenv("QT_QPA_PLATFORM", platform);
+        if (!display.isEmpty()) {
+            qputenv("DISPLAY", display);
+        }
+        if (!wayland.isEmpty()) {
+            qputenv("WAYLAND_DISPLAY", wayland);
+        }
+        QCOMPARE(status, 1);
+    }
+
+    void startArgumentIsTakenInItsLongForm() {
+        const QString folder = sandbox_.Path() + "/projects";
+        QVERIFY(QDir().mkpath(folder + "/sub"));
+        QFile file(folder + "/start.scw");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[PROJECT]\r\n12\r\n[TOPICS]\r\nC=5\r\nT=Start\r\n~\r\n");
+        file.close();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder + "/sub");
+        auto form = StartWindow("../start.scw");
+        QDir::setCurrent(previous);
+        QCOMPARE(QString::fromStdString(form->GetProject().ProjectFileName),
+                 QFileInfo(folder + "/start.scw").canonicalFilePath());
+        QCOMPARE(form->windowTitle(), QString("start.scw - Scrivlet"));
+        QCOMPARE(form->GetProject().Topics.Count(), std::size_t{1});  // no New before it
+        QCOMPARE(form->GetProject().Topics[0].TopicID, 5);
+        QVERIFY(!form->GetProject().Modified());
+    }
+
+    void toolbarDockMenuListsTheEightToolbars() {
+        auto form = StartWindow();
+        std::unique_ptr<QMenu> menu(form->createPopupMenu());
+        QStringList captions;
+        for (QAction* item : menu->actions()) {
+            captions << item->text();
+        }
+        QCOMPARE(captions, QStringList({"&Main", "&Project", "&Style", "&Text", "&Font",
+                                        "&Help Tools", "T&opic", "&Navigation"}));
     }
 
     void splashWindow() {

@@ -91,8 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenRtf{"HugeBinCount", kHead + "\\bin2147483647 abc}",
                   "HC2002: Error: b.rtf, line 1: The file ends inside a group: 1 closing "
                   "brace(s) are missing."},
-        BrokenRtf{"NoTopicsButFootnoteTitle", "{\\rtf1 ${\\footnote }\\par}",
-                  "HC4006: Warning: b.rtf, topic #1 (no title): The topic has no title."}),
+        BrokenRtf{"OnlyAnEmptyTitle", "{\\rtf1 ${\\footnote }\\par}",
+                  "HC4019: Warning: b.rtf, topic #1 (no title): The topic has no context "
+                  "string, keywords or browse sequence; no jump, index entry or browse button "
+                  "can reach it."}),
     [](const ::testing::TestParamInfo<BrokenRtf>& param) { return param.param.name; });
 
 TEST(BrokenRtf, UnclosedBitmapCodeStaysText) {
