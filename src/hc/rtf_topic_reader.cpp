@@ -31,10 +31,11 @@ struct GroupState {
 
 // Groups whose content is not topic text.
 constexpr std::array<std::string_view, 24> kSkippedDestinations{
-    "stylesheet", "info",      "header",     "headerl",   "headerr",     "headerf",
-    "footer",     "footerl",   "footerr",    "footerf",   "object",      "xe",
-    "tc",         "listtable", "listoverridetable", "rsidtbl", "fldinst", "pn",
-    "themedata",  "colorschememapping", "latentstyles", "datastore", "revtbl", "filetbl"};
+    "stylesheet",   "info",      "header",  "headerl",   "headerr",
+    "headerf",      "footer",    "footerl", "footerr",   "footerf",
+    "object",       "xe",        "tc",      "listtable", "listoverridetable",
+    "rsidtbl",      "fldinst",   "pn",      "themedata", "colorschememapping",
+    "latentstyles", "datastore", "revtbl",  "filetbl"};
 
 // Control words that stand for one Windows-1252 character.
 char SymbolByte(std::string_view word) {
