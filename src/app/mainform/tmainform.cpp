@@ -19,12 +19,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/contents/contents_commands.h"
 #include "app/editor/tsrichedit.h"
 #include "app/mainform/about_box.h"
 #include "app/mainform/preferences_store.h"
 #include "app/mainform/project_commands.h"
 #include "app/mainform/toolbar_layout.h"
 #include "app/mainform/topic_commands.h"
+#include "app/report/report_commands.h"
 #include "app/topics/grid_font.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
@@ -219,6 +221,8 @@ void TMainForm::ConnectCommands() {
     on("HelpAbout", [this] { about_->exec(); });
     ConnectProjectSettingsCommands(this, project_, {Action("Windows1"), Action("WindowsBtn")},
                                    {Action("Options1"), Action("OptionsBtn")});
+    ConnectContentsEditor(this, project_, {Action("ContentsEditor1"), Action("ContentsBtn")});
+    ConnectReport(this, project_, {Action("Report1")});
 
     connect(grid_, &TopicGridView::sortRequested, this,
             [t](int key) { t->Sort(static_cast<TopicSortKey>(key)); });
