@@ -26,7 +26,9 @@
 #include "app/mainform/project_commands.h"
 #include "app/mainform/toolbar_layout.h"
 #include "app/mainform/topic_commands.h"
+#include "app/markup/markup_hookup.h"
 #include "app/report/report_commands.h"
+#include "app/search/search_hookup.h"
 #include "app/topics/grid_font.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
@@ -73,6 +75,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     SetModified(false);
     Action("PasteBtn")->setEnabled(!QApplication::clipboard()->text().isEmpty());
     about_ = new TAboutBox(this);
+    HookMarkupCommands(*this);
+    HookSearchCommands(*this);
 }
 
 TMainForm::~TMainForm() = default;
