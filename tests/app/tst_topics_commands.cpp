@@ -386,9 +386,11 @@ private slots:
             title->setText("B!");
             for (auto* box : modal->findChildren<QComboBox*>()) {
                 if (box->objectName() == "xBuildTag") {
-                    for (int i = 0; i < box->count(); ++i) tags << box->itemText(i);
+                    for (int i = 0; i < box->count(); ++i)
+                        tags << box->itemText(i);
                 } else if (box->objectName() == "xWindow") {
-                    for (int i = 0; i < box->count(); ++i) windows << box->itemText(i);
+                    for (int i = 0; i < box->count(); ++i)
+                        windows << box->itemText(i);
                 }
             }
             static_cast<QDialog*>(modal)->accept();

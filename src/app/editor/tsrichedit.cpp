@@ -31,6 +31,8 @@ int TSRichEdit::CaretColumn() const {
     return cursor.positionInBlock();
 }
 
-void TSRichEdit::ApplyTextMargins() { setViewportMargins(6, 1, 6, 0); }
+void TSRichEdit::ApplyTextMargins() {
+    setViewportMargins(6, 1, 6, 0);
+}
 
 }  // namespace scrivlet::app

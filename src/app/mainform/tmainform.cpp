@@ -34,8 +34,8 @@
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
 #include "app/windows/project_settings_commands.h"
-#include "core/topics/recent_files.h"
 #include "core/tools/tool_list.h"
+#include "core/topics/recent_files.h"
 
 namespace scrivlet::app {
 
@@ -68,9 +68,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     recent_.Load(preferences_store::ReadRecentFiles());
     RebuildRecentMenu();
     projectCommands_->SetDialogFolder(
-        recent_.Items().empty() ? QCoreApplication::applicationDirPath()
-                                : QFileInfo(QString::fromStdString(recent_.Items().front()))
-                                      .absolutePath());
+        recent_.Items().empty()
+            ? QCoreApplication::applicationDirPath()
+            : QFileInfo(QString::fromStdString(recent_.Items().front())).absolutePath());
     projectCommands_->SetFileName(kUntitled);
     SetModified(false);
     Action("PasteBtn")->setEnabled(!QApplication::clipboard()->text().isEmpty());
@@ -242,8 +242,8 @@ void TMainForm::ConnectCommands() {
 }
 
 void TMainForm::ConnectViewItems() {
-    static const char* const kItems[] = {"ViewMainTbar", "ViewProjectTbar", "ViewStyleTbar",
-                                         "ViewTextTbar", "ViewFontTbar",    "ViewHelpTbar",
+    static const char* const kItems[] = {"ViewMainTbar",  "ViewProjectTbar", "ViewStyleTbar",
+                                         "ViewTextTbar",  "ViewFontTbar",    "ViewHelpTbar",
                                          "ViewTopicTbar", "ViewNavTbar"};
     for (int i = 0; i < toolbars_.all.size(); ++i) {
         QToolBar* bar = toolbars_.all[i];
@@ -290,7 +290,9 @@ int TMainForm::GrabLeft() const {
     return firstLaidOut_ ? splitter_->sizes().value(0, prefs_.GrabLeft) : prefs_.GrabLeft;
 }
 
-void TMainForm::SetPropertiesPage(bool on) { notebook_->setCurrentIndex(on ? 1 : 0); }
+void TMainForm::SetPropertiesPage(bool on) {
+    notebook_->setCurrentIndex(on ? 1 : 0);
+}
 
 QMenu* TMainForm::createPopupMenu() {
     auto* menu = new QMenu(this);
@@ -304,13 +306,21 @@ bool TMainForm::StoreBack(bool withProperties) {
     return topicCommands_->StoreBack(withProperties);
 }
 
-void TMainForm::ShowTopic(int index) { topicCommands_->ShowTopic(index); }
+void TMainForm::ShowTopic(int index) {
+    topicCommands_->ShowTopic(index);
+}
 
-void TMainForm::FillTopicGrid(bool showFirst) { topicCommands_->FillTopicGrid(showFirst); }
+void TMainForm::FillTopicGrid(bool showFirst) {
+    topicCommands_->FillTopicGrid(showFirst);
+}
 
-void TMainForm::SetModified(bool value) { project_.SetModified(value); }
+void TMainForm::SetModified(bool value) {
+    project_.SetModified(value);
+}
 
-bool TMainForm::AskSaveChanges() { return projectCommands_->AskSaveChanges(); }
+bool TMainForm::AskSaveChanges() {
+    return projectCommands_->AskSaveChanges();
+}
 
 void TMainForm::RichEdit1Change() {
     if (loadingText_) {
