@@ -1,5 +1,6 @@
 // Start-up, layout, menus and preferences of the main window.
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -375,6 +376,23 @@ private slots:
         }
         QCOMPARE(captions, QStringList({"&Main", "&Project", "&Style", "&Text", "&Font",
                                         "&Help Tools", "T&opic", "&Navigation"}));
+    }
+
+    void editorTextIsLimitedAfterTheFirstShow() {
+        auto form = StartWindow();
+        TSRichEdit* editor = form->RichEdit1();
+        QCOMPARE(editor->TextLimit(), 200000);
+        editor->SetTextLimit(5);
+        QTest::keyClicks(editor, "abcdefg");
+        QCOMPARE(editor->toPlainText(), QString("abcde"));
+        editor->selectAll();
+        QTest::keyClicks(editor, "xy");  // typing over the selection is allowed
+        QCOMPARE(editor->toPlainText(), QString("xy"));
+        QApplication::clipboard()->setText("1234567");
+        editor->paste();
+        QCOMPARE(editor->toPlainText(), QString("xy123"));
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QCOMPARE(editor->toPlainText(), QString("xy12"));
     }
 
     void splashWindow() {

@@ -38,6 +38,11 @@
 #include "core/topics/recent_files.h"
 
 namespace scrivlet::app {
+namespace {
+
+constexpr int kEditorTextLimit = 200000;
+
+}  // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     setObjectName("MainForm");
@@ -406,6 +411,7 @@ void TMainForm::FormShow() {
         return;
     }
     firstShown_ = true;
+    richEdit_->SetTextLimit(kEditorTextLimit);
     if (!startArgument_) {
         projectCommands_->New();
     } else {
