@@ -84,7 +84,18 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     HookSearchCommands(*this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Child widgets are destroyed after this class's members, and an open
+    // in-place editor commits its text as it goes. The controllers go first
+    // (their connections with them), then the client area while the project
+    // still exists.
+    delete topicCommands_;
+    topicCommands_ = nullptr;
+    delete projectCommands_;
+    projectCommands_ = nullptr;
+    delete splitter_;
+    splitter_ = nullptr;
+}
 
 QAction* TMainForm::Action(const QString& name) const {
     QAction* action = actions_.Get(name);
