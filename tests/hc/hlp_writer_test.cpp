@@ -10,6 +10,7 @@
 #include "hc/hlp/bytes.h"
 #include "hc/hlp/file_system.h"
 #include "hc/hlp/hlp_writer.h"
+#include "hc/hlp/lz77.h"
 #include "hlp_reader/hlp_reader.h"
 
 namespace scrivlet::hc {
@@ -68,7 +69,8 @@ TEST(HlpWriter, SystemRecordsCarryTheProjectOptions) {
     const CompileResult result = CompileHelpProject(Data() / "clean" / "project.hpj");
     const HlpReader reader(hlp::BuildHelpFileBytes(result, 0x12345678));
     const std::string system = *reader.InternalFile("|SYSTEM");
-    EXPECT_EQ(system.substr(0, 12), std::string("\x6C\x03\x21\x00\x01\x00\x78\x56\x34\x12\x00\x00", 12));
+    // COMPRESS=12: flags 4, LZ77-compressed 4 KB topic blocks.
+    EXPECT_EQ(system.substr(0, 12), std::string("\x6C\x03\x21\x00\x01\x00\x78\x56\x34\x12\x04\x00", 12));
     EXPECT_NE(system.find(std::string("\x01\x00\x0D\x00" "Clean Manual\0", 17)), std::string::npos);
     EXPECT_NE(system.find(std::string("\x04\x00\x10\x00" "BrowseButtons()\0", 20)), std::string::npos);
 }
@@ -150,6 +152,117 @@ TEST(HlpWriter, NoFileAfterErrors) {
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back().find("Created"), std::string::npos);
     fs::remove_all(folder);
+}
+
+std::string From(const std::string& dump, const std::string& section) {
+    return dump.substr(dump.find(section));
+}
+
+// Topic offsets hold the block a record starts in, so they differ between
+// compressed and uncompressed files; what they lead to must not.
+std::string WithoutOffsets(std::string dump) {
+    std::string out;
+    std::size_t start = 0;
+    while (start < dump.size()) {
+        std::size_t end = dump.find('\n', start);
+        std::string line = dump.substr(start, end - start);
+        for (std::size_t at; (at = line.find(" at ")) != std::string::npos;) {
+            line.erase(at, 12);
+        }
+        const std::size_t arrow = line.find(" -> ");
+        if (arrow != std::string::npos) line.erase(arrow, 12);
+        const std::size_t regions = line.find(" browse ");
+        if (regions != std::string::npos) line.erase(regions);
+        for (std::size_t jump = line.find("{jump "); jump != std::string::npos;
+             jump = line.find("{jump ", jump + 1)) {
+            line.erase(jump + 6, 8);
+        }
+        out += line + "\n";
+        start = end + 1;
+    }
+    return out;
+}
+
+HelpFile ManyTopics(int count) {
+    HelpFile help;
+    help.fonts.push_back({"Arial", "swiss", 0});
+    for (int i = 0; i < count; ++i) {
+        Topic topic;
+        topic.title = "Topic " + std::to_string(i);
+        topic.contexts.push_back({"t" + std::to_string(i), 0});
+        topic.keywords.push_back("word " + std::to_string(i % 50));
+        for (int p = 0; p < 4; ++p) {
+            Paragraph paragraph;
+            Run run;
+            run.text = "Paragraph " + std::to_string(p) + " of topic " + std::to_string(i) +
+                       ", with words that repeat from one topic to the next.";
+            paragraph.runs.push_back(run);
+            Run jump;
+            jump.text = "next";
+            jump.hotspot = 0;
+            paragraph.runs.push_back(jump);
+            paragraph.format.keepNext = p == 0;
+            topic.paragraphs.push_back(paragraph);
+        }
+        topic.hotspots.push_back({HotspotKind::Jump, "t" + std::to_string((i + 1) % count), "", "", false, false});
+        help.topics.push_back(topic);
+    }
+    return help;
+}
+
+TEST(HlpWriter, CompressedFileReadsTheSame) {
+    CompileResult result = CompileHelpProject(Data() / "clean" / "project.hpj");
+    ASSERT_NE(result.project.compress, 0);
+    const std::string packed = HlpReader(hlp::BuildHelpFileBytes(result, 0)).Dump();
+    result.project.compress = 0;
+    const std::string plain = HlpReader(hlp::BuildHelpFileBytes(result, 0)).Dump();
+    EXPECT_EQ(From(packed, "FONTS"), From(plain, "FONTS"));
+    EXPECT_NE(packed.find("flags 4"), std::string::npos);
+}
+
+TEST(HlpWriter, ManyTopicsAcrossManyBlocksReadTheSameCompressed) {
+    CompileResult result;
+    result.help = ManyTopics(1500);
+    result.project.contents = {"t7", 1, {}};
+    const std::string plainBytes = hlp::BuildHelpFileBytes(result, 0);
+    result.project.compress = 1;
+    const std::string packedBytes = hlp::BuildHelpFileBytes(result, 0);
+    EXPECT_LT(packedBytes.size() * 2, plainBytes.size());
+    for (const std::string* bytes : {&plainBytes, &packedBytes}) {
+        const HlpReader reader(*bytes);
+        const auto titles = reader.Entries("|TTLBTREE", 4, 0);
+        ASSERT_EQ(titles.size(), 1500u);
+        for (int i = 0; i < 1500; i += 7) {
+            const auto found =
+                reader.Lookup("|CONTEXT", Dword(test::DescribedHash("t" + std::to_string(i))), 4);
+            ASSERT_TRUE(found.has_value()) << i;
+            EXPECT_EQ(found->substr(0, 4), titles[static_cast<std::size_t>(i)].first) << i;
+        }
+        const std::string topics = From(reader.Dump(), "TOPICS");
+        EXPECT_NE(topics.find("topic 1499 at "), std::string::npos);
+    }
+    const std::string plainDump = HlpReader(plainBytes).Dump();
+    const std::string packedDump = HlpReader(packedBytes).Dump();
+    EXPECT_EQ(WithoutOffsets(From(packedDump, "TOPICS")), WithoutOffsets(From(plainDump, "TOPICS")));
+}
+
+TEST(HlpWriter, Lz77FillsTheLimitExactlyWhenItStopsThere) {
+    std::string text;
+    uint32_t seed = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        text += static_cast<char>('a' + (seed >> 16) % 26);
+    }
+    for (std::size_t limit : {100u, 101u, 102u, 1000u}) {
+        std::size_t consumed = 0;
+        const std::string packed = hlp::Lz77CompressPrefix(text, 0x4000, limit, &consumed);
+        EXPECT_EQ(packed.size(), limit);
+        EXPECT_LT(consumed, text.size());
+    }
+    std::size_t consumed = 0;
+    const std::string all = hlp::Lz77CompressPrefix(std::string(500, 'z'), 0x4000, 4084, &consumed);
+    EXPECT_EQ(consumed, 500u);
+    EXPECT_LT(all.size(), 80u);
 }
 
 TEST(HlpWriter, GroupedNumbers) {

@@ -49,7 +49,8 @@ std::string GroupedNumber(uint64_t value) {
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date) {
     const HelpFile& help = result.help;
     const HelpProject& project = result.project;
-    const TopicOutput topics = BuildTopics(help, project);
+    const bool compress = project.compress != 0;
+    const TopicOutput topics = BuildTopics(help, project, compress);
     const ContextOffsets contexts = FindContextOffsets(help, topics);
 
     uint32_t contents = 0;
@@ -66,7 +67,7 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date) {
     }
 
     FileSystem files;
-    files.Add("|SYSTEM", BuildSystemFile(project, contents, 0, date));
+    files.Add("|SYSTEM", BuildSystemFile(project, contents, compress ? 4 : 0, date));
     files.Add("|TOPIC", topics.topicFile);
     files.Add("|FONT", topics.fontFile);
     files.Add("|CONTEXT", BuildContextFile(project, contexts));

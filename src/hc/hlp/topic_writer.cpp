@@ -6,6 +6,7 @@
 
 #include "hc/hlp/bytes.h"
 #include "hc/hlp/font_table.h"
+#include "hc/hlp/lz77.h"
 #include "hc/hlp/paragraph_record.h"
 
 namespace scrivlet::hc::hlp {
@@ -29,9 +30,22 @@ struct Link {
     std::size_t Size() const { return kLinkHeader + data1.size() + data2.size(); }
 };
 
-// A record's TOPICPOS counts block data as if the blocks' 12-byte headers
-// were one, at the start.
-uint32_t TopicPos(uint32_t position) { return position + 12; }
+// Where the run of record bytes is cut into blocks: the position each block
+// starts at, and the size a block's data counts as in TOPICPOS values (4084
+// uncompressed, 16 KB when blocks are compressed and hold more).
+struct Blocks {
+    std::vector<uint32_t> starts{0};
+    uint32_t span = kTopicBlockData;
+
+    std::size_t Of(uint32_t position) const {
+        return static_cast<std::size_t>(
+            std::upper_bound(starts.begin(), starts.end(), position) - starts.begin() - 1);
+    }
+    uint32_t TopicPos(uint32_t position) const {
+        const std::size_t block = Of(position);
+        return static_cast<uint32_t>(block) * span + (position - starts[block]) + 12;
+    }
+};
 
 // Browse sequences: topics with the same group (the part of the "+" footnote
 // before ":") in the order of the rest, topics of one name in file order.
@@ -59,9 +73,67 @@ std::vector<std::pair<std::size_t, std::size_t>> BrowseNeighbours(
     return neighbours;
 }
 
+// The topic offsets of LINKS under BLOCKS, the positions the topic headers
+// name, and the run of record bytes.
+std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
+                      const std::vector<std::size_t>& headerLink, std::vector<Link>& links,
+                      const Blocks& blocks, bool* tooLarge) {
+    *tooLarge = false;
+    uint32_t characters = 0;
+    std::size_t block = SIZE_MAX;
+    for (Link& link : links) {
+        const std::size_t b = blocks.Of(link.position);
+        if (b != block) {
+            block = b;
+            characters = 0;
+        }
+        link.offset = static_cast<uint32_t>(block) * 0x8000 + characters;
+        if (link.type == kDisplayRecord) characters += link.characters;
+        if (characters >= 0x8000 || block >= 0x10000) {
+            *tooLarge = true;
+        }
+    }
+    const auto neighbours = BrowseNeighbours(help, built);
+    for (std::size_t n = 0; n < built.size(); ++n) {
+        const std::size_t t = built[n];
+        Link& header = links[headerLink[t]];
+        const std::size_t end = n + 1 < built.size() ? headerLink[built[n + 1]] : links.size();
+        uint32_t topicSize = 0;
+        uint32_t nonScroll = kNone;
+        uint32_t scroll = kNone;
+        for (std::size_t l = headerLink[t]; l < end; ++l) {
+            topicSize += static_cast<uint32_t>(links[l].Size());
+            if (l == headerLink[t]) continue;
+            uint32_t& first = links[l].keepNext ? nonScroll : scroll;
+            if (first == kNone) first = blocks.TopicPos(links[l].position);
+        }
+        const auto [back, forward] = neighbours[t];
+        SetDword(header.data1, 0, topicSize);
+        SetDword(header.data1, 4, back == SIZE_MAX ? kNone : links[headerLink[back]].offset);
+        SetDword(header.data1, 8, forward == SIZE_MAX ? kNone : links[headerLink[forward]].offset);
+        SetDword(header.data1, 12, static_cast<uint32_t>(n));
+        SetDword(header.data1, 16, nonScroll);
+        SetDword(header.data1, 20, scroll);
+        SetDword(header.data1, 24, end < links.size() ? blocks.TopicPos(links[end].position) : kNone);
+    }
+    std::string data;
+    for (std::size_t l = 0; l < links.size(); ++l) {
+        const Link& link = links[l];
+        PutDword(data, static_cast<uint32_t>(link.Size()));
+        PutDword(data, static_cast<uint32_t>(link.data2.size()));
+        PutDword(data, l == 0 ? kNone : blocks.TopicPos(links[l - 1].position));
+        PutDword(data, l + 1 < links.size() ? blocks.TopicPos(links[l + 1].position) : kNone);
+        PutDword(data, static_cast<uint32_t>(kLinkHeader + link.data1.size()));
+        PutByte(data, link.type);
+        data += link.data1;
+        data += link.data2;
+    }
+    return data;
+}
+
 }  // namespace
 
-TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project) {
+TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool compress) {
     TopicOutput out;
     FontTable fonts(help);
     std::vector<Link> links;
@@ -97,25 +169,72 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project) {
         }
     }
 
-    // Where every record goes, and the topic offsets: the block a record
-    // starts in and the characters of the records before it in that block.
-    uint32_t position = 0;
-    uint32_t characters = 0;
-    uint32_t block = kNone;
+    uint32_t total = 0;
     for (Link& link : links) {
-        if (position / kTopicBlockData != block) {
-            block = position / kTopicBlockData;
-            characters = 0;
+        link.position = total;
+        total += static_cast<uint32_t>(link.Size());
+    }
+    Blocks blocks;
+    if (compress) {
+        blocks.span = 0x4000;
+    } else {
+        for (uint32_t p = kTopicBlockData; p < total; p += kTopicBlockData) {
+            blocks.starts.push_back(p);
         }
-        link.position = position;
-        link.offset = block * 0x8000 + characters;
-        if (link.type == kDisplayRecord) characters += link.characters;
-        if (characters >= 0x8000 || block >= 0x10000) {
-            throw std::length_error("the topic text is too large for a help file");
-        }
-        position += static_cast<uint32_t>(link.Size());
     }
 
+    // Compressed blocks hold as much as compresses into one; where they are
+    // cut changes the positions the records hold, which changes what
+    // compresses, so the cuts are made again until they stay.
+    std::string data;
+    std::vector<std::string> packed;
+    bool tooLarge = false;
+    for (int round = 0;; ++round) {
+        data = Serialize(help, built, headerLink, links, blocks, &tooLarge);
+        if (!compress) break;
+        Blocks next;
+        next.span = blocks.span;
+        next.starts.clear();
+        packed.clear();
+        for (std::size_t start = 0; start < data.size() || start == 0;) {
+            std::size_t consumed = 0;
+            const std::string_view rest = std::string_view(data).substr(start);
+            // A block that packs into less than 4 KB is padded, and readers
+            // unpack the padding too, to at most as many bytes again; so
+            // that a block never unpacks to more than 16 KB, it takes at
+            // most 16 KB less a block's worth.
+            constexpr std::size_t kMaxInput = 0x4000 - kTopicBlockData;
+            std::string block = Lz77CompressPrefix(rest, kMaxInput, kTopicBlockData, &consumed);
+            if (consumed < rest.size() && block.size() < kTopicBlockData) {
+                // The input limit stopped it: the block ends after the last
+                // record that starts in it, so that no record runs on through
+                // the padding.
+                std::size_t boundary = 0;
+                for (const Link& link : links) {
+                    if (link.position > start && link.position <= start + consumed) {
+                        boundary = link.position - start;
+                    }
+                }
+                if (boundary == 0) {
+                    throw std::length_error("a paragraph is too large for a topic block");
+                }
+                block = Lz77CompressPrefix(rest, boundary, kTopicBlockData, &consumed);
+            }
+            packed.push_back(std::move(block));
+            next.starts.push_back(static_cast<uint32_t>(start));
+            start += consumed;
+            if (consumed == 0) break;
+        }
+        if (next.starts == blocks.starts) break;
+        if (round == 30) {
+            throw std::length_error("the topic blocks cannot be laid out compressed");
+        }
+        blocks = std::move(next);
+    }
+
+    if (tooLarge) {
+        throw std::length_error("the topic text is too large for a help file");
+    }
     out.topicOffsets.assign(help.topics.size(), -1);
     out.paragraphOffsets.resize(help.topics.size());
     for (std::size_t t : built) {
@@ -125,62 +244,35 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project) {
         }
     }
 
-    const auto neighbours = BrowseNeighbours(help, built);
-    for (std::size_t n = 0; n < built.size(); ++n) {
-        const std::size_t t = built[n];
-        Link& header = links[headerLink[t]];
-        const std::size_t end = n + 1 < built.size() ? headerLink[built[n + 1]] : links.size();
-        uint32_t topicSize = 0;
-        uint32_t nonScroll = kNone;
-        uint32_t scroll = kNone;
-        for (std::size_t l = headerLink[t]; l < end; ++l) {
-            topicSize += static_cast<uint32_t>(links[l].Size());
-            if (l == headerLink[t]) continue;
-            uint32_t& first = links[l].keepNext ? nonScroll : scroll;
-            if (first == kNone) first = TopicPos(links[l].position);
-        }
-        const auto [back, forward] = neighbours[t];
-        SetDword(header.data1, 0, topicSize);
-        SetDword(header.data1, 4, back == SIZE_MAX ? kNone : links[headerLink[back]].offset);
-        SetDword(header.data1, 8, forward == SIZE_MAX ? kNone : links[headerLink[forward]].offset);
-        SetDword(header.data1, 12, static_cast<uint32_t>(n));
-        SetDword(header.data1, 16, nonScroll);
-        SetDword(header.data1, 20, scroll);
-        SetDword(header.data1, 24, end < links.size() ? TopicPos(links[end].position) : kNone);
-    }
-
-    std::string data;
-    data.reserve(position);
-    for (std::size_t l = 0; l < links.size(); ++l) {
-        const Link& link = links[l];
-        PutDword(data, static_cast<uint32_t>(link.Size()));
-        PutDword(data, static_cast<uint32_t>(link.data2.size()));
-        PutDword(data, l == 0 ? kNone : TopicPos(links[l - 1].position));
-        PutDword(data, l + 1 < links.size() ? TopicPos(links[l + 1].position) : kNone);
-        PutDword(data, static_cast<uint32_t>(kLinkHeader + link.data1.size()));
-        PutByte(data, link.type);
-        data += link.data1;
-        data += link.data2;
-    }
-
     // The blocks, each with the positions of the records about it.
     std::size_t next = 0;
     uint32_t lastLink = kNone;
     uint32_t lastHeader = kNone;
-    for (std::size_t start = 0; start < data.size() || start == 0; start += kTopicBlockData) {
-        const std::size_t end = std::min(data.size(), start + kTopicBlockData);
+    for (std::size_t b = 0; b < blocks.starts.size(); ++b) {
+        const std::size_t start = blocks.starts[b];
+        const std::size_t end = b + 1 < blocks.starts.size() ? blocks.starts[b + 1] : data.size();
         uint32_t firstLink = kNone;
         while (next < links.size() && links[next].position < end) {
-            if (firstLink == kNone) firstLink = TopicPos(links[next].position);
-            lastLink = TopicPos(links[next].position);
+            if (firstLink == kNone) firstLink = blocks.TopicPos(links[next].position);
+            lastLink = blocks.TopicPos(links[next].position);
             if (links[next].type == kTopicHeaderRecord) lastHeader = lastLink;
             ++next;
         }
         PutDword(out.topicFile, lastLink);
         PutDword(out.topicFile, firstLink);
         PutDword(out.topicFile, lastHeader);
-        out.topicFile.append(data, start, end - start);
-        if (data.empty()) break;
+        if (compress) {
+            out.topicFile += packed[b];
+            // Every block but the last fills its 4 KB; the last is kept to
+            // at least 0x44 bytes, which some readers take for granted.
+            if (b + 1 < blocks.starts.size()) {
+                out.topicFile.resize((b + 1) * kTopicBlockSize, '\0');
+            } else if (out.topicFile.size() < b * kTopicBlockSize + 0x44) {
+                out.topicFile.resize(b * kTopicBlockSize + 0x44, '\0');
+            }
+        } else {
+            out.topicFile.append(data, start, end - start);
+        }
     }
     out.fontFile = fonts.Build();
     return out;

@@ -24,6 +24,8 @@ struct TopicOutput {
 constexpr uint32_t kTopicBlockSize = 4096;
 constexpr uint32_t kTopicBlockData = kTopicBlockSize - 12;
 
-TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project);
+// COMPRESS packs the blocks with LZ77: each then holds up to 16 KB of
+// records, as much as packs into 4 KB.
+TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool compress);
 
 }  // namespace scrivlet::hc::hlp

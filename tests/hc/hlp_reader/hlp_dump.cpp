@@ -42,6 +42,31 @@ struct Numbers {
     }
 };
 
+// LZ77 as described: a flag byte for every eight items, low bit first; a set
+// bit is a two-byte copy, its low 12 bits the distance less one and its top
+// four the length less three.
+std::string Unpack(const std::string& packed) {
+    std::string out;
+    std::size_t at = 0;
+    while (at < packed.size()) {
+        const unsigned flags = static_cast<uint8_t>(packed[at++]);
+        for (int bit = 0; bit < 8 && at < packed.size(); ++bit) {
+            if (flags & (1u << bit)) {
+                const unsigned code = Get16(packed, at);
+                at += 2;
+                const std::size_t distance = (code & 0x0FFF) + 1;
+                if (distance > out.size()) throw std::runtime_error("copy from before the block");
+                for (unsigned n = 0; n < (code >> 12) + 3; ++n) {
+                    out.push_back(out[out.size() - distance]);
+                }
+            } else {
+                out.push_back(packed[at++]);
+            }
+        }
+    }
+    return out;
+}
+
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 }  // namespace
@@ -164,19 +189,29 @@ std::string HlpReader::DumpFonts() const {
     return out;
 }
 
-std::string HlpReader::TopicData() const {
+std::string HlpReader::TopicData(std::vector<std::size_t>* starts, std::size_t* span) const {
     const std::string topic = *InternalFile("|TOPIC");
     const unsigned flags = Get16(*InternalFile("|SYSTEM"), 10);
-    if (flags != 0) throw std::runtime_error("compressed topic blocks are not read here");
+    if (flags != 0 && flags != 4) throw std::runtime_error("unknown topic block flags");
+    *span = flags == 4 ? 0x4000 : kBlockData;
     std::string data;
     for (std::size_t block = 0; block < topic.size(); block += kBlock) {
-        data += topic.substr(block + 12, kBlockData);
+        starts->push_back(data.size());
+        if (flags == 0) {
+            data += topic.substr(block + 12, kBlockData);
+            continue;
+        }
+        const std::string unpacked = Unpack(topic.substr(block + 12, kBlockData));
+        if (unpacked.size() > 0x4000) throw std::runtime_error("a block unpacks to over 16 KB");
+        data += unpacked;
     }
     return data;
 }
 
 std::string HlpReader::DumpTopics() const {
-    const std::string data = TopicData();
+    std::vector<std::size_t> starts;
+    std::size_t span = 0;
+    const std::string data = TopicData(&starts, &span);
     std::string out = "TOPICS\n";
     uint32_t ref = Get32(*InternalFile("|TOPIC"), 4);
     std::size_t currentBlock = SIZE_MAX;
@@ -184,7 +219,9 @@ std::string HlpReader::DumpTopics() const {
     std::size_t links = 0;
     while (ref != 0xFFFFFFFF) {
         if (++links > data.size()) throw std::runtime_error("topic links loop");
-        const std::size_t at = ref - 12;
+        const std::size_t block = (ref - 12) / span;
+        if (block >= starts.size()) throw std::runtime_error("TOPICPOS past the last block");
+        const std::size_t at = starts[block] + (ref - 12) % span;
         const uint32_t blockSize = Get32(data, at);
         const uint32_t len2 = Get32(data, at + 4);
         const uint32_t len1 = Get32(data, at + 16);
@@ -192,8 +229,8 @@ std::string HlpReader::DumpTopics() const {
         if (len1 < 21 || len1 + len2 != blockSize || at + blockSize > data.size()) {
             throw std::runtime_error("topic link sizes do not add up");
         }
-        if (at / kBlockData != currentBlock) {
-            currentBlock = at / kBlockData;
+        if (block != currentBlock) {
+            currentBlock = block;
             characters = 0;
         }
         const uint32_t offset = static_cast<uint32_t>(currentBlock * 0x8000 + characters);

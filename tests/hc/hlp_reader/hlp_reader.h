@@ -40,7 +40,9 @@ private:
     std::string DumpSystem() const;
     std::string DumpFonts() const;
     std::string DumpTopics() const;
-    std::string TopicData() const;
+    // The topic blocks' data one after another, where each block starts in
+    // it, and what a TOPICPOS counts per block.
+    std::string TopicData(std::vector<std::size_t>* starts, std::size_t* span) const;
 
     std::string bytes_;
     std::map<std::string, uint32_t> directory_;
