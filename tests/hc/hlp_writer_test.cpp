@@ -19,7 +19,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::HlpReader;
 
-fs::path Data() { return fs::path(SCRIVLET_TEST_DATA) / "hc"; }
+fs::path Data() {
+    return fs::path(SCRIVLET_TEST_DATA) / "hc";
+}
 
 std::string Dword(uint32_t value) {
     std::string bytes;
@@ -70,9 +72,16 @@ TEST(HlpWriter, SystemRecordsCarryTheProjectOptions) {
     const HlpReader reader(hlp::BuildHelpFileBytes(result, 0x12345678));
     const std::string system = *reader.InternalFile("|SYSTEM");
     // COMPRESS=12: flags 4, LZ77-compressed 4 KB topic blocks.
-    EXPECT_EQ(system.substr(0, 12), std::string("\x6C\x03\x21\x00\x01\x00\x78\x56\x34\x12\x04\x00", 12));
-    EXPECT_NE(system.find(std::string("\x01\x00\x0D\x00" "Clean Manual\0", 17)), std::string::npos);
-    EXPECT_NE(system.find(std::string("\x04\x00\x10\x00" "BrowseButtons()\0", 20)), std::string::npos);
+    EXPECT_EQ(system.substr(0, 12),
+              std::string("\x6C\x03\x21\x00\x01\x00\x78\x56\x34\x12\x04\x00", 12));
+    EXPECT_NE(system.find(std::string("\x01\x00\x0D\x00"
+                                      "Clean Manual\0",
+                                      17)),
+              std::string::npos);
+    EXPECT_NE(system.find(std::string("\x04\x00\x10\x00"
+                                      "BrowseButtons()\0",
+                                      20)),
+              std::string::npos);
 }
 
 TEST(HlpWriter, DirectoryAndTreesGrowToManyLevels) {
@@ -80,8 +89,8 @@ TEST(HlpWriter, DirectoryAndTreesGrowToManyLevels) {
     std::vector<hlp::BtreeEntry> entries;
     for (uint32_t i = 0; i < 40000; ++i) {
         // Signed order: the negative hashes first.
-        entries.push_back({Dword(static_cast<uint32_t>(static_cast<int32_t>(i) - 20000)),
-                           Dword(i * 3)});
+        entries.push_back(
+            {Dword(static_cast<uint32_t>(static_cast<int32_t>(i) - 20000)), Dword(i * 3)});
     }
     files.Add("|CONTEXT", hlp::BuildBtree({2048, 0x0002, "L4"}, entries));
     for (int i = 0; i < 20000; ++i) {
@@ -98,8 +107,8 @@ TEST(HlpWriter, DirectoryAndTreesGrowToManyLevels) {
     const auto all = reader.Entries("|CONTEXT", 4, 4);
     ASSERT_EQ(all.size(), 40000u);
     for (uint32_t i = 0; i < 40000; i += 37) {
-        const auto found =
-            reader.Lookup("|CONTEXT", Dword(static_cast<uint32_t>(static_cast<int32_t>(i) - 20000)), 4);
+        const auto found = reader.Lookup(
+            "|CONTEXT", Dword(static_cast<uint32_t>(static_cast<int32_t>(i) - 20000)), 4);
         ASSERT_TRUE(found.has_value()) << i;
         EXPECT_EQ(found->substr(0, 4), Dword(i * 3)) << i;
     }
@@ -170,9 +179,11 @@ std::string WithoutOffsets(std::string dump) {
             line.erase(at, 12);
         }
         const std::size_t arrow = line.find(" -> ");
-        if (arrow != std::string::npos) line.erase(arrow, 12);
+        if (arrow != std::string::npos)
+            line.erase(arrow, 12);
         const std::size_t regions = line.find(" browse ");
-        if (regions != std::string::npos) line.erase(regions);
+        if (regions != std::string::npos)
+            line.erase(regions);
         for (std::size_t jump = line.find("{jump "); jump != std::string::npos;
              jump = line.find("{jump ", jump + 1)) {
             line.erase(jump + 6, 8);
@@ -204,7 +215,8 @@ HelpFile ManyTopics(int count) {
             paragraph.format.keepNext = p == 0;
             topic.paragraphs.push_back(paragraph);
         }
-        topic.hotspots.push_back({HotspotKind::Jump, "t" + std::to_string((i + 1) % count), "", "", false, false});
+        topic.hotspots.push_back(
+            {HotspotKind::Jump, "t" + std::to_string((i + 1) % count), "", "", false, false});
         help.topics.push_back(topic);
     }
     return help;
@@ -243,7 +255,8 @@ TEST(HlpWriter, ManyTopicsAcrossManyBlocksReadTheSameCompressed) {
     }
     const std::string plainDump = HlpReader(plainBytes).Dump();
     const std::string packedDump = HlpReader(packedBytes).Dump();
-    EXPECT_EQ(WithoutOffsets(From(packedDump, "TOPICS")), WithoutOffsets(From(plainDump, "TOPICS")));
+    EXPECT_EQ(WithoutOffsets(From(packedDump, "TOPICS")),
+              WithoutOffsets(From(plainDump, "TOPICS")));
 }
 
 TEST(HlpWriter, Lz77FillsTheLimitExactlyWhenItStopsThere) {

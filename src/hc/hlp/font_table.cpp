@@ -11,16 +11,20 @@ constexpr std::size_t kFaceLength = 32;
 
 unsigned Attributes(const CharFormat& f) {
     return (f.bold ? 0x01u : 0u) | (f.italic ? 0x02u : 0u) | (f.underline ? 0x04u : 0u) |
-           (f.strike ? 0x08u : 0u) | (f.doubleUnderline ? 0x10u : 0u) |
-           (f.smallCaps ? 0x20u : 0u);
+           (f.strike ? 0x08u : 0u) | (f.doubleUnderline ? 0x10u : 0u) | (f.smallCaps ? 0x20u : 0u);
 }
 
 unsigned Family(const std::string& family) {
-    if (family == "modern") return 1;
-    if (family == "roman") return 2;
-    if (family == "swiss") return 3;
-    if (family == "script") return 4;
-    if (family == "decor") return 5;
+    if (family == "modern")
+        return 1;
+    if (family == "roman")
+        return 2;
+    if (family == "swiss")
+        return 3;
+    if (family == "script")
+        return 4;
+    if (family == "decor")
+        return 5;
     return 0;
 }
 

@@ -73,6 +73,9 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date) {
     files.Add("|CONTEXT", BuildContextFile(project, contexts));
     files.Add("|CTXOMAP", BuildContextMap(project, contexts));
     files.Add("|TTLBTREE", BuildTitleTree(help, topics));
+    if (std::string viola = BuildWindowTree(help, project, topics); !viola.empty()) {
+        files.Add("|VIOLA", std::move(viola));
+    }
     AddKeywordFiles('K', help, topics, files);
     AddKeywordFiles('A', help, topics, files);
     const std::string bytes = files.Build();
@@ -93,8 +96,7 @@ std::vector<std::string> WriteHelpFileAndLog(CompileResult& result) {
             written = "Created " + name + ", " + GroupedNumber(bytes.size()) + " bytes";
         } catch (const std::length_error& e) {
             result.log.Error(Code::HelpFileNotWritten, {},
-                             "The help file \"" + name + "\" cannot be written: " + e.what() +
-                                 ".");
+                             "The help file \"" + name + "\" cannot be written: " + e.what() + ".");
         } catch (const ScrivletError& e) {
             result.log.Error(Code::HelpFileNotWritten, {},
                              "The help file \"" + name + "\" cannot be written: " + e.what());

@@ -23,7 +23,8 @@ std::string Dword(uint32_t value) {
 ContextOffsets FindContextOffsets(const HelpFile& help, const TopicOutput& topics) {
     ContextOffsets offsets;
     for (std::size_t t = 0; t < help.topics.size(); ++t) {
-        if (topics.topicOffsets[t] < 0) continue;
+        if (topics.topicOffsets[t] < 0)
+            continue;
         const auto& paragraphs = topics.paragraphOffsets[t];
         for (const ContextDefinition& def : help.topics[t].contexts) {
             const std::size_t p = static_cast<std::size_t>(std::max(def.paragraph, 0));
@@ -75,12 +76,31 @@ std::string BuildContextMap(const HelpProject& project, const ContextOffsets& co
 std::string BuildTitleTree(const HelpFile& help, const TopicOutput& topics) {
     std::vector<BtreeEntry> entries;
     for (std::size_t t = 0; t < help.topics.size(); ++t) {
-        if (topics.topicOffsets[t] < 0) continue;
+        if (topics.topicOffsets[t] < 0)
+            continue;
         std::string title = help.topics[t].title;
         title.push_back('\0');
         entries.push_back({Dword(static_cast<uint32_t>(topics.topicOffsets[t])), title});
     }
     return BuildBtree({2048, 0x0002, "Lz"}, entries);
+}
+
+std::string BuildWindowTree(const HelpFile& help, const HelpProject& project,
+                            const TopicOutput& topics) {
+    std::vector<BtreeEntry> entries;
+    for (std::size_t t = 0; t < help.topics.size(); ++t) {
+        const std::string& window = help.topics[t].window;
+        if (topics.topicOffsets[t] < 0 || window.empty()) continue;
+        for (std::size_t w = 0; w < project.windows.size(); ++w) {
+            if (UpperAscii(project.windows[w].name) == UpperAscii(window)) {
+                entries.push_back({Dword(static_cast<uint32_t>(topics.topicOffsets[t])),
+                                   Dword(static_cast<uint32_t>(w))});
+                break;
+            }
+        }
+    }
+    if (entries.empty()) return {};
+    return BuildBtree({1024, 0x0002, "LL"}, entries);
 }
 
 void AddKeywordFiles(char letter, const HelpFile& help, const TopicOutput& topics,
@@ -93,16 +113,19 @@ void AddKeywordFiles(char letter, const HelpFile& help, const TopicOutput& topic
     };
     std::map<std::string, std::vector<uint32_t>, decltype(less)> keywords(less);
     for (std::size_t t = 0; t < help.topics.size(); ++t) {
-        if (topics.topicOffsets[t] < 0) continue;
+        if (topics.topicOffsets[t] < 0)
+            continue;
         const Topic& topic = help.topics[t];
         const auto& list = letter == 'K' ? topic.keywords : topic.aKeywords;
         std::set<std::string> seen;
         for (const std::string& keyword : list) {
-            if (keyword.empty() || keyword.size() > 255 || !seen.insert(keyword).second) continue;
+            if (keyword.empty() || keyword.size() > 255 || !seen.insert(keyword).second)
+                continue;
             keywords[keyword].push_back(static_cast<uint32_t>(topics.topicOffsets[t]));
         }
     }
-    if (keywords.empty()) return;
+    if (keywords.empty())
+        return;
     std::string data;
     std::vector<BtreeEntry> entries;
     for (const auto& [keyword, offsets] : keywords) {

@@ -27,6 +27,11 @@ std::string BuildContextMap(const HelpProject& project, const ContextOffsets& co
 // |TTLBTREE: each topic's title by its offset.
 std::string BuildTitleTree(const HelpFile& help, const TopicOutput& topics);
 
+// |VIOLA: for every topic with a ">" footnote, its offset and the number
+// of its window among the [WINDOWS] definitions; empty when no topic has one.
+std::string BuildWindowTree(const HelpFile& help, const HelpProject& project,
+                            const TopicOutput& topics);
+
 // |KWBTREE, |KWDATA and |KWMAP for LETTER 'K' (keyword footnotes), |AWBTREE,
 // ... for 'A'. Nothing is added when no topic has such keywords.
 void AddKeywordFiles(char letter, const HelpFile& help, const TopicOutput& topics,

@@ -49,7 +49,8 @@ std::string Lz77CompressPrefix(std::string_view input, std::size_t maxInput, std
             int32_t candidate = head[Hash3(input.data() + pos)];
             for (int chain = 0; candidate >= 0 && chain < kMaxChain; ++chain) {
                 const std::size_t from = static_cast<std::size_t>(candidate);
-                if (pos - from > kWindow) break;
+                if (pos - from > kWindow)
+                    break;
                 std::size_t length = 0;
                 while (length < longest && input[from + length] == input[pos + length]) {
                     ++length;
@@ -57,7 +58,8 @@ std::string Lz77CompressPrefix(std::string_view input, std::size_t maxInput, std
                 if (length > bestLength) {
                     bestLength = length;
                     bestDistance = pos - from;
-                    if (length == longest) break;
+                    if (length == longest)
+                        break;
                 }
                 candidate = prev[from];
             }

@@ -9,35 +9,54 @@ namespace scrivlet::hc::hlp {
 namespace {
 
 // Lengths are stored in units of ten twips (half points).
-int Units(int twips) { return std::clamp(twips / 10, -0x3FFF, 0x3FFF); }
+int Units(int twips) {
+    return std::clamp(twips / 10, -0x3FFF, 0x3FFF);
+}
 
 std::string ParagraphSettings(const ParagraphFormat& f) {
     std::string out;
     unsigned bits = 0;
-    if (f.spaceBefore != 0) bits |= 0x0002;
-    if (f.spaceAfter != 0) bits |= 0x0004;
-    if (f.lineSpacing != 0) bits |= 0x0008;
-    if (f.leftIndent != 0) bits |= 0x0010;
-    if (f.rightIndent != 0) bits |= 0x0020;
-    if (f.firstIndent != 0) bits |= 0x0040;
-    if (!f.tabs.empty()) bits |= 0x0200;
-    if (f.alignment == Alignment::Right) bits |= 0x0400;
-    if (f.alignment == Alignment::Center) bits |= 0x0800;
-    if (f.noWrap) bits |= 0x1000;
+    if (f.spaceBefore != 0)
+        bits |= 0x0002;
+    if (f.spaceAfter != 0)
+        bits |= 0x0004;
+    if (f.lineSpacing != 0)
+        bits |= 0x0008;
+    if (f.leftIndent != 0)
+        bits |= 0x0010;
+    if (f.rightIndent != 0)
+        bits |= 0x0020;
+    if (f.firstIndent != 0)
+        bits |= 0x0040;
+    if (!f.tabs.empty())
+        bits |= 0x0200;
+    if (f.alignment == Alignment::Right)
+        bits |= 0x0400;
+    if (f.alignment == Alignment::Center)
+        bits |= 0x0800;
+    if (f.noWrap)
+        bits |= 0x1000;
     PutDword(out, 0);
     PutWord(out, bits);
-    if (bits & 0x0002) PutCompressedShort(out, Units(f.spaceBefore));
-    if (bits & 0x0004) PutCompressedShort(out, Units(f.spaceAfter));
-    if (bits & 0x0008) PutCompressedShort(out, Units(f.lineSpacing));
-    if (bits & 0x0010) PutCompressedShort(out, Units(f.leftIndent));
-    if (bits & 0x0020) PutCompressedShort(out, Units(f.rightIndent));
-    if (bits & 0x0040) PutCompressedShort(out, Units(f.firstIndent));
+    if (bits & 0x0002)
+        PutCompressedShort(out, Units(f.spaceBefore));
+    if (bits & 0x0004)
+        PutCompressedShort(out, Units(f.spaceAfter));
+    if (bits & 0x0008)
+        PutCompressedShort(out, Units(f.lineSpacing));
+    if (bits & 0x0010)
+        PutCompressedShort(out, Units(f.leftIndent));
+    if (bits & 0x0020)
+        PutCompressedShort(out, Units(f.rightIndent));
+    if (bits & 0x0040)
+        PutCompressedShort(out, Units(f.firstIndent));
     if (bits & 0x0200) {
         const std::size_t count = std::min<std::size_t>(f.tabs.size(), 32);
         PutCompressedShort(out, static_cast<int>(count));
         for (std::size_t i = 0; i < count; ++i) {
             const TabStop& tab = f.tabs[i];
-            const unsigned position = static_cast<unsigned>(std::clamp(tab.position / 10, 0, 0x3FFF));
+            const unsigned position =
+                static_cast<unsigned>(std::clamp(tab.position / 10, 0, 0x3FFF));
             if (tab.kind == TabKind::Left) {
                 PutCompressedUShort(out, position);
             } else {

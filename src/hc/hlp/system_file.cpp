@@ -37,15 +37,24 @@ void PutFixed(std::string& out, const std::string& text, std::size_t size) {
 
 std::string WindowRecord(const WindowDefinition& w, bool main) {
     unsigned flags = 0x0001 | 0x0002;
-    if (!w.caption.empty()) flags |= 0x0004;
-    if (w.x) flags |= 0x0008;
-    if (w.y) flags |= 0x0010;
-    if (w.width) flags |= 0x0020;
-    if (w.height) flags |= 0x0040;
-    if (w.buttons) flags |= 0x0080;
-    if (w.scrollColor) flags |= 0x0100;
-    if (w.fixedColor) flags |= 0x0200;
-    if (w.onTop.value_or(0) != 0) flags |= 0x0400;
+    if (!w.caption.empty())
+        flags |= 0x0004;
+    if (w.x)
+        flags |= 0x0008;
+    if (w.y)
+        flags |= 0x0010;
+    if (w.width)
+        flags |= 0x0020;
+    if (w.height)
+        flags |= 0x0040;
+    if (w.buttons)
+        flags |= 0x0080;
+    if (w.scrollColor)
+        flags |= 0x0100;
+    if (w.fixedColor)
+        flags |= 0x0200;
+    if (w.onTop.value_or(0) != 0)
+        flags |= 0x0400;
     std::string data;
     PutWord(data, flags);
     PutFixed(data, main ? "main" : "secondary", 10);

@@ -22,10 +22,10 @@ struct Link {
     std::string data1;
     std::string data2;
     uint32_t characters = 0;
-    std::size_t topic = 0;     // index into HelpFile::topics
+    std::size_t topic = 0;  // index into HelpFile::topics
     bool keepNext = false;
-    uint32_t position = 0;     // in the run of block data, from 0
-    uint32_t offset = 0;       // TOPICOFFSET
+    uint32_t position = 0;  // in the run of block data, from 0
+    uint32_t offset = 0;    // TOPICOFFSET
 
     std::size_t Size() const { return kLinkHeader + data1.size() + data2.size(); }
 };
@@ -38,8 +38,8 @@ struct Blocks {
     uint32_t span = kTopicBlockData;
 
     std::size_t Of(uint32_t position) const {
-        return static_cast<std::size_t>(
-            std::upper_bound(starts.begin(), starts.end(), position) - starts.begin() - 1);
+        return static_cast<std::size_t>(std::upper_bound(starts.begin(), starts.end(), position) -
+                                        starts.begin() - 1);
     }
     uint32_t TopicPos(uint32_t position) const {
         const std::size_t block = Of(position);
@@ -51,12 +51,13 @@ struct Blocks {
 // before ":") in the order of the rest, topics of one name in file order.
 std::vector<std::pair<std::size_t, std::size_t>> BrowseNeighbours(
     const HelpFile& help, const std::vector<std::size_t>& built) {
-    std::vector<std::pair<std::size_t, std::size_t>> neighbours(
-        help.topics.size(), {SIZE_MAX, SIZE_MAX});
+    std::vector<std::pair<std::size_t, std::size_t>> neighbours(help.topics.size(),
+                                                                {SIZE_MAX, SIZE_MAX});
     std::map<std::string, std::vector<std::size_t>> groups;
     for (std::size_t index : built) {
         const std::string& browse = help.topics[index].browse;
-        if (browse.empty()) continue;
+        if (browse.empty())
+            continue;
         const std::size_t colon = browse.find(':');
         groups[colon == std::string::npos ? std::string() : browse.substr(0, colon)].push_back(
             index);
@@ -88,7 +89,8 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
             characters = 0;
         }
         link.offset = static_cast<uint32_t>(block) * 0x8000 + characters;
-        if (link.type == kDisplayRecord) characters += link.characters;
+        if (link.type == kDisplayRecord)
+            characters += link.characters;
         if (characters >= 0x8000 || block >= 0x10000) {
             *tooLarge = true;
         }
@@ -103,9 +105,11 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
         uint32_t scroll = kNone;
         for (std::size_t l = headerLink[t]; l < end; ++l) {
             topicSize += static_cast<uint32_t>(links[l].Size());
-            if (l == headerLink[t]) continue;
+            if (l == headerLink[t])
+                continue;
             uint32_t& first = links[l].keepNext ? nonScroll : scroll;
-            if (first == kNone) first = blocks.TopicPos(links[l].position);
+            if (first == kNone)
+                first = blocks.TopicPos(links[l].position);
         }
         const auto [back, forward] = neighbours[t];
         SetDword(header.data1, 0, topicSize);
@@ -114,7 +118,8 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
         SetDword(header.data1, 12, static_cast<uint32_t>(n));
         SetDword(header.data1, 16, nonScroll);
         SetDword(header.data1, 20, scroll);
-        SetDword(header.data1, 24, end < links.size() ? blocks.TopicPos(links[end].position) : kNone);
+        SetDword(header.data1, 24,
+                 end < links.size() ? blocks.TopicPos(links[end].position) : kNone);
     }
     std::string data;
     for (std::size_t l = 0; l < links.size(); ++l) {
@@ -142,7 +147,8 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool c
     std::vector<std::vector<std::size_t>> paragraphLinks(help.topics.size());
     for (std::size_t t = 0; t < help.topics.size(); ++t) {
         const Topic& topic = help.topics[t];
-        if (!topic.built) continue;
+        if (!topic.built)
+            continue;
         built.push_back(t);
         Link header;
         header.type = kTopicHeaderRecord;
@@ -191,7 +197,8 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool c
     bool tooLarge = false;
     for (int round = 0;; ++round) {
         data = Serialize(help, built, headerLink, links, blocks, &tooLarge);
-        if (!compress) break;
+        if (!compress)
+            break;
         Blocks next;
         next.span = blocks.span;
         next.starts.clear();
@@ -223,9 +230,11 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool c
             packed.push_back(std::move(block));
             next.starts.push_back(static_cast<uint32_t>(start));
             start += consumed;
-            if (consumed == 0) break;
+            if (consumed == 0)
+                break;
         }
-        if (next.starts == blocks.starts) break;
+        if (next.starts == blocks.starts)
+            break;
         if (round == 30) {
             throw std::length_error("the topic blocks cannot be laid out compressed");
         }
@@ -253,9 +262,11 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool c
         const std::size_t end = b + 1 < blocks.starts.size() ? blocks.starts[b + 1] : data.size();
         uint32_t firstLink = kNone;
         while (next < links.size() && links[next].position < end) {
-            if (firstLink == kNone) firstLink = blocks.TopicPos(links[next].position);
+            if (firstLink == kNone)
+                firstLink = blocks.TopicPos(links[next].position);
             lastLink = blocks.TopicPos(links[next].position);
-            if (links[next].type == kTopicHeaderRecord) lastHeader = lastLink;
+            if (links[next].type == kTopicHeaderRecord)
+                lastHeader = lastLink;
             ++next;
         }
         PutDword(out.topicFile, lastLink);

@@ -15,7 +15,7 @@ namespace scrivlet::hc::hlp {
 struct TopicOutput {
     std::string topicFile;
     std::string fontFile;
-    std::vector<int64_t> topicOffsets;  // per HelpFile topic; -1 when not built
+    std::vector<int64_t> topicOffsets;                    // per HelpFile topic; -1 when not built
     std::vector<std::vector<uint32_t>> paragraphOffsets;  // per topic, per paragraph
 };
 

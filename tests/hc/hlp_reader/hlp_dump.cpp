@@ -11,10 +11,14 @@ constexpr std::size_t kBlock = 4096;
 constexpr std::size_t kBlockData = kBlock - 12;
 
 uint32_t Get16(const std::string& b, std::size_t at) {
-    if (at + 2 > b.size()) throw std::runtime_error("read past the end");
-    return static_cast<uint8_t>(b[at]) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8;
+    if (at + 2 > b.size())
+        throw std::runtime_error("read past the end");
+    return static_cast<uint8_t>(b[at]) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1]))
+                                             << 8;
 }
-uint32_t Get32(const std::string& b, std::size_t at) { return Get16(b, at) | Get16(b, at + 2) << 16; }
+uint32_t Get32(const std::string& b, std::size_t at) {
+    return Get16(b, at) | Get16(b, at + 2) << 16;
+}
 
 std::string Hex8(uint32_t value) {
     char text[16];
@@ -26,11 +30,18 @@ struct Numbers {
     const std::string& b;
     std::size_t at;
     unsigned Byte() {
-        if (at >= b.size()) throw std::runtime_error("paragraph record ends early");
+        if (at >= b.size())
+            throw std::runtime_error("paragraph record ends early");
         return static_cast<uint8_t>(b[at++]);
     }
-    unsigned Word() { const unsigned lo = Byte(); return lo | Byte() << 8; }
-    uint32_t Dword() { const uint32_t lo = Word(); return lo | static_cast<uint32_t>(Word()) << 16; }
+    unsigned Word() {
+        const unsigned lo = Byte();
+        return lo | Byte() << 8;
+    }
+    uint32_t Dword() {
+        const uint32_t lo = Word();
+        return lo | static_cast<uint32_t>(Word()) << 16;
+    }
     bool Odd() const { return at < b.size() && (static_cast<uint8_t>(b[at]) & 1) != 0; }
     unsigned UShort() { return Odd() ? Word() / 2 : Byte() / 2; }
     int Short() {
@@ -55,7 +66,8 @@ std::string Unpack(const std::string& packed) {
                 const unsigned code = Get16(packed, at);
                 at += 2;
                 const std::size_t distance = (code & 0x0FFF) + 1;
-                if (distance > out.size()) throw std::runtime_error("copy from before the block");
+                if (distance > out.size())
+                    throw std::runtime_error("copy from before the block");
                 for (unsigned n = 0; n < (code >> 12) + 3; ++n) {
                     out.push_back(out[out.size() - distance]);
                 }
@@ -67,7 +79,9 @@ std::string Unpack(const std::string& packed) {
     return out;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 }  // namespace
 
@@ -105,7 +119,8 @@ std::string HlpReader::Dump() const {
     for (const char letter : {'K', 'A'}) {
         const std::string prefix = std::string("|") + letter;
         const auto data = InternalFile(prefix + "WDATA");
-        if (!data) continue;
+        if (!data)
+            continue;
         out += std::string("KEYWORDS ") + letter + "\n";
         for (const auto& [key, value] : Entries(prefix + "WBTREE", 0, 6)) {
             out += "  " + Quoted(key.substr(0, key.size() - 1)) + ":";
@@ -117,6 +132,13 @@ std::string HlpReader::Dump() const {
             out += "\n";
         }
     }
+    if (directory_.count("|VIOLA") != 0) {
+        out += "WINDOWS OF TOPICS\n";
+        for (const auto& [key, value] : Entries("|VIOLA", 4, 4)) {
+            out += "  " + titleAt(Get32(key, 0)) + " -> window " + std::to_string(Get32(value, 0)) +
+                   "\n";
+        }
+    }
     out += DumpTopics();
     return out;
 }
@@ -126,20 +148,31 @@ std::string HlpReader::DumpSystem() const {
     std::string out = "SYSTEM " + std::to_string(Get16(sys, 4)) + "." +
                       std::to_string(Get16(sys, 2)) + " flags " + std::to_string(Get16(sys, 10)) +
                       "\n";
-    if (Get16(sys, 0) != 0x036C) throw std::runtime_error("|SYSTEM magic is wrong");
+    if (Get16(sys, 0) != 0x036C)
+        throw std::runtime_error("|SYSTEM magic is wrong");
     for (std::size_t at = 12; at + 4 <= sys.size();) {
         const unsigned type = Get16(sys, at);
         const unsigned size = Get16(sys, at + 2);
         const std::string data = sys.substr(at + 4, size);
-        if (data.size() != size) throw std::runtime_error("|SYSTEM record runs past the end");
+        if (data.size() != size)
+            throw std::runtime_error("|SYSTEM record runs past the end");
         const std::string text = data.substr(0, data.find('\0'));
         switch (type) {
-            case 1: out += "  title " + Quoted(text) + "\n"; break;
-            case 2: out += "  copyright " + Quoted(text) + "\n"; break;
-            case 3: out += "  contents " + Hex8(Get32(data, 0)) + "\n"; break;
-            case 4: out += "  macro " + Quoted(text) + "\n"; break;
+            case 1:
+                out += "  title " + Quoted(text) + "\n";
+                break;
+            case 2:
+                out += "  copyright " + Quoted(text) + "\n";
+                break;
+            case 3:
+                out += "  contents " + Hex8(Get32(data, 0)) + "\n";
+                break;
+            case 4:
+                out += "  macro " + Quoted(text) + "\n";
+                break;
             case 6: {
-                if (size != 90) throw std::runtime_error("window record is not 90 bytes");
+                if (size != 90)
+                    throw std::runtime_error("window record is not 90 bytes");
                 auto field = [&data](std::size_t from, std::size_t length) {
                     const std::string f = data.substr(from, length);
                     return f.substr(0, f.find('\0'));
@@ -149,13 +182,18 @@ std::string HlpReader::DumpSystem() const {
                        std::to_string(Get16(data, 72)) + "," + std::to_string(Get16(data, 74)) +
                        "," + std::to_string(Get16(data, 76)) + "," +
                        std::to_string(Get16(data, 78)) + ") state " +
-                       std::to_string(Get16(data, 80)) + " colours " + Hex8(Get32(data, 82)) +
-                       " " + Hex8(Get32(data, 86)) + "\n";
+                       std::to_string(Get16(data, 80)) + " colours " + Hex8(Get32(data, 82)) + " " +
+                       Hex8(Get32(data, 86)) + "\n";
                 break;
             }
-            case 8: out += "  citation " + Quoted(text) + "\n"; break;
-            case 10: out += "  cnt " + Quoted(text) + "\n"; break;
-            default: out += "  record " + std::to_string(type) + " size " + std::to_string(size) + "\n";
+            case 8:
+                out += "  citation " + Quoted(text) + "\n";
+                break;
+            case 10:
+                out += "  cnt " + Quoted(text) + "\n";
+                break;
+            default:
+                out += "  record " + std::to_string(type) + " size " + std::to_string(size) + "\n";
         }
         at += 4 + size;
     }
@@ -192,7 +230,8 @@ std::string HlpReader::DumpFonts() const {
 std::string HlpReader::TopicData(std::vector<std::size_t>* starts, std::size_t* span) const {
     const std::string topic = *InternalFile("|TOPIC");
     const unsigned flags = Get16(*InternalFile("|SYSTEM"), 10);
-    if (flags != 0 && flags != 4) throw std::runtime_error("unknown topic block flags");
+    if (flags != 0 && flags != 4)
+        throw std::runtime_error("unknown topic block flags");
     *span = flags == 4 ? 0x4000 : kBlockData;
     std::string data;
     for (std::size_t block = 0; block < topic.size(); block += kBlock) {
@@ -202,7 +241,8 @@ std::string HlpReader::TopicData(std::vector<std::size_t>* starts, std::size_t* 
             continue;
         }
         const std::string unpacked = Unpack(topic.substr(block + 12, kBlockData));
-        if (unpacked.size() > 0x4000) throw std::runtime_error("a block unpacks to over 16 KB");
+        if (unpacked.size() > 0x4000)
+            throw std::runtime_error("a block unpacks to over 16 KB");
         data += unpacked;
     }
     return data;
@@ -218,9 +258,11 @@ std::string HlpReader::DumpTopics() const {
     uint32_t characters = 0;
     std::size_t links = 0;
     while (ref != 0xFFFFFFFF) {
-        if (++links > data.size()) throw std::runtime_error("topic links loop");
+        if (++links > data.size())
+            throw std::runtime_error("topic links loop");
         const std::size_t block = (ref - 12) / span;
-        if (block >= starts.size()) throw std::runtime_error("TOPICPOS past the last block");
+        if (block >= starts.size())
+            throw std::runtime_error("TOPICPOS past the last block");
         const std::size_t at = starts[block] + (ref - 12) % span;
         const uint32_t blockSize = Get32(data, at);
         const uint32_t len2 = Get32(data, at + 4);
@@ -256,7 +298,8 @@ std::string HlpReader::DumpTopics() const {
             std::string line = "  P";
             const char* names[] = {"sb", "sa", "sl", "li", "ri", "fi"};
             for (int i = 0; i < 6; ++i) {
-                if (bits & (0x2u << i)) line += std::string(" ") + names[i] + "=" + std::to_string(n.Short());
+                if (bits & (0x2u << i))
+                    line += std::string(" ") + names[i] + "=" + std::to_string(n.Short());
             }
             if (bits & 0x0200) {
                 const int tabs = n.Short();
@@ -264,50 +307,77 @@ std::string HlpReader::DumpTopics() const {
                 for (int i = 0; i < tabs; ++i) {
                     const unsigned tab = n.UShort();
                     line += " " + std::to_string(tab & 0x3FFF);
-                    if (tab & 0x4000) line += "/" + std::to_string(n.UShort());
+                    if (tab & 0x4000)
+                        line += "/" + std::to_string(n.UShort());
                 }
             }
-            if (bits & 0x0400) line += " right";
-            if (bits & 0x0800) line += " center";
-            if (bits & 0x1000) line += " nowrap";
+            if (bits & 0x0400)
+                line += " right";
+            if (bits & 0x0800)
+                line += " center";
+            if (bits & 0x1000)
+                line += " nowrap";
             line += ":";
             std::size_t t = 0;
             bool done = false;
             while (!done && n.at < at + len1) {
                 const std::size_t end = text.find('\0', t);
-                if (end == std::string::npos) break;
+                if (end == std::string::npos)
+                    break;
                 line += text.substr(t, end - t);
                 t = end + 1;
                 const unsigned code = n.Byte();
                 switch (code) {
-                    case 0x80: line += "{f" + std::to_string(n.Word()) + "}"; break;
-                    case 0x81: line += "{br}"; break;
-                    case 0x82: line += "{par}"; break;
-                    case 0x83: line += "{tab}"; break;
-                    case 0x89: line += "{/}"; break;
-                    case 0xFF: done = true; break;
-                    case 0xC8: case 0xCC: {
+                    case 0x80:
+                        line += "{f" + std::to_string(n.Word()) + "}";
+                        break;
+                    case 0x81:
+                        line += "{br}";
+                        break;
+                    case 0x82:
+                        line += "{par}";
+                        break;
+                    case 0x83:
+                        line += "{tab}";
+                        break;
+                    case 0x89:
+                        line += "{/}";
+                        break;
+                    case 0xFF:
+                        done = true;
+                        break;
+                    case 0xC8:
+                    case 0xCC: {
                         const unsigned size = n.Word();
                         line += std::string(code == 0xCC ? "{macro% " : "{macro ") +
                                 data.substr(n.at, size).c_str() + "}";
                         n.at += size;
                         break;
                     }
-                    case 0xE2: case 0xE3: case 0xE6: case 0xE7: {
+                    case 0xE2:
+                    case 0xE3:
+                    case 0xE6:
+                    case 0xE7: {
                         const uint32_t hash = n.Dword();
                         const auto target = Lookup("|CONTEXT", std::string(data, n.at - 4, 4), 4);
-                        line += std::string(code & 1 ? "{jump" : "{popup") + (code & 4 ? "% " : " ") +
-                                (target ? Hex8(Get32(*target, 0)) : "undefined " + Hex8(hash)) + "}";
+                        line +=
+                            std::string(code & 1 ? "{jump" : "{popup") + (code & 4 ? "% " : " ") +
+                            (target ? Hex8(Get32(*target, 0)) : "undefined " + Hex8(hash)) + "}";
                         break;
                     }
-                    case 0xEA: case 0xEB: case 0xEE: case 0xEF: {
+                    case 0xEA:
+                    case 0xEB:
+                    case 0xEE:
+                    case 0xEF: {
                         const unsigned size = n.Word();
                         const std::string tail = data.substr(n.at, size);
                         n.at += size;
-                        line += std::string(code & 1 ? "{jump" : "{popup") + (code & 4 ? "% " : " ") +
-                                "type " + std::to_string(static_cast<uint8_t>(tail.at(0))) + " " +
+                        line += std::string(code & 1 ? "{jump" : "{popup") +
+                                (code & 4 ? "% " : " ") + "type " +
+                                std::to_string(static_cast<uint8_t>(tail.at(0))) + " " +
                                 Hex8(Get32(tail, 1));
-                        if (tail.at(0) == 1) line += " window " + std::to_string(static_cast<uint8_t>(tail.at(5)));
+                        if (tail.at(0) == 1)
+                            line += " window " + std::to_string(static_cast<uint8_t>(tail.at(5)));
                         if (tail.at(0) == 4 || tail.at(0) == 6) {
                             for (std::size_t s = 5; s < tail.size(); s = tail.find('\0', s) + 1) {
                                 line += " " + Quoted(tail.substr(s, tail.find('\0', s) - s));
@@ -317,7 +387,8 @@ std::string HlpReader::DumpTopics() const {
                         break;
                     }
                     default:
-                        throw std::runtime_error("unknown formatting command " + std::to_string(code));
+                        throw std::runtime_error("unknown formatting command " +
+                                                 std::to_string(code));
                 }
             }
             out += line + " [" + std::to_string(length) + " at " + Hex8(offset) + "]\n";
