@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QTextEdit>
+#include <functional>
+
+class QMenu;
 
 namespace scrivlet::app {
 
-// The topic text editor ("RichEdit1" on the "Text" page). A QTextEdit with
-// the caret queries the status bar needs; the editor features grow here.
+// The topic text editor ("RichEdit1" on the "Text" page): Arial 15 pixels,
+// no border, a vertical scroll bar always, Tab inserts a tab, 6 pixels of
+// gutter on both sides, at most 200,000 characters.
 class TSRichEdit : public QTextEdit {
     Q_OBJECT
 
 public:
+    static constexpr int kTextLimit = 200000;
+
     explicit TSRichEdit(QWidget* parent = nullptr);
 
     // The zero-based line (paragraph) of the selection start, and the
@@ -19,6 +25,26 @@ public:
 
     // Keeps 6 pixels of gutter on both sides of the text.
     void ApplyTextMargins();
+
+    // Called after the editor scrolled; none set by default.
+    std::function<void()> OnHScroll;
+    std::function<void()> OnVScroll;
+
+    // The context menu; the default one when none is set.
+    void SetEditorPopup(QMenu* popup) { popup_ = popup; }
+    QMenu* EditorPopup() const { return popup_; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // How many more characters the text may take in place of the selection.
+    int RoomLeft() const;
+
+    QMenu* popup_ = nullptr;
 };
 
 }  // namespace scrivlet::app
