@@ -116,6 +116,9 @@ private slots:
         QVERIFY(form->Action("RightBtn")->isChecked());
         form->Action("BulletsBtn")->trigger();
         QVERIFY(HasBullet(form->RichEdit1()->textCursor().block()));
+        // The menu sets its check marks when it opens; the item then flips.
+        emit form->Menus().text->aboutToShow();
+        QVERIFY(form->Action("TextBullet")->isChecked());
         form->Action("TextBullet")->trigger();
         QVERIFY(!HasBullet(form->RichEdit1()->textCursor().block()));
         QVERIFY(!form->Action("BulletsBtn")->isChecked());

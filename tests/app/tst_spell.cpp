@@ -71,6 +71,7 @@ private slots:
         TSpellCheck spell(&edit, sandbox_.Path() + "/words.dic", SystemEnglish);
         Script script;
         script.answers = {Answer::Change};
+        script.changeTo = "simple";
         script.Attach(spell);
         const int shown = MessageBox::ShownCount();
         MessageBox::SetNextAnswer(QMessageBox::Ok);

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QPainter>
 #include <QStylePainter>
 #include <QStyledItemDelegate>

@@ -46,10 +46,11 @@ TRuler::TRuler(QWidget* parent) : QFrame(parent) {
     QFont font("Arial");
     font.setPixelSize(12);
     setFont(font);
-    line_ = new QFrame(this);
-    line_->setObjectName("RulerLine");
-    line_->setFrameShape(QFrame::HLine);
-    line_->setFrameShadow(QFrame::Sunken);
+    auto* line = new QFrame(this);
+    line->setObjectName("RulerLine");
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line_ = line;
     line_->setGeometry(2, 8, 100, 2);
     const char* const names[3] = {"FirstInd", "LeftInd", "RightInd"};
     const char* const hints[3] = {"First Indent", "Left Indent", "Right Indent"};
