@@ -13,7 +13,9 @@ namespace {
 
 enum class Resolution { Defined, Excluded, Undefined };
 
-Place TopicPlace(const Topic& topic) { return {topic.file, 0, topic.number, topic.title}; }
+Place TopicPlace(const Topic& topic) {
+    return {topic.file, 0, topic.number, topic.title};
+}
 
 // Characters that end or redirect a hotspot target, so no context string can
 // hold them.
@@ -23,8 +25,8 @@ bool IsUsableContextString(std::string_view name) {
     }
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte <= ' ' || c == '#' || c == '=' || c == '+' || c == '@' || c == '*' ||
-            c == '%' || c == '!' || c == '>' || c == ';') {
+        if (byte <= ' ' || c == '#' || c == '=' || c == '+' || c == '@' || c == '*' || c == '%' ||
+            c == '!' || c == '>' || c == ';') {
             return false;
         }
     }
@@ -175,9 +177,9 @@ private:
                                "\" is a context string no topic defines.");
                 break;
             case Resolution::Excluded:
-                log_.Warning(Code::ContentsExcluded, place,
-                             "The CONTENTS topic \"" + contents.text +
-                                 "\" is left out by the build tags.");
+                log_.Warning(
+                    Code::ContentsExcluded, place,
+                    "The CONTENTS topic \"" + contents.text + "\" is left out by the build tags.");
                 break;
             case Resolution::Defined:
                 break;
@@ -209,9 +211,9 @@ private:
             }
         }
         if (!scan.fault.empty()) {
-            log_.Warning(Code::BadMacro, place,
-                         "The macro string \"" + text + "\" is not well formed: " + scan.fault +
-                             ".");
+            log_.Warning(
+                Code::BadMacro, place,
+                "The macro string \"" + text + "\" is not well formed: " + scan.fault + ".");
         }
     }
 
@@ -250,7 +252,8 @@ private:
         }
         for (const std::string& keyword : topic.keywords) {
             if (keyword.empty()) {
-                log_.Warning(Code::EmptyKeyword, place, "A keyword footnote holds an empty keyword.");
+                log_.Warning(Code::EmptyKeyword, place,
+                             "A keyword footnote holds an empty keyword.");
             } else {
                 ++counts_.keywords;
             }
@@ -330,8 +333,8 @@ private:
 
 }  // namespace
 
-CompileCounts CheckHelpFile(const HelpProject& project, const BuildTagFilter& tags,
-                            HelpFile& help, Log& log) {
+CompileCounts CheckHelpFile(const HelpProject& project, const BuildTagFilter& tags, HelpFile& help,
+                            Log& log) {
     return Checker(project, help, log).Check(tags);
 }
 

@@ -239,11 +239,12 @@ private slots:
     void textLimitRefusesTypingPastIt() {
         auto form = StartWindow();
         TSRichEdit* edit = form->RichEdit1();
-        edit->setPlainText(QString(TSRichEdit::kTextLimit, 'a'));
+        QCOMPARE(edit->TextLimit(), 200000);
+        edit->setPlainText(QString(edit->TextLimit(), 'a'));
         edit->moveCursor(QTextCursor::End);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_B);
-        QCOMPARE(edit->document()->characterCount() - 1, TSRichEdit::kTextLimit);
+        QCOMPARE(edit->document()->characterCount() - 1, 200000);
         edit->moveCursor(QTextCursor::Left, QTextCursor::KeepAnchor);
         QTest::keyClick(edit, Qt::Key_B);
         QVERIFY(edit->toPlainText().endsWith("ab"));

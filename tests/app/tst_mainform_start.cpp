@@ -1,5 +1,6 @@
 // Start-up, layout, menus and preferences of the main window.
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -8,8 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
-#include <QStatusTipEvent>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -161,7 +162,8 @@ private slots:
         QCOMPARE(hints("ProjectTbar"), QStringList({"Show Help File", "Windows", "Contents Editor",
                                                     "Project Options", "Compile"}));
         QCOMPARE(hints("HelpTbar"), QStringList({"Keepn", "Link", "Anchor", "Image", "Button"}));
-        QCOMPARE(hints("TopicTbar"), QStringList({"Topic Properties", "Add Topic", "Remove Topic"}));
+        QCOMPARE(hints("TopicTbar"),
+                 QStringList({"Topic Properties", "Add Topic", "Remove Topic"}));
         QCOMPARE(hints("TextTbar"), QStringList({"Undo", "Copy", "Cut", "Paste"}));
         QCOMPARE(hints("NavTbar"), QStringList({"First", "Previous", "Next", "Last"}));
         QCOMPARE(hints("StyleTbar"), QStringList({"Bold", "Italic", "Underline", "Strike", "Left",
@@ -266,8 +268,8 @@ private slots:
         QCOMPARE(sandbox_.Value("Toolbars/MainTbar/DockedTo"), QString("Top"));
         QCOMPARE(sandbox_.Value("Toolbars/MainTbar/DockRow"), QString("0"));
         QCOMPARE(sandbox_.Value("Toolbars/FontTbar/DockRow"), QString("2"));
-        for (const char* key : {"DockPos", "FloatLeft", "FloatTop", "FloatRight", "FloatBottom",
-                                "FloatRightX"}) {
+        for (const char* key :
+             {"DockPos", "FloatLeft", "FloatTop", "FloatRight", "FloatBottom", "FloatRightX"}) {
             QVERIFY2(sandbox_.Contains(QString("Toolbars/NavTbar/") + key), key);
         }
         sandbox_.SetValue("Toolbars/NavTbar/DockedTo", "Bottom");
@@ -376,6 +378,23 @@ private slots:
                                         "&Help Tools", "T&opic", "&Navigation"}));
     }
 
+    void editorTextIsLimitedAfterTheFirstShow() {
+        auto form = StartWindow();
+        TSRichEdit* editor = form->RichEdit1();
+        QCOMPARE(editor->TextLimit(), 200000);
+        editor->SetTextLimit(5);
+        QTest::keyClicks(editor, "abcdefg");
+        QCOMPARE(editor->toPlainText(), QString("abcde"));
+        editor->selectAll();
+        QTest::keyClicks(editor, "xy");  // typing over the selection is allowed
+        QCOMPARE(editor->toPlainText(), QString("xy"));
+        QApplication::clipboard()->setText("1234567");
+        editor->paste();
+        QCOMPARE(editor->toPlainText(), QString("xy123"));
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QCOMPARE(editor->toPlainText(), QString("xy12"));
+    }
+
     void splashWindow() {
         SplashWindow splash;
         QCOMPARE(splash.windowTitle(), QString("Welcome..."));
@@ -392,8 +411,8 @@ private slots:
         QVERIFY(form->AboutBox());
         QCOMPARE(form->AboutBox()->findChild<QLabel*>("Comments")->text(),
                  QString("32-bit Help file editor for Windows 95."));
-        QVERIFY(form->AboutBox()->findChild<QLabel*>("Version")->text().contains(
-            SCRIVLET_APP_VERSION));
+        QVERIFY(
+            form->AboutBox()->findChild<QLabel*>("Version")->text().contains(SCRIVLET_APP_VERSION));
     }
 
 private:

@@ -60,9 +60,8 @@ TEST(BuildTagFilter, FaultyExpressionsAreRefusedAndNotApplied) {
 TEST(Checks, NonScrollingRegionIsOnlyAtTheStart) {
     HelpFile help;
     Log log;
-    ReadTopicFile(
-        "{\\rtf1#{\\footnote a}\\pard\\keepn A\\par\\pard B\\par\\pard\\keepn C\\par}", "k.rtf",
-        help, log, {});
+    ReadTopicFile("{\\rtf1#{\\footnote a}\\pard\\keepn A\\par\\pard B\\par\\pard\\keepn C\\par}",
+                  "k.rtf", help, log, {});
     HelpProject project;
     CheckHelpFile(project, BuildTagFilter{}, help, log);
     ASSERT_EQ(help.topics.size(), 1u);

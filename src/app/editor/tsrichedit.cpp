@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <climits>
 
 namespace scrivlet::app {
 
@@ -72,37 +73,38 @@ void TSRichEdit::contextMenuEvent(QContextMenuEvent* event) {
     }
 }
 
-int TSRichEdit::RoomLeft() const {
+int TSRichEdit::Room() const {
+    if (textLimit_ <= 0) {
+        return INT_MAX;
+    }
     const QTextCursor cursor = textCursor();
-    // The document counts one character past the text.
-    const int used =
-        document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
-    return kTextLimit - used;
+    // characterCount() counts the closing paragraph separator too.
+    const int length = document()->characterCount() - 1;
+    return textLimit_ - (length - (cursor.selectionEnd() - cursor.selectionStart()));
 }
 
 void TSRichEdit::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
-    const bool inserts =
-        !text.isEmpty() && (text[0].isPrint() || text[0] == '\t' ||
-                            event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
-    if (inserts && RoomLeft() < text.size()) {
-        QApplication::beep();
+    const bool typesText =
+        !text.isEmpty() && (text.at(0).isPrint() || text == "\t" || text == "\r" || text == "\n");
+    if (typesText && !isReadOnly() && Room() < text.size()) {
+        event->accept();
         return;
     }
     QTextEdit::keyPressEvent(event);
 }
 
 void TSRichEdit::insertFromMimeData(const QMimeData* source) {
-    const int room = RoomLeft();
-    if (!source->hasText()) {
-        return;
-    }
-    QString text = source->text();
-    if (text.size() > room) {
-        // A paste that would pass the limit is cut to fit, as plain text.
-        QApplication::beep();
-        textCursor().insertText(text.left(std::max(0, room)));
-        return;
+    if (textLimit_ > 0 && source->hasText()) {
+        const int room = Room();
+        if (room <= 0) {
+            return;
+        }
+        if (source->text().size() > room) {
+            // Only what fits goes in, as plain text.
+            textCursor().insertText(source->text().left(room));
+            return;
+        }
     }
     QTextEdit::insertFromMimeData(source);
 }

@@ -9,13 +9,11 @@ namespace scrivlet::app {
 
 // The topic text editor ("RichEdit1" on the "Text" page): Arial 15 pixels,
 // no border, a vertical scroll bar always, Tab inserts a tab, 6 pixels of
-// gutter on both sides, at most 200,000 characters.
+// gutter on both sides, and a limit on typed and pasted text.
 class TSRichEdit : public QTextEdit {
     Q_OBJECT
 
 public:
-    static constexpr int kTextLimit = 200000;
-
     explicit TSRichEdit(QWidget* parent = nullptr);
 
     // The zero-based line (paragraph) of the selection start, and the
@@ -40,11 +38,17 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
     void resizeEvent(QResizeEvent* event) override;
 
+    // The most characters typing or pasting may bring the text to; loading
+    // a topic is not limited. 0 = no limit.
+    void SetTextLimit(int characters) { textLimit_ = characters; }
+    int TextLimit() const { return textLimit_; }
+
 private:
-    // How many more characters the text may take in place of the selection.
-    int RoomLeft() const;
+    // How many more characters the limit allows in place of the selection.
+    int Room() const;
 
     QMenu* popup_ = nullptr;
+    int textLimit_ = 0;
 };
 
 }  // namespace scrivlet::app

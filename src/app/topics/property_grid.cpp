@@ -52,9 +52,13 @@ PropertyValues PropertyGrid::Values() const {
     return values;
 }
 
-QString PropertyGrid::Value(int row) const { return Editor(row)->text(); }
+QString PropertyGrid::Value(int row) const {
+    return Editor(row)->text();
+}
 
-void PropertyGrid::SetValue(int row, const QString& text) { Editor(row)->setText(text); }
+void PropertyGrid::SetValue(int row, const QString& text) {
+    Editor(row)->setText(text);
+}
 
 void PropertyGrid::ClearValues() {
     for (QLineEdit* editor : editors_) {
