@@ -32,16 +32,16 @@ public:
     void SetEditorPopup(QMenu* popup) { popup_ = popup; }
     QMenu* EditorPopup() const { return popup_; }
 
+    // The most characters typing or pasting may bring the text to; loading
+    // a topic is not limited. 0 = no limit.
+    void SetTextLimit(int characters) { textLimit_ = characters; }
+    int TextLimit() const { return textLimit_; }
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void resizeEvent(QResizeEvent* event) override;
-
-    // The most characters typing or pasting may bring the text to; loading
-    // a topic is not limited. 0 = no limit.
-    void SetTextLimit(int characters) { textLimit_ = characters; }
-    int TextLimit() const { return textLimit_; }
 
 private:
     // How many more characters the limit allows in place of the selection.
