@@ -30,6 +30,8 @@
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
 #include "app/windows/project_settings_commands.h"
+#include "app/build/build_commands.h"
+#include "app/options/options_command.h"
 #include "core/topics/recent_files.h"
 #include "core/tools/tool_list.h"
 
@@ -219,6 +221,8 @@ void TMainForm::ConnectCommands() {
     on("HelpAbout", [this] { about_->exec(); });
     ConnectProjectSettingsCommands(this, project_, {Action("Windows1"), Action("WindowsBtn")},
                                    {Action("Options1"), Action("OptionsBtn")});
+    InstallBuildCommands(*this);
+    on("Options2", [this] { Options2Click(*this); });
 
     connect(grid_, &TopicGridView::sortRequested, this,
             [t](int key) { t->Sort(static_cast<TopicSortKey>(key)); });
