@@ -40,8 +40,9 @@ TTopic MakeTopic(int id) {
         "\\par \\pard\\plain\\f0\\fs22 This topic explains one part of the product in enough "
         "words to look like real help text. Go on to the \\plain\\f0\\fs22\\strike\\cf1 next "
         "topic\\plain\\f0\\fs22\\cf2 [href=" +
-            next + "]\\plain\\f0\\fs22  or back to the \\plain\\f0\\fs22\\strike\\cf1 previous "
-                   "one\\plain\\f0\\fs22\\cf2 [href=" +
+            next +
+            "]\\plain\\f0\\fs22  or back to the \\plain\\f0\\fs22\\strike\\cf1 previous "
+            "one\\plain\\f0\\fs22\\cf2 [href=" +
             back + "]\\plain\\f0\\fs22 .",
         "\\par \\pard\\fi-360\\li360\\plain\\f0\\fs22 \\'95\\tab A \\plain\\f0\\fs22\\ul\\cf1 "
         "term\\plain\\f0\\fs22\\cf2 [href=" +
@@ -75,8 +76,7 @@ fs::path WriteBuildOutput() {
     LinesLog log;
     NoProgress progress;
     const std::vector<std::string> rtf = BuildTopicRtf(project, log, progress);
-    const std::vector<std::string> hpj =
-        BuildHelpProject(project, "scrv1", folder.string() + "/");
+    const std::vector<std::string> hpj = BuildHelpProject(project, "scrv1", folder.string() + "/");
     WriteFileBytes(folder / "scrv1.rtf", JoinCrLf(rtf));
     WriteFileBytes(folder / "scrv1.hpj", JoinCrLf(hpj));
     return folder;

@@ -153,9 +153,13 @@ std::string BuildTagFilter::SetExpression(std::string_view expression) {
     return fault;
 }
 
-void BuildTagFilter::Include(std::string_view tag) { include_.push_back(UpperAscii(tag)); }
+void BuildTagFilter::Include(std::string_view tag) {
+    include_.push_back(UpperAscii(tag));
+}
 
-void BuildTagFilter::Exclude(std::string_view tag) { exclude_.push_back(UpperAscii(tag)); }
+void BuildTagFilter::Exclude(std::string_view tag) {
+    exclude_.push_back(UpperAscii(tag));
+}
 
 bool BuildTagFilter::Builds(const std::vector<std::string>& topicTags) const {
     if (topicTags.empty()) {

@@ -13,7 +13,9 @@ namespace {
 
 enum class Resolution { Defined, Excluded, Undefined };
 
-Place TopicPlace(const Topic& topic) { return {topic.file, 0, topic.number, topic.title}; }
+Place TopicPlace(const Topic& topic) {
+    return {topic.file, 0, topic.number, topic.title};
+}
 
 // Characters that end or redirect a hotspot target, so no context string can
 // hold them.
@@ -23,8 +25,8 @@ bool IsUsableContextString(std::string_view name) {
     }
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte <= ' ' || c == '#' || c == '=' || c == '+' || c == '@' || c == '*' ||
-            c == '%' || c == '!' || c == '>' || c == ';') {
+        if (byte <= ' ' || c == '#' || c == '=' || c == '+' || c == '@' || c == '*' || c == '%' ||
+            c == '!' || c == '>' || c == ';') {
             return false;
         }
     }
@@ -55,8 +57,9 @@ public:
                 CheckWindow(config.window, {project_.fileName, config.line, 0, {}});
             }
         }
-        for (const Topic& topic : help_.topics) {
+        for (Topic& topic : help_.topics) {
             if (topic.built) {
+                NormalizeNonScrolling(topic);
                 CheckTopic(topic);
             }
         }
@@ -174,9 +177,9 @@ private:
                                "\" is a context string no topic defines.");
                 break;
             case Resolution::Excluded:
-                log_.Warning(Code::ContentsExcluded, place,
-                             "The CONTENTS topic \"" + contents.text +
-                                 "\" is left out by the build tags.");
+                log_.Warning(
+                    Code::ContentsExcluded, place,
+                    "The CONTENTS topic \"" + contents.text + "\" is left out by the build tags.");
                 break;
             case Resolution::Defined:
                 break;
@@ -208,21 +211,49 @@ private:
             }
         }
         if (!scan.fault.empty()) {
-            log_.Warning(Code::BadMacro, place,
-                         "The macro string \"" + text + "\" is not well formed: " + scan.fault +
-                             ".");
+            log_.Warning(
+                Code::BadMacro, place,
+                "The macro string \"" + text + "\" is not well formed: " + scan.fault + ".");
+        }
+    }
+
+    // WinHelp shows the keep-with-next paragraphs at the start of a topic as
+    // its non-scrolling region; one further down cannot join it, so it is
+    // read as an ordinary paragraph.
+    void NormalizeNonScrolling(Topic& topic) {
+        bool scrolling = false;
+        bool reported = false;
+        for (Paragraph& paragraph : topic.paragraphs) {
+            if (!paragraph.format.keepNext) {
+                scrolling = true;
+            } else if (scrolling) {
+                paragraph.format.keepNext = false;
+                if (!reported) {
+                    reported = true;
+                    log_.Warning(Code::KeepnNotAtStart, TopicPlace(topic),
+                                 "A keep-with-next paragraph follows scrolling text; only those "
+                                 "at the start of a topic form its non-scrolling region.");
+                }
+            }
         }
     }
 
     void CheckTopic(const Topic& topic) {
         const Place place = TopicPlace(topic);
         ++counts_.topics;
+        if (topic.contexts.empty() && topic.keywords.empty() && topic.aKeywords.empty() &&
+            topic.browse.empty()) {
+            log_.Warning(Code::Unreachable, place,
+                         "The topic has no context string, keywords or browse sequence; no "
+                         "jump, index entry or browse button can reach it.");
+        }
         if (!topic.hasTitle || topic.title.empty()) {
             log_.Warning(Code::NoTitle, place, "The topic has no title.");
         }
         for (const std::string& keyword : topic.keywords) {
             if (keyword.empty()) {
-                log_.Warning(Code::EmptyKeyword, place, "A keyword footnote holds an empty keyword.");
+                log_.Warning(Code::EmptyKeyword, place,
+                             "A keyword footnote holds an empty keyword.");
             } else {
                 ++counts_.keywords;
             }
@@ -302,8 +333,8 @@ private:
 
 }  // namespace
 
-CompileCounts CheckHelpFile(const HelpProject& project, const BuildTagFilter& tags,
-                            HelpFile& help, Log& log) {
+CompileCounts CheckHelpFile(const HelpProject& project, const BuildTagFilter& tags, HelpFile& help,
+                            Log& log) {
     return Checker(project, help, log).Check(tags);
 }
 

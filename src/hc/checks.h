@@ -12,7 +12,7 @@ namespace scrivlet::hc {
 // with distinct hashes, every jump, pop-up, [MAP] entry, [ALIAS] and CONTENTS
 // topic resolved, windows defined, macros known, titles, keywords and bitmaps
 // present. Returns the counts of what the help file will hold.
-CompileCounts CheckHelpFile(const HelpProject& project, const BuildTagFilter& tags,
-                            HelpFile& help, Log& log);
+CompileCounts CheckHelpFile(const HelpProject& project, const BuildTagFilter& tags, HelpFile& help,
+                            Log& log);
 
 }  // namespace scrivlet::hc

@@ -11,10 +11,10 @@ namespace scrivlet::hc {
 // may be combined ("-xn").
 struct HcrtfArguments {
     std::string projectFile;
-    bool quiet = false;       // -n: findings go to the log file only
-    std::string outputFile;   // -o FILE: the help file to write instead of HLP=
-    bool usage = false;       // -? or --help
-    std::string error;        // what is wrong with the command line; "" when nothing
+    bool quiet = false;      // -n: findings go to the log file only
+    std::string outputFile;  // -o FILE: the help file to write instead of HLP=
+    bool usage = false;      // -? or --help
+    std::string error;       // what is wrong with the command line; "" when nothing
 };
 
 HcrtfArguments ParseHcrtfArguments(const std::vector<std::string>& args);

@@ -31,9 +31,9 @@ std::vector<fs::path> Folders(const fs::path& base, const std::vector<ProjectLin
         std::error_code ec;
         if (driveLetter || !fs::is_directory(folder, ec)) {
             if (log != nullptr) {
-                log->Warning(Code::FolderNotFound, {line.file, line.line, 0, {}},
-                             std::string("The ") + option + " folder \"" + line.text +
-                                 "\" was not found.");
+                log->Warning(
+                    Code::FolderNotFound, {line.file, line.line, 0, {}},
+                    std::string("The ") + option + " folder \"" + line.text + "\" was not found.");
             }
             continue;
         }
@@ -133,8 +133,7 @@ CompileResult CompileHelpProject(const fs::path& projectPath) {
     const std::optional<std::string> bytes = ReadFileBytes(projectPath);
     if (!bytes) {
         result.log.Error(Code::ProjectNotFound, {},
-                         "The help project file \"" + projectPath.string() +
-                             "\" cannot be read.");
+                         "The help project file \"" + projectPath.string() + "\" cannot be read.");
         return result;
     }
     const fs::path folder = result.folder;

@@ -39,8 +39,8 @@ bool IsPortableContextString(std::string_view context) {
         return false;
     }
     for (const char c : context) {
-        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                        c == '.' || c == '_';
+        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                        (c >= '0' && c <= '9') || c == '.' || c == '_';
         if (!ok) {
             return false;
         }

@@ -67,6 +67,8 @@ enum class Code {
     MapExcluded = 4016,
     BadMacro = 4017,
     ContentsExcluded = 4018,
+    Unreachable = 4019,
+    KeepnNotAtStart = 4020,
 };
 
 // Where a finding belongs: a line of a file, a topic of a topic file (its

@@ -20,9 +20,9 @@ struct Font {
 
 // Character formatting. Sizes are in half points, as RTF counts them.
 struct CharFormat {
-    int font = 0;      // index into HelpFile::fonts
+    int font = 0;  // index into HelpFile::fonts
     int halfPoints = 24;
-    int color = -1;    // index into HelpFile::colors; -1 for the default colour
+    int color = -1;  // index into HelpFile::colors; -1 for the default colour
     bool bold = false;
     bool italic = false;
     bool underline = false;        // a pop-up hotspot when followed by hidden text
@@ -53,7 +53,7 @@ struct ParagraphFormat {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
-    int lineSpacing = 0;  // 0 single; as \sl gives it otherwise
+    int lineSpacing = 0;    // 0 single; as \sl gives it otherwise
     bool keepNext = false;  // part of the topic's non-scrolling region
     bool noWrap = false;
     bool inTable = false;
@@ -67,9 +67,9 @@ enum class HotspotKind { Jump, Popup, Macro };
 // A hotspot: the runs that carry its index are the text the reader clicks.
 struct Hotspot {
     HotspotKind kind = HotspotKind::Jump;
-    std::string target;  // context string, or the macro string for Macro
-    std::string window;  // ">window", empty for the current one
-    std::string file;    // "@file", empty for this help file
+    std::string target;        // context string, or the macro string for Macro
+    std::string window;        // ">window", empty for the current one
+    std::string file;          // "@file", empty for this help file
     bool noColor = false;      // "%": no colour and no underline
     bool noUnderline = false;  // "*": coloured, no underline
 };
@@ -80,8 +80,8 @@ enum class BitmapAlign { Character, Left, Right };
 struct BitmapRef {
     BitmapAlign align = BitmapAlign::Character;
     bool transparent = false;
-    std::string name;      // as written
-    std::string path;      // the file found on disk; empty when not found
+    std::string name;  // as written
+    std::string path;  // the file found on disk; empty when not found
 };
 
 enum class RunKind { Text, Tab, LineBreak, Bitmap, Button };
@@ -89,9 +89,9 @@ enum class RunKind { Text, Tab, LineBreak, Bitmap, Button };
 struct Run {
     RunKind kind = RunKind::Text;
     CharFormat format;
-    std::string text;  // Windows-1252 bytes; for Button the caption
-    int hotspot = -1;  // index into Topic::hotspots
-    int bitmap = -1;   // index into Topic::bitmaps
+    std::string text;   // Windows-1252 bytes; for Button the caption
+    int hotspot = -1;   // index into Topic::hotspots
+    int bitmap = -1;    // index into Topic::bitmaps
     std::string macro;  // for Button: the macro string it runs
 };
 
@@ -115,13 +115,13 @@ struct Topic {
     bool hasTitle = false;
     std::string title;
     std::vector<ContextDefinition> contexts;
-    std::vector<std::string> keywords;   // K footnotes, split at ";"
-    std::vector<std::string> aKeywords;  // A footnotes
-    std::vector<std::string> buildTags;  // * footnotes
-    std::string browse;                  // + footnote
+    std::vector<std::string> keywords;     // K footnotes, split at ";"
+    std::vector<std::string> aKeywords;    // A footnotes
+    std::vector<std::string> buildTags;    // * footnotes
+    std::string browse;                    // + footnote
     std::vector<std::string> entryMacros;  // ! footnotes
-    std::string window;                  // > footnote
-    bool built = true;  // false when the build tags leave the topic out
+    std::string window;                    // > footnote
+    bool built = true;                     // false when the build tags leave the topic out
 
     std::vector<Paragraph> paragraphs;
     std::vector<Hotspot> hotspots;

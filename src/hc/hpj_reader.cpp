@@ -29,9 +29,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 // Options WinHelp compilers know that this one reads but does not act on.
 constexpr std::array<std::string_view, 20> kUnsupportedOptions{
-    "CHARSET", "DBCS",     "DEFFONT",     "FORCEFONT", "FTS",          "HCW",  "INDEX_SEPARATORS",
-    "LANGUAGE", "MAPFONTSIZE", "MULTIKEY", "NOTES",   "OLDKEYPHRASE", "OPTCDROM", "PREFIX",
-    "REVISIONS", "TMPDIR",  "WARNING",     "CONTENTS_SEARCH", "REPLACE", "NOTE"};
+    "CHARSET",          "DBCS",     "DEFFONT",     "FORCEFONT", "FTS",     "HCW",
+    "INDEX_SEPARATORS", "LANGUAGE", "MAPFONTSIZE", "MULTIKEY",  "NOTES",   "OLDKEYPHRASE",
+    "OPTCDROM",         "PREFIX",   "REVISIONS",   "TMPDIR",    "WARNING", "CONTENTS_SEARCH",
+    "REPLACE",          "NOTE"};
 
 enum class Section {
     None,
@@ -248,9 +249,9 @@ private:
             log_.Warning(Code::OptionNotSupported, Here(),
                          "The option " + key + " is not supported; it is ignored.");
         } else {
-            log_.Warning(Code::UnknownOption, Here(),
-                         "Unknown option \"" + std::string(Trim(text.substr(0, eq))) +
-                             "\"; it is ignored.");
+            log_.Warning(
+                Code::UnknownOption, Here(),
+                "Unknown option \"" + std::string(Trim(text.substr(0, eq))) + "\"; it is ignored.");
         }
     }
 
@@ -267,9 +268,9 @@ private:
         } else if (const auto n = TryStrToInt(value); n && *n >= 0 && *n <= 255) {
             project_.compress = *n;
         } else {
-            log_.Error(Code::BadOptionValue, Here(),
-                       "COMPRESS must be a number or Yes or No, not \"" + std::string(value) +
-                           "\".");
+            log_.Error(
+                Code::BadOptionValue, Here(),
+                "COMPRESS must be a number or Yes or No, not \"" + std::string(value) + "\".");
         }
     }
 
@@ -332,8 +333,9 @@ private:
             if (directive != "#DEFINE") {
                 if (!inHeader) {
                     log_.Warning(Code::BadMapLine, place,
-                                 "\"" + std::string(words[0]) + "\" is not read; the line is "
-                                                                "ignored.");
+                                 "\"" + std::string(words[0]) +
+                                     "\" is not read; the line is "
+                                     "ignored.");
                 }
                 return;
             }
@@ -364,8 +366,8 @@ private:
         if (!fresh) {
             log_.Warning(Code::MapNumberTwice, place,
                          "The context number " + std::to_string(entry.number) + " is given to \"" +
-                             project_.map[other->second].context + "\" and to \"" +
-                             entry.context + "\".");
+                             project_.map[other->second].context + "\" and to \"" + entry.context +
+                             "\".");
         }
         project_.map.push_back(std::move(entry));
     }
@@ -413,9 +415,9 @@ private:
         }
         for (const AliasEntry& other : project_.aliases) {
             if (EqualsNoCase(other.alias, alias)) {
-                log_.Warning(Code::AliasTwice, Here(),
-                             "The alias \"" + std::string(alias) +
-                                 "\" is given twice; the first is used.");
+                log_.Warning(
+                    Code::AliasTwice, Here(),
+                    "The alias \"" + std::string(alias) + "\" is given twice; the first is used.");
                 return;
             }
         }
@@ -434,9 +436,9 @@ private:
         window.line = line_;
         const std::string fault = ReadWindowFields(text.substr(eq + 1), window);
         if (!fault.empty()) {
-            log_.Error(Code::BadWindowLine, Here(),
-                       "The window \"" + window.name + "\" is not defined correctly: " + fault +
-                           ".");
+            log_.Error(
+                Code::BadWindowLine, Here(),
+                "The window \"" + window.name + "\" is not defined correctly: " + fault + ".");
             return;
         }
         if (window.name.size() > kMaxWindowName) {

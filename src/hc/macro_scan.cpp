@@ -5,11 +5,17 @@
 namespace scrivlet::hc {
 namespace {
 
-bool IsNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsNameStart(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
 
-bool IsNameChar(char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
+bool IsNameChar(char c) {
+    return IsNameStart(c) || (c >= '0' && c <= '9');
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // A name directly followed by "(" where a macro can begin: after a separator,
 // an opening bracket, a comma, a quote or a blank; never inside a word or a
@@ -127,8 +133,7 @@ MacroScan ScanMacros(std::string_view text) {
         if (argsEnd == std::string_view::npos) {
             scan.calls.push_back(std::move(call));
             fail(quote != 0 ? "a quoted argument of " + scan.calls.back().name + " is not closed"
-                            : "\")\" is missing after the arguments of " +
-                                  scan.calls.back().name);
+                            : "\")\" is missing after the arguments of " + scan.calls.back().name);
             break;
         }
         const std::string upper = UpperAscii(call.name);

@@ -125,8 +125,12 @@ const MacroInfo* FindMacro(std::string_view name) {
     return nullptr;
 }
 
-std::size_t MacroCount() { return kMacros.size(); }
+std::size_t MacroCount() {
+    return kMacros.size();
+}
 
-const MacroInfo& MacroAt(std::size_t index) { return kMacros.at(index); }
+const MacroInfo& MacroAt(std::size_t index) {
+    return kMacros.at(index);
+}
 
 }  // namespace scrivlet::hc

@@ -8,6 +8,7 @@
 #include "core/rtf/rtf_tokenizer.h"
 #include "core/util/convert.h"
 #include "core/util/cp1252.h"
+#include "hc/topic_file_tables.h"
 
 namespace scrivlet::hc {
 namespace {
@@ -31,10 +32,11 @@ struct GroupState {
 
 // Groups whose content is not topic text.
 constexpr std::array<std::string_view, 24> kSkippedDestinations{
-    "stylesheet", "info",      "header",     "headerl",   "headerr",     "headerf",
-    "footer",     "footerl",   "footerr",    "footerf",   "object",      "xe",
-    "tc",         "listtable", "listoverridetable", "rsidtbl", "fldinst", "pn",
-    "themedata",  "colorschememapping", "latentstyles", "datastore", "revtbl", "filetbl"};
+    "stylesheet",   "info",      "header",  "headerl",   "headerr",
+    "headerf",      "footer",    "footerl", "footerr",   "footerf",
+    "object",       "xe",        "tc",      "listtable", "listoverridetable",
+    "rsidtbl",      "fldinst",   "pn",      "themedata", "colorschememapping",
+    "latentstyles", "datastore", "revtbl",  "filetbl"};
 
 // Control words that stand for one Windows-1252 character.
 char SymbolByte(std::string_view word) {
@@ -65,10 +67,10 @@ public:
                     const BitmapFinder& findBitmap)
         : bytes_(bytes),
           fileName_(fileName),
-          help_(help),
           log_(log),
           builder_(fileName, help, log, findBitmap),
-          tokens_(bytes) {}
+          tokens_(bytes),
+          tables_(help) {}
 
     void Read() {
         Token first = tokens_.Next();
@@ -98,7 +100,7 @@ public:
             }
             Dispatch(token);
         }
-        FinishFontEntry();
+        tables_.FinishFontTable();
         builder_.EndFootnote();
         builder_.EndTopic(Current().paragraph);
         if (tokens_.Depth() > 0) {
@@ -155,10 +157,15 @@ private:
             case Destination::Skip:
                 return;
             case Destination::FontTable:
-                FontTableToken(token, fresh);
+                // "{\*\panose ...}" and the like inside a font entry
+                if (token.IsSymbol('*') && fresh && stack_.size() > 1) {
+                    state.destination = Destination::Skip;
+                    return;
+                }
+                tables_.FontTableToken(token);
                 return;
             case Destination::ColorTable:
-                ColorTableToken(token);
+                tables_.ColorTableToken(token);
                 return;
             case Destination::Body:
             case Destination::Footnote:
@@ -225,8 +232,7 @@ private:
         stack_.pop_back();
         if (closed.destination == Destination::FontTable &&
             Current().destination != Destination::FontTable) {
-            FinishFontEntry();
-            fontTableRead_ = true;
+            tables_.FinishFontTable();
         }
         if (closed.destination == Destination::Footnote &&
             Current().destination != Destination::Footnote) {
@@ -271,34 +277,15 @@ private:
     }
 
     int MapFont(int number, const Token& token) {
-        const auto it = fontMap_.find(number);
-        if (it != fontMap_.end()) {
-            return it->second;
+        if (const std::optional<int> font = tables_.FindFont(number)) {
+            return *font;
         }
-        if (fontTableRead_ && reportedFonts_.insert_or_assign(number, true).second) {
+        if (tables_.FontTableRead() && reportedFonts_.insert_or_assign(number, true).second) {
             log_.Warning(Code::UnknownFont, {fileName_, LineOf(token.offset), 0, {}},
                          "The font \\f" + std::to_string(number) +
                              " is not in the font table; the default font is used.");
         }
-        return DefaultFont();
-    }
-
-    int DefaultFont() {
-        const auto it = fontMap_.find(defaultFont_);
-        if (it != fontMap_.end()) {
-            return it->second;
-        }
-        if (help_.fonts.empty()) {
-            help_.fonts.push_back({"Arial", "swiss", 0});
-        }
-        return 0;
-    }
-
-    int MapColor(int number) {
-        if (number < 0 || static_cast<std::size_t>(number) >= colorMap_.size()) {
-            return -1;
-        }
-        return colorMap_[static_cast<std::size_t>(number)];
+        return tables_.DefaultFont();
     }
 
     void ControlWord(const Token& token, bool fresh) {
@@ -313,9 +300,7 @@ private:
             }
             if (word == "colortbl") {
                 state.destination = Destination::ColorTable;
-                colorMap_.clear();
-                pendingColor_ = 0;
-                colorHasValue_ = false;
+                tables_.StartColorTable();
                 return;
             }
             if (word == "footnote") {
@@ -345,10 +330,10 @@ private:
         CharFormat& chars = state.chars;
         ParagraphFormat& para = state.paragraph;
         if (word == "deff") {
-            defaultFont_ = param;
+            tables_.SetDefaultFont(param);
         } else if (word == "plain") {
             chars = CharFormat{};
-            chars.font = DefaultFont();
+            chars.font = tables_.DefaultFont();
             state.hidden = false;
         } else if (word == "b") {
             chars.bold = on;
@@ -375,7 +360,7 @@ private:
         } else if (word == "fs") {
             chars.halfPoints = std::clamp(param, 1, 3276);
         } else if (word == "cf") {
-            chars.color = MapColor(param);
+            chars.color = tables_.MapColor(param);
         } else if (word == "super" || word == "up") {
             chars.baseline = 1;
         } else if (word == "sub" || word == "dn") {
@@ -453,127 +438,8 @@ private:
         }
     }
 
-    // Font table: "{\f0\fswiss\fcharset0 Arial;}" groups, or the same entries
-    // one after another without groups.
-    void FontTableToken(const Token& token, bool fresh) {
-        if (token.kind == TokenKind::kControlSymbol && token.IsSymbol('*') && fresh &&
-            stack_.size() > 1) {
-            Current().destination = Destination::Skip;
-            return;
-        }
-        if (token.kind == TokenKind::kControlWord) {
-            const std::string_view word = token.text;
-            if (word == "f" && token.hasParam) {
-                FinishFontEntry();
-                fontNumber_ = token.param;
-                fontOpen_ = true;
-            } else if (word.size() > 1 && word[0] == 'f' && fontOpen_ &&
-                       (word == "fnil" || word == "froman" || word == "fswiss" ||
-                        word == "fmodern" || word == "fscript" || word == "fdecor" ||
-                        word == "ftech" || word == "fbidi")) {
-                font_.family = std::string(word.substr(1));
-            } else if (word == "fcharset" && fontOpen_) {
-                font_.charset = token.param;
-            }
-            return;
-        }
-        if (!fontOpen_) {
-            return;
-        }
-        std::string_view text;
-        char byte = 0;
-        if (token.kind == TokenKind::kText) {
-            text = token.text;
-        } else if (token.kind == TokenKind::kHexByte) {
-            byte = static_cast<char>(token.byte);
-            text = std::string_view(&byte, 1);
-        } else {
-            return;
-        }
-        for (const char c : text) {
-            if (c == ';') {
-                FinishFontEntry();
-            } else if (font_.name.size() < 255) {
-                font_.name += c;
-            }
-        }
-    }
-
-    void FinishFontEntry() {
-        if (!fontOpen_) {
-            return;
-        }
-        fontOpen_ = false;
-        Font font = std::move(font_);
-        font_ = Font{};
-        const auto begin = font.name.find_first_not_of(' ');
-        font.name = begin == std::string::npos ? std::string() : font.name.substr(begin);
-        while (!font.name.empty() && font.name.back() == ' ') {
-            font.name.pop_back();
-        }
-        if (font.family.empty()) {
-            font.family = "nil";
-        }
-        const std::string key = UpperAscii(font.name);
-        int index = -1;
-        for (std::size_t i = 0; i < help_.fonts.size(); ++i) {
-            const Font& other = help_.fonts[i];
-            if (UpperAscii(other.name) == key && other.family == font.family &&
-                other.charset == font.charset) {
-                index = static_cast<int>(i);
-                break;
-            }
-        }
-        if (index < 0) {
-            index = static_cast<int>(help_.fonts.size());
-            help_.fonts.push_back(std::move(font));
-        }
-        fontMap_.emplace(fontNumber_, index);
-    }
-
-    // Colour table: entries "\redR\greenG\blueB;"; an entry with no values is
-    // the default colour.
-    void ColorTableToken(const Token& token) {
-        if (token.kind == TokenKind::kControlWord && token.hasParam) {
-            const uint32_t value = static_cast<uint32_t>(std::clamp(token.param, 0, 255));
-            if (token.text == "red") {
-                pendingColor_ = (pendingColor_ & 0xFFFF00u) | value;
-                colorHasValue_ = true;
-            } else if (token.text == "green") {
-                pendingColor_ = (pendingColor_ & 0xFF00FFu) | (value << 8);
-                colorHasValue_ = true;
-            } else if (token.text == "blue") {
-                pendingColor_ = (pendingColor_ & 0x00FFFFu) | (value << 16);
-                colorHasValue_ = true;
-            }
-            return;
-        }
-        if (token.kind != TokenKind::kText) {
-            return;
-        }
-        for (const char c : token.text) {
-            if (c != ';') {
-                continue;
-            }
-            int index = -1;
-            if (colorHasValue_) {
-                const auto it = std::find(help_.colors.begin(), help_.colors.end(), pendingColor_);
-                index = static_cast<int>(it - help_.colors.begin());
-                if (it == help_.colors.end()) {
-                    help_.colors.push_back(pendingColor_);
-                }
-            }
-            if (colorMap_.size() < 4096) {
-                colorMap_.push_back(index);
-            }
-            pendingColor_ = 0;
-            colorHasValue_ = false;
-        }
-    }
-
     std::string_view bytes_;
     const std::string& fileName_;
-    HelpFile& help_;
     Log& log_;
     TopicBuilder builder_;
     rtf::Tokenizer tokens_;
@@ -584,17 +450,8 @@ private:
     std::size_t lineOffset_ = 0;
     int line_ = 1;
 
-    int defaultFont_ = 0;
-    std::unordered_map<int, int> fontMap_;
+    TopicFileTables tables_;
     std::unordered_map<int, bool> reportedFonts_;
-    bool fontTableRead_ = false;
-    bool fontOpen_ = false;
-    int fontNumber_ = 0;
-    Font font_;
-
-    std::vector<int> colorMap_;
-    uint32_t pendingColor_ = 0;
-    bool colorHasValue_ = false;
 
     TabKind pendingTab_ = TabKind::Left;
 };

@@ -13,7 +13,9 @@ bool IsHotspotFormat(const CharFormat& format) {
     return format.strike || format.doubleUnderline || format.underline;
 }
 
-bool IsJumpFormat(const CharFormat& format) { return format.strike || format.doubleUnderline; }
+bool IsJumpFormat(const CharFormat& format) {
+    return format.strike || format.doubleUnderline;
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
@@ -32,10 +34,9 @@ std::vector<std::string> SplitList(std::string_view text) {
     std::size_t start = 0;
     while (true) {
         const std::size_t semicolon = text.find(';', start);
-        const std::string_view item =
-            TrimBlanks(text.substr(start, semicolon == std::string_view::npos
-                                              ? std::string_view::npos
-                                              : semicolon - start));
+        const std::string_view item = TrimBlanks(
+            text.substr(start, semicolon == std::string_view::npos ? std::string_view::npos
+                                                                   : semicolon - start));
         if (semicolon == std::string_view::npos) {
             if (!item.empty() || items.empty()) {
                 items.emplace_back(item);
@@ -50,11 +51,12 @@ std::vector<std::string> SplitList(std::string_view text) {
 
 }  // namespace
 
-TopicBuilder::TopicBuilder(std::string fileName, HelpFile& help, Log& log,
-                           BitmapFinder findBitmap)
+TopicBuilder::TopicBuilder(std::string fileName, HelpFile& help, Log& log, BitmapFinder findBitmap)
     : fileName_(std::move(fileName)), help_(help), log_(log), findBitmap_(std::move(findBitmap)) {}
 
-Place TopicBuilder::Here() const { return {fileName_, 0, topicCount_ + 1, topic_.title}; }
+Place TopicBuilder::Here() const {
+    return {fileName_, 0, topicCount_ + 1, topic_.title};
+}
 
 void TopicBuilder::StartTopic(int line) {
     inTopic_ = true;
@@ -157,7 +159,8 @@ void TopicBuilder::AddRun(Run run) {
     }
     if (run.kind == RunKind::Text && !runs.empty()) {
         Run& last = runs.back();
-        if (last.kind == RunKind::Text && last.hotspot == run.hotspot && last.format == run.format) {
+        if (last.kind == RunKind::Text && last.hotspot == run.hotspot &&
+            last.format == run.format) {
             last.text += run.text;
             return;
         }
@@ -216,9 +219,9 @@ void TopicBuilder::FlushHidden() {
     hidden_.clear();
     if (pendingFirst_ < 0) {
         if (!TrimBlanks(hidden).empty()) {
-            log_.Warning(Code::HiddenTextWithoutHotspot, Here(),
-                         "The hidden text \"" + hidden +
-                             "\" follows no hotspot text; it is ignored.");
+            log_.Warning(
+                Code::HiddenTextWithoutHotspot, Here(),
+                "The hidden text \"" + hidden + "\" follows no hotspot text; it is ignored.");
         }
         return;
     }
@@ -268,10 +271,12 @@ void TopicBuilder::EndParagraph(const ParagraphFormat& format) {
     if (inCommand_) {
         inCommand_ = false;
         const TextCommand command = ReadTextCommand(command_);
-        if (command.kind == TextCommand::Kind::Bitmap || command.kind == TextCommand::Kind::Button) {
+        if (command.kind == TextCommand::Kind::Bitmap ||
+            command.kind == TextCommand::Kind::Button) {
             log_.Warning(Code::BadBitmapReference, Here(),
-                         "\"{" + command_ + "\" has no closing brace in its paragraph; it is "
-                                              "shown as text.");
+                         "\"{" + command_ +
+                             "\" has no closing brace in its paragraph; it is "
+                             "shown as text.");
         }
         Run run;
         run.format = commandFormat_;
@@ -352,8 +357,9 @@ void TopicBuilder::ApplyFootnote(char mark, std::string raw) {
     std::string value(text);
     if (value.size() > kMaxProperty && mark != 'K' && mark != 'A' && mark != '!') {
         log_.Warning(Code::FootnoteTooLong, Here(),
-                     std::string("The \"") + mark + "\" footnote is longer than 255 characters; "
-                                                    "it is cut.");
+                     std::string("The \"") + mark +
+                         "\" footnote is longer than 255 characters; "
+                         "it is cut.");
         value.resize(kMaxProperty);
     }
     switch (mark) {
@@ -363,8 +369,7 @@ void TopicBuilder::ApplyFootnote(char mark, std::string raw) {
         case '$':
             if (topic_.hasTitle) {
                 log_.Warning(Code::TitleTwice, Here(),
-                             "The topic has a second title \"" + value +
-                                 "\"; the first is used.");
+                             "The topic has a second title \"" + value + "\"; the first is used.");
                 break;
             }
             topic_.hasTitle = true;

@@ -44,15 +44,13 @@ Hotspot ReadHotspotTarget(std::string_view hidden, HotspotKind kind, std::string
     hotspot.target = std::string(Trim(text.substr(0, contextEnd)));
     if (at != std::string_view::npos) {
         const std::size_t end = gt > at ? gt : std::string_view::npos;
-        hotspot.file = std::string(Trim(text.substr(at + 1, end == std::string_view::npos
-                                                               ? std::string_view::npos
-                                                               : end - at - 1)));
+        hotspot.file = std::string(Trim(text.substr(
+            at + 1, end == std::string_view::npos ? std::string_view::npos : end - at - 1)));
     }
     if (gt != std::string_view::npos) {
         const std::size_t end = at > gt ? at : std::string_view::npos;
-        hotspot.window = std::string(Trim(text.substr(gt + 1, end == std::string_view::npos
-                                                                  ? std::string_view::npos
-                                                                  : end - gt - 1)));
+        hotspot.window = std::string(Trim(text.substr(
+            gt + 1, end == std::string_view::npos ? std::string_view::npos : end - gt - 1)));
         if (hotspot.window.empty()) {
             fault = "\">\" names no window";
         }

@@ -414,6 +414,10 @@ private:
 }  // namespace
 
 RtfReadResult ReadRtf(std::string_view bytes, QTextDocument& doc) {
+    // Some editors save RTF with a UTF-8 byte order mark in front.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
     bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
     doc.clear();

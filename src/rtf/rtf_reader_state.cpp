@@ -6,13 +6,8 @@
 namespace scrivlet::rtfread {
 
 const FontInfo* FontTable::Find(int number) const {
-    // Later definitions of a number win, as the table is read top down.
-    for (auto it = fonts_.rbegin(); it != fonts_.rend(); ++it) {
-        if (it->number == number) {
-            return &*it;
-        }
-    }
-    return nullptr;
+    auto it = fonts_.find(number);
+    return it == fonts_.end() ? nullptr : &it->second;
 }
 
 void FontTable::Begin(int number) {
@@ -39,7 +34,8 @@ void FontTable::End() {
     }
     current_->name = current_->name.trimmed();
     if (!current_->name.isEmpty()) {
-        fonts_.push_back(std::move(*current_));
+        int number = current_->number;
+        fonts_.insert_or_assign(number, std::move(*current_));
     }
     current_.reset();
 }

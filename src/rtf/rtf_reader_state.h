@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The state an RTF reader keeps per group, and the font and colour tables.
@@ -67,7 +68,8 @@ public:
     void End();
 
 private:
-    std::vector<FontInfo> fonts_;
+    // By number; a later definition of a number replaces the earlier one.
+    std::unordered_map<int, FontInfo> fonts_;
     std::optional<FontInfo> current_;
 };
 

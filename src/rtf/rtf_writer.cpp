@@ -4,6 +4,7 @@
 #include <QTextDocument>
 #include <QTextList>
 #include <cmath>
+#include <unordered_map>
 
 #include "core/rtf/font_family.h"
 #include "core/util/cp1252.h"
@@ -203,28 +204,25 @@ private:
         if (bytes.empty()) {
             bytes = "Arial";
         }
-        for (std::size_t i = 0; i < fonts_.size(); ++i) {
-            if (fonts_[i].name == bytes) {
-                return static_cast<int>(i);
-            }
+        if (auto it = fontIndex_.find(bytes); it != fontIndex_.end()) {
+            return it->second;
         }
         std::string word(rtf::FamilyWordForFontName(bytes));
         if (word.empty()) {
             word = FamilyWordForHint(font.styleHint());
         }
         int index = static_cast<int>(fonts_.size());
+        fontIndex_.emplace(bytes, index);
         fonts_.push_back({bytes, "{\\f" + std::to_string(index) + word + " " + bytes + ";}"});
         return index;
     }
 
     int ColourIndex(QRgb rgb) {
-        for (std::size_t i = 0; i < colours_.size(); ++i) {
-            if (colours_[i] == rgb) {
-                return static_cast<int>(i);
-            }
+        auto [it, added] = colourIndex_.emplace(rgb, static_cast<int>(colours_.size()));
+        if (added) {
+            colours_.push_back(rgb);
         }
-        colours_.push_back(rgb);
-        return static_cast<int>(colours_.size() - 1);
+        return it->second;
     }
 
     static void AppendText(std::string& out, const QString& text) {
@@ -273,7 +271,9 @@ private:
     const QTextDocument& doc_;
     QFont default_;
     std::vector<FontEntry> fonts_;
+    std::unordered_map<std::string, int> fontIndex_;
     std::vector<QRgb> colours_{qRgb(0, 0, 0)};
+    std::unordered_map<QRgb, int> colourIndex_{{qRgb(0, 0, 0), 0}};
 };
 
 }  // namespace

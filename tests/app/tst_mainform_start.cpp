@@ -1,19 +1,25 @@
 // Start-up, layout, menus and preferences of the main window.
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
-#include <QStatusTipEvent>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 
+#include "app/application.h"
 #include "app/common/message_box.h"
 #include "app/editor/tsrichedit.h"
 #include "app/mainform/about_box.h"
+#include "app/mainform/splash_window.h"
 #include "app/mainform/tmainform.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_view.h"
@@ -156,7 +162,8 @@ private slots:
         QCOMPARE(hints("ProjectTbar"), QStringList({"Show Help File", "Windows", "Contents Editor",
                                                     "Project Options", "Compile"}));
         QCOMPARE(hints("HelpTbar"), QStringList({"Keepn", "Link", "Anchor", "Image", "Button"}));
-        QCOMPARE(hints("TopicTbar"), QStringList({"Topic Properties", "Add Topic", "Remove Topic"}));
+        QCOMPARE(hints("TopicTbar"),
+                 QStringList({"Topic Properties", "Add Topic", "Remove Topic"}));
         QCOMPARE(hints("TextTbar"), QStringList({"Undo", "Copy", "Cut", "Paste"}));
         QCOMPARE(hints("NavTbar"), QStringList({"First", "Previous", "Next", "Last"}));
         QCOMPARE(hints("StyleTbar"), QStringList({"Bold", "Italic", "Underline", "Strike", "Left",
@@ -261,8 +268,8 @@ private slots:
         QCOMPARE(sandbox_.Value("Toolbars/MainTbar/DockedTo"), QString("Top"));
         QCOMPARE(sandbox_.Value("Toolbars/MainTbar/DockRow"), QString("0"));
         QCOMPARE(sandbox_.Value("Toolbars/FontTbar/DockRow"), QString("2"));
-        for (const char* key : {"DockPos", "FloatLeft", "FloatTop", "FloatRight", "FloatBottom",
-                                "FloatRightX"}) {
+        for (const char* key :
+             {"DockPos", "FloatLeft", "FloatTop", "FloatRight", "FloatBottom", "FloatRightX"}) {
             QVERIFY2(sandbox_.Contains(QString("Toolbars/NavTbar/") + key), key);
         }
         sandbox_.SetValue("Toolbars/NavTbar/DockedTo", "Bottom");
@@ -321,13 +328,91 @@ private slots:
         QVERIFY(form->Action("PropBtn")->isChecked());
     }
 
+    void noDisplayIsRefusedPlainly() {
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray display = qgetenv("DISPLAY");
+        const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+        qunsetenv("QT_QPA_PLATFORM");
+        qunsetenv("DISPLAY");
+        qunsetenv("WAYLAND_DISPLAY");
+        char name[] = "scrivlet";
+        char* argv[] = {name, nullptr};
+        const int status = RunApplication(1, argv);
+        qputenv("QT_QPA_PLATFORM", platform);
+        if (!display.isEmpty()) {
+            qputenv("DISPLAY", display);
+        }
+        if (!wayland.isEmpty()) {
+            qputenv("WAYLAND_DISPLAY", wayland);
+        }
+        QCOMPARE(status, 1);
+    }
+
+    void startArgumentIsTakenInItsLongForm() {
+        const QString folder = sandbox_.Path() + "/projects";
+        QVERIFY(QDir().mkpath(folder + "/sub"));
+        QFile file(folder + "/start.scw");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[PROJECT]\r\n12\r\n[TOPICS]\r\nC=5\r\nT=Start\r\n~\r\n");
+        file.close();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder + "/sub");
+        auto form = StartWindow("../start.scw");
+        QDir::setCurrent(previous);
+        QCOMPARE(QString::fromStdString(form->GetProject().ProjectFileName),
+                 QFileInfo(folder + "/start.scw").canonicalFilePath());
+        QCOMPARE(form->windowTitle(), QString("start.scw - Scrivlet"));
+        QCOMPARE(form->GetProject().Topics.Count(), std::size_t{1});  // no New before it
+        QCOMPARE(form->GetProject().Topics[0].TopicID, 5);
+        QVERIFY(!form->GetProject().Modified());
+    }
+
+    void toolbarDockMenuListsTheEightToolbars() {
+        auto form = StartWindow();
+        std::unique_ptr<QMenu> menu(form->createPopupMenu());
+        QStringList captions;
+        for (QAction* item : menu->actions()) {
+            captions << item->text();
+        }
+        QCOMPARE(captions, QStringList({"&Main", "&Project", "&Style", "&Text", "&Font",
+                                        "&Help Tools", "T&opic", "&Navigation"}));
+    }
+
+    void editorTextIsLimitedAfterTheFirstShow() {
+        auto form = StartWindow();
+        TSRichEdit* editor = form->RichEdit1();
+        QCOMPARE(editor->TextLimit(), 200000);
+        editor->SetTextLimit(5);
+        QTest::keyClicks(editor, "abcdefg");
+        QCOMPARE(editor->toPlainText(), QString("abcde"));
+        editor->selectAll();
+        QTest::keyClicks(editor, "xy");  // typing over the selection is allowed
+        QCOMPARE(editor->toPlainText(), QString("xy"));
+        QApplication::clipboard()->setText("1234567");
+        editor->paste();
+        QCOMPARE(editor->toPlainText(), QString("xy123"));
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QCOMPARE(editor->toPlainText(), QString("xy12"));
+    }
+
+    void splashWindow() {
+        SplashWindow splash;
+        QCOMPARE(splash.windowTitle(), QString("Welcome..."));
+        QCOMPARE(splash.size(), QSize(313, 177));
+        QVERIFY(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash.Status(), QString("initializing...."));
+        splash.SetStatus("loading preferences....");
+        QCOMPARE(splash.Status(), QString("loading preferences...."));
+    }
+
     void aboutBoxSaysWhatItIs() {
         auto form = StartWindow();
         QVERIFY(form->AboutBox());
         QCOMPARE(form->AboutBox()->findChild<QLabel*>("Comments")->text(),
                  QString("32-bit Help file editor for Windows 95."));
-        QVERIFY(form->AboutBox()->findChild<QLabel*>("Version")->text().contains(
-            SCRIVLET_APP_VERSION));
+        QVERIFY(
+            form->AboutBox()->findChild<QLabel*>("Version")->text().contains(SCRIVLET_APP_VERSION));
     }
 
 private:

@@ -1,11 +1,11 @@
 #include <QAction>
 #include <QCheckBox>
-#include <QTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/common/message_box.h"

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +28,7 @@ class TestSearch : public QObject {
     Project project_;
     std::unique_ptr<SearchCommands> search_;
     int storedBack_ = 0;
+    bool storeBackSucceeds_ = true;
     int shown_ = 0;
 
     void Select(int start, int end) {
@@ -55,12 +55,16 @@ private slots:
         edit_ = new QTextEdit(window_);
         project_ = Project();
         storedBack_ = 0;
+        storeBackSucceeds_ = true;
         shown_ = 0;
         SearchHost host;
         host.Window = window_;
         host.Editor = edit_;
         host.Proj = &project_;
-        host.StoreBack = [this] { ++storedBack_; };
+        host.StoreBack = [this] {
+            ++storedBack_;
+            return storeBackSucceeds_;
+        };
         host.ShowTopic = [this] {
             ++shown_;
             edit_->setPlainText(QString::fromStdString(
@@ -98,7 +102,7 @@ private slots:
         edit_->setPlainText("alpha beta");
         Select(0, 5);
         Tsearchbox* box = search_->Box();
-        search_->FindAction->trigger();
+        search_->ShowFind();
         QVERIFY(box->isVisible());
         QCOMPARE(box->find->text(), QString("alpha"));
         box->wholeword->setChecked(true);
@@ -121,7 +125,7 @@ private slots:
         QVERIFY(!search_->Box()->isVisible());
         QCOMPARE(SelStart(), 0);
         QCOMPARE(SelEnd(), 3);
-        search_->FindNextAction->trigger();
+        search_->FindNext();
         QCOMPARE(SelStart(), 8);
         QCOMPARE(SelEnd(), 11);
     }
@@ -198,7 +202,7 @@ private slots:
         edit_->setPlainText("Cat cat");
         SetFind("cat", "dog");
         Select(0, 3);
-        search_->ReplaceNextAction->trigger();
+        search_->ReplaceAndFindNext();
         QCOMPARE(edit_->toPlainText(), QString("dog cat"));
         QCOMPARE(SelStart(), 4);
         QCOMPARE(SelEnd(), 7);
@@ -296,24 +300,23 @@ private slots:
         QVERIFY(edit_->document()->isModified());
     }
 
+    void replaceAllInProjectAbandonedWhenStoreBackFails() {
+        TTopic topic;
+        topic.Text = {"{\\rtf1", "{\\colortbl;}", "\\pard par", "}"};
+        project_.Topics.Add(topic);
+        storeBackSucceeds_ = false;
+        const int before = MessageBox::ShownCount();
+        QCOMPARE(search_->ReplaceAllInProject("par", "x", true), -1);
+        QCOMPARE(MessageBox::ShownCount(), before);
+        QCOMPARE(project_.Topics[0].Text[2], std::string("\\pard par"));
+        QCOMPARE(shown_, 0);
+    }
+
     void replaceAllInEmptyProject() {
         MessageBox::SetNextAnswer(QMessageBox::Ok);
         QCOMPARE(search_->ReplaceAllInProject("a", "b", true), 0);
         QCOMPARE(shown_, 0);
         QCOMPARE(MessageBox::LastText(), QString("0 occurrences replaced."));
-    }
-
-    void actions() {
-        QCOMPARE(search_->FindAction->text(), QString("&Find..."));
-        QCOMPARE(search_->FindAction->shortcut(), QKeySequence("Ctrl+Shift+F"));
-        QCOMPARE(search_->FindAction->statusTip(), QString("Find text"));
-        QCOMPARE(search_->FindAction->iconText(), QString("Find"));
-        QCOMPARE(search_->FindNextAction->text(), QString("Find &Next"));
-        QCOMPARE(search_->FindNextAction->shortcut(), QKeySequence(Qt::Key_F3));
-        QCOMPARE(search_->FindNextAction->statusTip(), QString("Find Next"));
-        QCOMPARE(search_->ReplaceNextAction->text(), QString("R&eplace && Find Next"));
-        QCOMPARE(search_->ReplaceNextAction->shortcut(), QKeySequence(Qt::Key_F4));
-        QCOMPARE(search_->ReplaceNextAction->statusTip(), QString("Replace and find next"));
     }
 };
 

@@ -330,6 +330,24 @@ private slots:
         QVERIFY(!rows->setData(rows->index(0, 0), "99", Qt::EditRole));
     }
 
+    void inPlaceEditorAppliesEveryKeystroke() {
+        auto form = WindowWith({"a", "b"});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        TopicGridView* grid = form->TopicGrid();
+        const QModelIndex cell = form->TopicGridRows()->index(1, 1);
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* editor = grid->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "xy");
+        // Each change reached the topic while the editor is still open.
+        QCOMPARE(form->GetProject().Topics[1].Title.str(), std::string("xy"));
+        QVERIFY(form->GetProject().Modified());
+        QCOMPARE(form->PropGrid()->Value(2), QString("a"));
+    }
+
     void editingTheCurrentTopicInTheGridReachesThePropertyGrid() {
         auto form = WindowWith({"a", "b"});
         TopicGridModel* rows = form->TopicGridRows();
@@ -386,9 +404,11 @@ private slots:
             title->setText("B!");
             for (auto* box : modal->findChildren<QComboBox*>()) {
                 if (box->objectName() == "xBuildTag") {
-                    for (int i = 0; i < box->count(); ++i) tags << box->itemText(i);
+                    for (int i = 0; i < box->count(); ++i)
+                        tags << box->itemText(i);
                 } else if (box->objectName() == "xWindow") {
-                    for (int i = 0; i < box->count(); ++i) windows << box->itemText(i);
+                    for (int i = 0; i < box->count(); ++i)
+                        windows << box->itemText(i);
                 }
             }
             static_cast<QDialog*>(modal)->accept();

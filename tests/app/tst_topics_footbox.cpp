@@ -116,9 +116,9 @@ private slots:
                 w = w->nextInFocusChain();
             }
         }
-        QCOMPARE(order, QStringList({"xID", "xTitle", "xContext", "xKeys", "xAKeys", "xBuildTag",
-                                     "xBrowse", "xWindow", "xMacro", "xComment", "OKBtn",
-                                     "CancelBtn"}));
+        QCOMPARE(order,
+                 QStringList({"xID", "xTitle", "xContext", "xKeys", "xAKeys", "xBuildTag",
+                              "xBrowse", "xWindow", "xMacro", "xComment", "OKBtn", "CancelBtn"}));
     }
 };
 

@@ -82,9 +82,9 @@ TEST(Preferences, WrittenAtExitWithoutOptionsDialog) {
     p.Top = 12;
     p.Status = false;
     const auto pairs = PreferencesToWrite(p, false, false);
-    EXPECT_EQ(Names(pairs), (std::vector<std::string>{"Top", "Left", "Height", "Width",
-                                                       "WindowState", "GrabLeft", "Col1", "Col2",
-                                                       "Status", "Ruler"}));
+    EXPECT_EQ(Names(pairs),
+              (std::vector<std::string>{"Top", "Left", "Height", "Width", "WindowState", "GrabLeft",
+                                        "Col1", "Col2", "Status", "Ruler"}));
     EXPECT_EQ(pairs[0].second, "12");
     EXPECT_EQ(pairs[4].second, "Normal");
     EXPECT_EQ(pairs[8].second, "0");
@@ -119,8 +119,8 @@ TEST(RecentFiles, SixthFileDropsTheOldest) {
     for (int i = 1; i <= 6; ++i) {
         r.Add("/p/" + std::to_string(i) + ".scw");
     }
-    EXPECT_EQ(r.Items(), (std::vector<std::string>{"/p/6.scw", "/p/5.scw", "/p/4.scw",
-                                                   "/p/3.scw", "/p/2.scw"}));
+    EXPECT_EQ(r.Items(), (std::vector<std::string>{"/p/6.scw", "/p/5.scw", "/p/4.scw", "/p/3.scw",
+                                                   "/p/2.scw"}));
 }
 
 TEST(RecentFiles, LoadSkipsEmptyAndCuts) {

@@ -15,7 +15,9 @@ struct BrokenRtf {
     std::string expected;  // the first finding, formatted
 };
 
-void PrintTo(const BrokenRtf& broken, std::ostream* os) { *os << broken.name; }
+void PrintTo(const BrokenRtf& broken, std::ostream* os) {
+    *os << broken.name;
+}
 
 class BrokenRtfFiles : public ::testing::TestWithParam<BrokenRtf> {};
 
@@ -31,7 +33,8 @@ TEST_P(BrokenRtfFiles, GiveAClearFindingAndNoCrash) {
     EXPECT_EQ(FormatFinding(log.Findings()[0]), GetParam().expected);
 }
 
-const std::string kHead = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}${\\footnote T}#{\\footnote t}";
+const std::string kHead =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}${\\footnote T}#{\\footnote t}";
 
 INSTANTIATE_TEST_SUITE_P(
     Hc, BrokenRtfFiles,
@@ -54,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenRtf{"StrayBrace", kHead + "\\pard a\\par}}",
                   "HC2015: Warning: b.rtf: The RTF is not well formed: unmatched \"}\" at byte "
                   "80."},
-        BrokenRtf{"DeepNesting", kHead + std::string(100000, '{') + "x" +
-                                     std::string(100000, '}') + "\\par}",
+        BrokenRtf{"DeepNesting",
+                  kHead + std::string(100000, '{') + "x" + std::string(100000, '}') + "\\par}",
                   "HC2008: Error: b.rtf: RTF groups are nested more than 200 deep; the deeper "
                   "groups are read as part of their parent."},
         BrokenRtf{"UnknownFont", kHead + "\\pard\\f7 a\\par}",
@@ -91,8 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenRtf{"HugeBinCount", kHead + "\\bin2147483647 abc}",
                   "HC2002: Error: b.rtf, line 1: The file ends inside a group: 1 closing "
                   "brace(s) are missing."},
-        BrokenRtf{"NoTopicsButFootnoteTitle", "{\\rtf1 ${\\footnote }\\par}",
-                  "HC4006: Warning: b.rtf, topic #1 (no title): The topic has no title."}),
+        BrokenRtf{"OnlyAnEmptyTitle", "{\\rtf1 ${\\footnote }\\par}",
+                  "HC4019: Warning: b.rtf, topic #1 (no title): The topic has no context "
+                  "string, keywords or browse sequence; no jump, index entry or browse button "
+                  "can reach it."}),
     [](const ::testing::TestParamInfo<BrokenRtf>& param) { return param.param.name; });
 
 TEST(BrokenRtf, UnclosedBitmapCodeStaysText) {

@@ -45,9 +45,10 @@ TEST(HcrtfArguments, RefusesWhatItCannotRun) {
 class HcrtfRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("hcrtf_run_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            fs::temp_directory_path() /
+            ("hcrtf_run_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -69,8 +70,7 @@ constexpr const char* kTopics =
     "\\par }\n";
 
 TEST_F(HcrtfRun, WritesTheLogNamedByErrorlogAndSetsTheExitStatus) {
-    Write("p.hpj",
-          "[OPTIONS]\r\nERRORLOG=.\\p.txt\r\nREPORT=Yes\r\n\r\n[FILES]\r\ntopics.rtf\r\n");
+    Write("p.hpj", "[OPTIONS]\r\nERRORLOG=.\\p.txt\r\nREPORT=Yes\r\n\r\n[FILES]\r\ntopics.rtf\r\n");
     Write("topics.rtf", kTopics);
     std::ostringstream out, err;
     const int status = RunHcrtf({"-x", (folder_ / "p.hpj").string()}, out, err);
@@ -115,9 +115,8 @@ TEST_F(HcrtfRun, MissingProjectIsAnError) {
     std::ostringstream out, err;
     const fs::path missing = folder_ / "none.hpj";
     EXPECT_EQ(RunHcrtf({"-x", missing.string()}, out, err), 1);
-    EXPECT_EQ(out.str(),
-              "HC1001: Error: The help project file \"" + missing.string() +
-                  "\" cannot be read.\n");
+    EXPECT_EQ(out.str(), "HC1001: Error: The help project file \"" + missing.string() +
+                             "\" cannot be read.\n");
 }
 
 TEST_F(HcrtfRun, UnwritableLogIsReportedAndFails) {

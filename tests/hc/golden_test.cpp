@@ -13,7 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path GoldenRoot() { return fs::path(SCRIVLET_TEST_DATA) / "hc"; }
+fs::path GoldenRoot() {
+    return fs::path(SCRIVLET_TEST_DATA) / "hc";
+}
 
 class GoldenFolder : public ::testing::TestWithParam<std::string> {};
 

@@ -190,7 +190,9 @@ struct BrokenProject {
     const char* expected;  // the one finding it gives
 };
 
-void PrintTo(const BrokenProject& project, std::ostream* os) { *os << project.name; }
+void PrintTo(const BrokenProject& project, std::ostream* os) {
+    *os << project.name;
+}
 
 class BrokenProjects : public ::testing::TestWithParam<BrokenProject> {};
 

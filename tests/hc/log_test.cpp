@@ -6,13 +6,16 @@ namespace scrivlet::hc {
 namespace {
 
 TEST(HcLog, FormatsEachKindOfPlace) {
-    EXPECT_EQ(FormatFinding({Code::UndefinedJump, Severity::Error, {"help.rtf", 0, 3, "Printing"},
+    EXPECT_EQ(FormatFinding({Code::UndefinedJump,
+                             Severity::Error,
+                             {"help.rtf", 0, 3, "Printing"},
                              "Jump to undefined context string \"prt\"."}),
               "HC4001: Error: help.rtf, topic #3 \"Printing\": Jump to undefined context string "
               "\"prt\".");
-    EXPECT_EQ(FormatFinding({Code::NoTitle, Severity::Warning, {"help.rtf", 0, 2, ""},
-                             "The topic has no title."}),
-              "HC4006: Warning: help.rtf, topic #2 (no title): The topic has no title.");
+    EXPECT_EQ(
+        FormatFinding(
+            {Code::NoTitle, Severity::Warning, {"help.rtf", 0, 2, ""}, "The topic has no title."}),
+        "HC4006: Warning: help.rtf, topic #2 (no title): The topic has no title.");
     EXPECT_EQ(FormatFinding({Code::UnknownOption, Severity::Warning, {"a.hpj", 7, 0, ""}, "M."}),
               "HC1004: Warning: a.hpj, line 7: M.");
     EXPECT_EQ(FormatFinding({Code::NoTopicFiles, Severity::Error, {"a.hpj", 0, 0, ""}, "M."}),

@@ -37,7 +37,8 @@ constexpr const char* kHeader =
 // first topic's non-scrolling region, a jump, a pop-up with prefix and window,
 // an anchor in the middle of a topic and a macro hotspot.
 TEST(RtfTopicReader, ReadsTheBuildsTopicFile) {
-    const std::string rtf = std::string(kHeader) +
+    const std::string rtf =
+        std::string(kHeader) +
         "*{\\footnote alpha} \n"
         "!{\\footnote BrowseButtons()} \n"
         "+{\\footnote manual:010} \n"
@@ -47,15 +48,18 @@ TEST(RtfTopicReader, ReadsTheBuildsTopicFile) {
         "A{\\footnote intro_a} \n"
         ">{\\footnote main} \n"
         "\\deflang1033\\pard\\keepn\\plain\\f0\\fs28\\b Intro\\plain\\f0\\fs16\\cf2 \n"
-        "\\par \\pard\\pard\\plain\\f0\\fs22 See \\plain\\f0\\fs22\\strike\\cf1 more\\plain\\f0\\fs22{\\v scrv20}\\plain\\f0\\fs22  or "
+        "\\par \\pard\\pard\\plain\\f0\\fs22 See \\plain\\f0\\fs22\\strike\\cf1 "
+        "more\\plain\\f0\\fs22{\\v scrv20}\\plain\\f0\\fs22  or "
         "\\plain\\f0\\fs22\\ul a note\\plain\\f0\\fs22{\\v %glossary>note}.\n"
-        "\\par \\pard\\plain\\f0\\fs22 #{\\footnote start}Here \\plain\\f0\\fs22\\strike run\\plain\\f0\\fs22{\\v *!Contents();Exit();}\n"
+        "\\par \\pard\\plain\\f0\\fs22 #{\\footnote start}Here \\plain\\f0\\fs22\\strike "
+        "run\\plain\\f0\\fs22{\\v *!Contents();Exit();}\n"
         "\\par \n"
         "\\page\n"
         "#{\\footnote scrv20} \n"
         "${\\footnote More} \n"
         "K{\\footnote  more} \n"
-        "\\deflang1033\\pard\\plain\\f1\\fs20 Other \\plain\\f1\\fs20\\strike file\\plain\\f1\\fs20{\\v intro@other.hlp>main}\n"
+        "\\deflang1033\\pard\\plain\\f1\\fs20 Other \\plain\\f1\\fs20\\strike "
+        "file\\plain\\f1\\fs20{\\v intro@other.hlp>main}\n"
         "\\par }";
     const Read read = ReadRtf(rtf);
     EXPECT_EQ(read.findings, "");
@@ -117,7 +121,8 @@ TEST(RtfTopicReader, ReadsWordStyleFootnotes) {
 }
 
 TEST(RtfTopicReader, ParagraphAndCharacterFormatting) {
-    const std::string rtf = std::string(kHeader) +
+    const std::string rtf =
+        std::string(kHeader) +
         "${\\footnote F}\\pard\\qc\\li720\\ri360\\fi-360\\sb120\\sa60\\sl240\\tqr\\tx2880\\tqc"
         "\\tx4320\\tx5000\\plain\\f1\\fs18\\i\\uldb x\\ulnone\\b\\scaps y\\plain\\super z"
         "\\nosupersub\\cf9 w\\par\n"
@@ -147,7 +152,8 @@ TEST(RtfTopicReader, ParagraphAndCharacterFormatting) {
 }
 
 TEST(RtfTopicReader, CharactersInWindows1252) {
-    const std::string rtf = std::string(kHeader) +
+    const std::string rtf =
+        std::string(kHeader) +
         "${\\footnote Caf\\'e9}\\pard Caf\\'e9 \\u8364? \\u233\\'e9 \\lquote q\\rquote "
         "\\emdash \\~\\{x\\}\\\\ \\u-10179?\\u-8704?!\\par}";
     const Read read = ReadRtf(rtf);
@@ -160,7 +166,8 @@ TEST(RtfTopicReader, CharactersInWindows1252) {
 }
 
 TEST(RtfTopicReader, BulletsAsTheEditorWritesThem) {
-    const std::string rtf = std::string(kHeader) +
+    const std::string rtf =
+        std::string(kHeader) +
         "${\\footnote B}\\pard\\fi-360\\li360\\plain\\f0\\fs22 \\'95\\tab One\n"
         "\\par {\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'B7}}\\pard\\fi-360"
         "\\li720 Two\\par}";
@@ -180,7 +187,8 @@ TEST(RtfTopicReader, BulletsAsTheEditorWritesThem) {
 }
 
 TEST(RtfTopicReader, BitmapsAndButtons) {
-    const std::string rtf = std::string(kHeader) +
+    const std::string rtf =
+        std::string(kHeader) +
         "${\\footnote P}\\pard \\{bmc logo.bmp\\} \\{BMLT LOGO.BMP\\}\\{bmr gone.bmp;x.bmp\\}"
         "\\par \\{button Close, IfThen(IsMark(\"m\"), \"Exit()\")\\} \\{just braces\\}"
         "{\\strike \\{bmct logo.bmp\\}}{\\v pic}\\par}";
@@ -202,7 +210,8 @@ TEST(RtfTopicReader, BitmapsAndButtons) {
 }
 
 TEST(RtfTopicReader, SkipsWhatIsNotTopicText) {
-    const std::string rtf = std::string(kHeader) +
+    const std::string rtf =
+        std::string(kHeader) +
         "{\\info{\\title Doc}}{\\*\\generator W;}{\\header H}${\\footnote S}\\pard "
         "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt shown}} {\\*\\bkmkstart b}end\\par}";
     const Read read = ReadRtf(rtf);
@@ -215,7 +224,8 @@ TEST(RtfTopicReader, SkipsWhatIsNotTopicText) {
 }
 
 TEST(RtfTopicReader, EmptyPagesMakeNoTopics) {
-    const std::string rtf = std::string(kHeader) +
+    const std::string rtf =
+        std::string(kHeader) +
         "${\\footnote One}\\pard a\\par\\page\\page\\par \\page ${\\footnote Two}b\\par\\page}";
     const Read read = ReadRtf(rtf);
     EXPECT_EQ(read.findings, "");
@@ -250,7 +260,8 @@ TEST(RtfTopicReader, FontsAndColoursMergeAcrossFiles) {
 }
 
 TEST(RtfTopicReader, TopicsStartOnTheLineAfterTheirPageBreak) {
-    const std::string rtf = std::string(kHeader) +
+    const std::string rtf =
+        std::string(kHeader) +
         "${\\footnote A}a\\par\n\\page\n\n${\\footnote B}b\\par\r\n\\page\r\n${\\footnote "
         "C}c\\par}";
     const Read read = ReadRtf(rtf);

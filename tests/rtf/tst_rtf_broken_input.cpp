@@ -22,6 +22,7 @@ private slots:
                                 << QString::fromUtf8(text) << QString::fromUtf8(error);
         };
         row("sound", "{\\rtf1 fine\\par}", "fine", "");
+        row("byte order mark", "\xEF\xBB\xBF{\\rtf1 fine\\par}", "fine", "");
         row("truncated in text", "{\\rtf1 Hello \\b wor", "Hello wor",
             "the RTF ends with 1 group(s) still open at byte 19");
         row("truncated in the font table", "{\\rtf1{\\fonttbl{\\f0\\fswiss Ari", "",

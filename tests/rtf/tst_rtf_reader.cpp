@@ -28,6 +28,12 @@ class RtfReaderTest : public QObject {
 
 private slots:
 
+    void laterFontDefinitionOfANumberWins() {
+        QCOMPARE(Read("{\\rtf1{\\fonttbl{\\f0\\fswiss First;}{\\f0\\froman Second;}}\\f0 x}"),
+                 QStringLiteral("paragraph left fi=0 li=0 ri=0\n"
+                                "  [Second 12 default] x\n"));
+    }
+
     void readsWordPadOutput() {
         scrivlet::RtfReadResult result;
         QCOMPARE(Read(ReadDataFile("wordpad.rtf"), &result),

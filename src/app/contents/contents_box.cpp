@@ -196,6 +196,10 @@ QWidget* TContentsBox::BuildBottomPanel() {
     IndexBtn = new QPushButton("Index Files...", panel);
     LinkBtn = new QPushButton("Link Files...", panel);
     TabsBtn = new QPushButton("Tabs...", panel);
+    // Enter in the lists must not open a header dialog.
+    for (QPushButton* button : {IndexBtn, LinkBtn, TabsBtn}) {
+        button->setAutoDefault(false);
+    }
     grid->addWidget(new QLabel("Default title:", panel), 0, 0);
     grid->addWidget(xTitle, 0, 1);
     grid->addWidget(IndexBtn, 0, 2);

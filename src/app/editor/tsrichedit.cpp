@@ -1,8 +1,11 @@
 #include "app/editor/tsrichedit.h"
 
 #include <QFont>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <climits>
 
 namespace scrivlet::app {
 
@@ -31,6 +34,44 @@ int TSRichEdit::CaretColumn() const {
     return cursor.positionInBlock();
 }
 
-void TSRichEdit::ApplyTextMargins() { setViewportMargins(6, 1, 6, 0); }
+void TSRichEdit::ApplyTextMargins() {
+    setViewportMargins(6, 1, 6, 0);
+}
+
+int TSRichEdit::Room() const {
+    if (textLimit_ <= 0) {
+        return INT_MAX;
+    }
+    const QTextCursor cursor = textCursor();
+    // characterCount() counts the closing paragraph separator too.
+    const int length = document()->characterCount() - 1;
+    return textLimit_ - (length - (cursor.selectionEnd() - cursor.selectionStart()));
+}
+
+void TSRichEdit::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    const bool typesText =
+        !text.isEmpty() && (text.at(0).isPrint() || text == "\t" || text == "\r" || text == "\n");
+    if (typesText && !isReadOnly() && Room() < text.size()) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void TSRichEdit::insertFromMimeData(const QMimeData* source) {
+    if (textLimit_ > 0 && source->hasText()) {
+        const int room = Room();
+        if (room <= 0) {
+            return;
+        }
+        if (source->text().size() > room) {
+            // Only what fits goes in, as plain text.
+            textCursor().insertText(source->text().left(room));
+            return;
+        }
+    }
+    QTextEdit::insertFromMimeData(source);
+}
 
 }  // namespace scrivlet::app

@@ -19,6 +19,21 @@ public:
 
     // Keeps 6 pixels of gutter on both sides of the text.
     void ApplyTextMargins();
+
+    // The most characters typing or pasting may bring the text to; loading
+    // a topic is not limited. 0 = no limit.
+    void SetTextLimit(int characters) { textLimit_ = characters; }
+    int TextLimit() const { return textLimit_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // How many more characters the limit allows in place of the selection.
+    int Room() const;
+
+    int textLimit_ = 0;
 };
 
 }  // namespace scrivlet::app

@@ -16,7 +16,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutBox");
     setWindowTitle("About Scrivlet");
     auto* icon = new QLabel(this);
-    icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32));
+    icon->setPixmap(
+        QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32));
     auto* name = new QLabel("<b>" + ProgramName() + "</b>", this);
     name->setObjectName("ProductName");
     auto* version = new QLabel(VersionText(), this);

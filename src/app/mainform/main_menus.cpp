@@ -12,7 +12,9 @@
 namespace scrivlet::app {
 namespace {
 
-QKeySequence Keys(const char* text) { return QKeySequence(QString::fromLatin1(text)); }
+QKeySequence Keys(const char* text) {
+    return QKeySequence(QString::fromLatin1(text));
+}
 
 }  // namespace
 
@@ -51,10 +53,9 @@ MainMenus BuildMainMenus(QMainWindow& window, ActionRegistry& a) {
     m.text->addAction(a.Add("TextStrike", "&Strike Through", Keys("Ctrl+Shift+S")));
     m.text->addAction(a.Add("TextBullet", "Bu&llet", Keys("Ctrl+Shift+B")));
     auto* align = new QActionGroup(&window);
-    for (auto [name, caption, hint] :
-         {std::tuple{"TextLeft", "&Left", "Align Left"},
-          std::tuple{"TextCenter", "&Center", "Align Center"},
-          std::tuple{"TextRight", "&Right", "Align Right"}}) {
+    for (auto [name, caption, hint] : {std::tuple{"TextLeft", "&Left", "Align Left"},
+                                       std::tuple{"TextCenter", "&Center", "Align Center"},
+                                       std::tuple{"TextRight", "&Right", "Align Right"}}) {
         QAction* item = a.Add(name, caption, {}, hint);
         item->setCheckable(true);
         align->addAction(item);

@@ -17,7 +17,9 @@
 namespace scrivlet::app {
 namespace {
 
-QIcon Std(QStyle::StandardPixmap pixmap) { return QApplication::style()->standardIcon(pixmap); }
+QIcon Std(QStyle::StandardPixmap pixmap) {
+    return QApplication::style()->standardIcon(pixmap);
+}
 
 QToolBar* NewBar(QMainWindow& window, const char* name, const char* caption) {
     auto* bar = new QToolBar(caption, &window);
@@ -89,12 +91,10 @@ MainToolbars BuildMainToolbars(QMainWindow& window, ActionRegistry& a) {
 
     QToolBar* style = NewBar(window, "StyleTbar", "Style");
     Button(style, a, "BoldBtn", "Bold", GlyphIcon("B", GlyphStyle::Bold))->setCheckable(true);
-    Button(style, a, "ItalicBtn", "Italic", GlyphIcon("I", GlyphStyle::Italic))
-        ->setCheckable(true);
+    Button(style, a, "ItalicBtn", "Italic", GlyphIcon("I", GlyphStyle::Italic))->setCheckable(true);
     Button(style, a, "UnderlineBtn", "Underline", GlyphIcon("U", GlyphStyle::Underline))
         ->setCheckable(true);
-    Button(style, a, "StrikeBtn", "Strike", GlyphIcon("S", GlyphStyle::Strike))
-        ->setCheckable(true);
+    Button(style, a, "StrikeBtn", "Strike", GlyphIcon("S", GlyphStyle::Strike))->setCheckable(true);
     auto* align = new QActionGroup(&window);
     for (auto [name, hint, kind] : {std::tuple{"LeftBtn", "Left", LinesIcon::Left},
                                     std::tuple{"CenterBtn", "Center", LinesIcon::Center},
@@ -104,8 +104,7 @@ MainToolbars BuildMainToolbars(QMainWindow& window, ActionRegistry& a) {
         align->addAction(button);
     }
     a.Get("LeftBtn")->setChecked(true);
-    Button(style, a, "BulletsBtn", "Bullets", LinesIconOf(LinesIcon::Bullets))
-        ->setCheckable(true);
+    Button(style, a, "BulletsBtn", "Bullets", LinesIconOf(LinesIcon::Bullets))->setCheckable(true);
 
     window.addToolBarBreak(Qt::TopToolBarArea);
     QToolBar* font = NewBar(window, "FontTbar", "Font");

@@ -10,9 +10,13 @@ namespace {
 
 constexpr int kMaxRecent = 5;
 
-QSettings Store() { return QSettings(QStringLiteral("Scrivlet"), QStringLiteral("Scrivlet")); }
+QSettings Store() {
+    return QSettings(QStringLiteral("Scrivlet"), QStringLiteral("Scrivlet"));
+}
 
-std::string Text(const QVariant& value) { return value.toString().toStdString(); }
+std::string Text(const QVariant& value) {
+    return value.toString().toStdString();
+}
 
 }  // namespace
 

@@ -54,14 +54,14 @@ QString RealFileDialog(QWidget* parent, const QString& title, const QString& fil
 }  // namespace
 
 QString CaptionFor(const std::string& fileName) {
-    return QStringLiteral("%1 - %2")
-        .arg(QString::fromStdString(FileNameOnly(fileName)), QStringLiteral("Scrivlet"));
+    return QStringLiteral("%1 - %2").arg(QString::fromStdString(FileNameOnly(fileName)),
+                                         QStringLiteral("Scrivlet"));
 }
 
 ProjectCommands::ProjectCommands(TMainForm& form) : QObject(&form), form_(form) {}
 
-QString ProjectCommands::AskFile(const QString& title, const QString& filter,
-                                 const QString& preset, bool save) {
+QString ProjectCommands::AskFile(const QString& title, const QString& filter, const QString& preset,
+                                 bool save) {
     QString chosen = fileDialog_ ? fileDialog_(title, filter, preset, save)
                                  : RealFileDialog(&form_, title, filter, preset, save);
     if (!chosen.isEmpty()) {

@@ -46,8 +46,7 @@ public:
     void SetDialogFolder(const QString& folder) { dialogFolder_ = folder; }
 
 private:
-    QString AskFile(const QString& title, const QString& filter, const QString& preset,
-                    bool save);
+    QString AskFile(const QString& title, const QString& filter, const QString& preset, bool save);
 
     TMainForm& form_;
     FileDialog fileDialog_;

@@ -33,8 +33,8 @@ QPixmap HelpPagePicture() {
 
 }  // namespace
 
-SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint |
-                                                    Qt::WindowStaysOnTopHint) {
+SplashWindow::SplashWindow()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName("welcome");
     setWindowTitle("Welcome...");
     setFixedSize(313, 177);
@@ -71,6 +71,8 @@ void SplashWindow::SetStatus(const QString& text) {
     status_->repaint();
 }
 
-QString SplashWindow::Status() const { return status_->text(); }
+QString SplashWindow::Status() const {
+    return status_->text();
+}
 
 }  // namespace scrivlet::app

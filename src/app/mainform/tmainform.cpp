@@ -19,12 +19,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/contents/contents_commands.h"
 #include "app/editor/tsrichedit.h"
 #include "app/mainform/about_box.h"
 #include "app/mainform/preferences_store.h"
 #include "app/mainform/project_commands.h"
 #include "app/mainform/toolbar_layout.h"
 #include "app/mainform/topic_commands.h"
+#include "app/markup/markup_hookup.h"
+#include "app/report/report_commands.h"
+#include "app/search/search_hookup.h"
 #include "app/topics/grid_font.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
@@ -32,10 +36,15 @@
 #include "app/windows/project_settings_commands.h"
 #include "app/build/build_commands.h"
 #include "app/options/options_command.h"
-#include "core/topics/recent_files.h"
 #include "core/tools/tool_list.h"
+#include "core/topics/recent_files.h"
 
 namespace scrivlet::app {
+namespace {
+
+constexpr int kEditorTextLimit = 200000;
+
+}  // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     setObjectName("MainForm");
@@ -66,16 +75,29 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     recent_.Load(preferences_store::ReadRecentFiles());
     RebuildRecentMenu();
     projectCommands_->SetDialogFolder(
-        recent_.Items().empty() ? QCoreApplication::applicationDirPath()
-                                : QFileInfo(QString::fromStdString(recent_.Items().front()))
-                                      .absolutePath());
+        recent_.Items().empty()
+            ? QCoreApplication::applicationDirPath()
+            : QFileInfo(QString::fromStdString(recent_.Items().front())).absolutePath());
     projectCommands_->SetFileName(kUntitled);
     SetModified(false);
     Action("PasteBtn")->setEnabled(!QApplication::clipboard()->text().isEmpty());
     about_ = new TAboutBox(this);
+    HookMarkupCommands(*this);
+    HookSearchCommands(*this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Child widgets are destroyed after this class's members, and an open
+    // in-place editor commits its text as it goes. The controllers go first
+    // (their connections with them), then the client area while the project
+    // still exists.
+    delete topicCommands_;
+    topicCommands_ = nullptr;
+    delete projectCommands_;
+    projectCommands_ = nullptr;
+    delete splitter_;
+    splitter_ = nullptr;
+}
 
 QAction* TMainForm::Action(const QString& name) const {
     QAction* action = actions_.Get(name);
@@ -221,6 +243,8 @@ void TMainForm::ConnectCommands() {
     on("HelpAbout", [this] { about_->exec(); });
     ConnectProjectSettingsCommands(this, project_, {Action("Windows1"), Action("WindowsBtn")},
                                    {Action("Options1"), Action("OptionsBtn")});
+    ConnectContentsEditor(this, project_, {Action("ContentsEditor1"), Action("ContentsBtn")});
+    ConnectReport(this, project_, {Action("Report1")});
     InstallBuildCommands(*this);
     on("Options2", [this] { Options2Click(*this); });
 
@@ -238,8 +262,8 @@ void TMainForm::ConnectCommands() {
 }
 
 void TMainForm::ConnectViewItems() {
-    static const char* const kItems[] = {"ViewMainTbar", "ViewProjectTbar", "ViewStyleTbar",
-                                         "ViewTextTbar", "ViewFontTbar",    "ViewHelpTbar",
+    static const char* const kItems[] = {"ViewMainTbar",  "ViewProjectTbar", "ViewStyleTbar",
+                                         "ViewTextTbar",  "ViewFontTbar",    "ViewHelpTbar",
                                          "ViewTopicTbar", "ViewNavTbar"};
     for (int i = 0; i < toolbars_.all.size(); ++i) {
         QToolBar* bar = toolbars_.all[i];
@@ -286,7 +310,9 @@ int TMainForm::GrabLeft() const {
     return firstLaidOut_ ? splitter_->sizes().value(0, prefs_.GrabLeft) : prefs_.GrabLeft;
 }
 
-void TMainForm::SetPropertiesPage(bool on) { notebook_->setCurrentIndex(on ? 1 : 0); }
+void TMainForm::SetPropertiesPage(bool on) {
+    notebook_->setCurrentIndex(on ? 1 : 0);
+}
 
 QMenu* TMainForm::createPopupMenu() {
     auto* menu = new QMenu(this);
@@ -300,13 +326,21 @@ bool TMainForm::StoreBack(bool withProperties) {
     return topicCommands_->StoreBack(withProperties);
 }
 
-void TMainForm::ShowTopic(int index) { topicCommands_->ShowTopic(index); }
+void TMainForm::ShowTopic(int index) {
+    topicCommands_->ShowTopic(index);
+}
 
-void TMainForm::FillTopicGrid(bool showFirst) { topicCommands_->FillTopicGrid(showFirst); }
+void TMainForm::FillTopicGrid(bool showFirst) {
+    topicCommands_->FillTopicGrid(showFirst);
+}
 
-void TMainForm::SetModified(bool value) { project_.SetModified(value); }
+void TMainForm::SetModified(bool value) {
+    project_.SetModified(value);
+}
 
-bool TMainForm::AskSaveChanges() { return projectCommands_->AskSaveChanges(); }
+bool TMainForm::AskSaveChanges() {
+    return projectCommands_->AskSaveChanges();
+}
 
 void TMainForm::RichEdit1Change() {
     if (loadingText_) {
@@ -392,6 +426,7 @@ void TMainForm::FormShow() {
         return;
     }
     firstShown_ = true;
+    richEdit_->SetTextLimit(kEditorTextLimit);
     if (!startArgument_) {
         projectCommands_->New();
     } else {

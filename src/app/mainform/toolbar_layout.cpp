@@ -12,7 +12,9 @@
 namespace scrivlet::app {
 namespace {
 
-QSettings Store() { return QSettings(QStringLiteral("Scrivlet"), QStringLiteral("Scrivlet")); }
+QSettings Store() {
+    return QSettings(QStringLiteral("Scrivlet"), QStringLiteral("Scrivlet"));
+}
 
 QString AreaName(Qt::ToolBarArea area) {
     switch (area) {

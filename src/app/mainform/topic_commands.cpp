@@ -149,7 +149,9 @@ void TopicCommands::AddTopic(bool fromNew) {
     }
 }
 
-void TopicCommands::RemoveCurrentTopic() { DeleteTopic(form_.GetProject().CurrentTopic); }
+void TopicCommands::RemoveCurrentTopic() {
+    DeleteTopic(form_.GetProject().CurrentTopic);
+}
 
 void TopicCommands::DeleteTopic(int index) {
     Project& project = form_.GetProject();

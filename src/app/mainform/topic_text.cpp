@@ -12,7 +12,9 @@ bool LoadTopicText(const std::vector<std::string>& lines, QTextDocument& doc) {
     return ReadTopicText(lines, doc).ok;
 }
 
-std::vector<std::string> SaveTopicText(const QTextDocument& doc) { return WriteTopicText(doc); }
+std::vector<std::string> SaveTopicText(const QTextDocument& doc) {
+    return WriteTopicText(doc);
+}
 
 bool LoadRtfFile(const QString& path, QTextDocument& doc) {
     QFile file(path);
@@ -20,8 +22,7 @@ bool LoadRtfFile(const QString& path, QTextDocument& doc) {
         return false;
     }
     const QByteArray bytes = file.readAll();
-    return ReadRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                   doc)
+    return ReadRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), doc)
         .ok;
 }
 

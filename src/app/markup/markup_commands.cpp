@@ -1,9 +1,6 @@
 #include "app/markup/markup_commands.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QTextEdit>
-#include <QToolBar>
 
 #include "app/common/message_box.h"
 #include "app/markup/anchor_prompt.h"
@@ -19,68 +16,7 @@
 namespace scrivlet::app {
 
 MarkupCommands::MarkupCommands(MarkupHost host, QObject* parent)
-    : QObject(parent), host_(std::move(host)) {
-    LinkAction = MakeAction(QStringLiteral("&Link..."), QStringLiteral("Create a link"));
-    LinkAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    LinkAction->setIconText(QStringLiteral("Link"));
-    ImageAction = MakeAction(QStringLiteral("&Image..."), QStringLiteral("Insert an image"));
-    ImageAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    ImageAction->setIconText(QStringLiteral("Image"));
-    ButtonAction = MakeAction(QStringLiteral("&Button..."), QStringLiteral("Insert a button"));
-    ButtonAction->setIconText(QStringLiteral("Button"));
-    KeepnAction = MakeAction(
-        QStringLiteral("&Keepn"),
-        QStringLiteral("Apply keep next paragraph style to create non-scrolling region"));
-    KeepnAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    KeepnAction->setIconText(QStringLiteral("Keepn"));
-    KeepnAction->setToolTip(QStringLiteral("Keepn"));
-    AnchorAction = MakeAction(QStringLiteral("&Anchor..."), QStringLiteral("Create an anchor"));
-    AnchorAction->setIconText(QStringLiteral("Anchor"));
-
-    StandardLinkAction = MakeAction(QStringLiteral("&Link"), QStringLiteral("Standard Link"));
-    PopupLinkAction =
-        MakeAction(QStringLiteral("Pop&up Link"), QStringLiteral("Standard Popup Link"));
-    SpecialLinkAction =
-        MakeAction(QStringLiteral("&Special Link..."), QStringLiteral("Special Link"));
-
-    connect(LinkAction, &QAction::triggered, this, &MarkupCommands::LinkBtnClick);
-    connect(SpecialLinkAction, &QAction::triggered, this, &MarkupCommands::LinkBtnClick);
-    connect(StandardLinkAction, &QAction::triggered, this, [this] { LinkClick(false); });
-    connect(PopupLinkAction, &QAction::triggered, this, [this] { LinkClick(true); });
-    connect(ImageAction, &QAction::triggered, this, &MarkupCommands::ImgBtnClick);
-    connect(ButtonAction, &QAction::triggered, this, &MarkupCommands::ButtonBtnClick);
-    connect(KeepnAction, &QAction::triggered, this, &MarkupCommands::KeepBtnClick);
-    connect(AnchorAction, &QAction::triggered, this, &MarkupCommands::AnchBtnClick);
-}
-
-QAction* MarkupCommands::MakeAction(const QString& text, const QString& hint) {
-    auto* action = new QAction(text, this);
-    action->setStatusTip(hint);
-    action->setToolTip(hint);
-    return action;
-}
-
-void MarkupCommands::AddToToolsMenu(QMenu* menu) const {
-    menu->addAction(LinkAction);
-    menu->addAction(ImageAction);
-    menu->addAction(ButtonAction);
-    menu->addAction(KeepnAction);
-    menu->addAction(AnchorAction);
-}
-
-void MarkupCommands::AddToToolBar(QToolBar* bar) const {
-    bar->addAction(LinkAction);
-    bar->addAction(ImageAction);
-    bar->addAction(ButtonAction);
-    bar->addAction(KeepnAction);
-    bar->addAction(AnchorAction);
-}
-
-void MarkupCommands::AddToTopicPopup(QMenu* menu) const {
-    menu->addAction(StandardLinkAction);
-    menu->addAction(PopupLinkAction);
-    menu->addAction(SpecialLinkAction);
-}
+    : QObject(parent), host_(std::move(host)) {}
 
 namespace {
 

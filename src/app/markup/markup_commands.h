@@ -3,10 +3,7 @@
 #include <QObject>
 #include <functional>
 
-class QAction;
-class QMenu;
 class QTextEdit;
-class QToolBar;
 class QWidget;
 
 namespace scrivlet {
@@ -30,30 +27,13 @@ struct MarkupHost {
 };
 
 // The commands that insert links, anchors, images, buttons and
-// keep-with-next markers, with their menu and toolbar actions.
+// keep-with-next markers. The main window connects its menu items, toolbar
+// buttons and topic-list popup items to these slots.
 class MarkupCommands : public QObject {
     Q_OBJECT
 
 public:
     MarkupCommands(MarkupHost host, QObject* parent = nullptr);
-
-    // Tools menu and "Help Tools" toolbar.
-    QAction* LinkAction;    // "&Link..." Ctrl+L
-    QAction* ImageAction;   // "&Image..." Ctrl+G
-    QAction* ButtonAction;  // "&Button..."
-    QAction* KeepnAction;   // "&Keepn" Ctrl+K
-    QAction* AnchorAction;  // "&Anchor..."
-    // The topic list's popup.
-    QAction* StandardLinkAction;  // "&Link"
-    QAction* PopupLinkAction;     // "Pop&up Link"
-    QAction* SpecialLinkAction;   // "&Special Link..."
-
-    // The Tools menu items in their order.
-    void AddToToolsMenu(QMenu* menu) const;
-    // The "Help Tools" toolbar buttons in their order.
-    void AddToToolBar(QToolBar* bar) const;
-    // "&Link", "Pop&up Link", "&Special Link..." in the topic list's popup.
-    void AddToTopicPopup(QMenu* menu) const;
 
 public slots:
     void LinkBtnClick();
@@ -64,8 +44,6 @@ public slots:
     void KeepBtnClick();
 
 private:
-    QAction* MakeAction(const QString& text, const QString& hint);
-
     MarkupHost host_;
 };
 

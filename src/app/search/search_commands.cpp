@@ -1,6 +1,5 @@
 #include "app/search/search_commands.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTextCursor>
@@ -32,21 +31,6 @@ QString EditorText(const QTextEdit* editor) {
 
 SearchCommands::SearchCommands(SearchHost host, QObject* parent)
     : QObject(parent), host_(std::move(host)), box_(new Tsearchbox(host_.Window)) {
-    FindAction = new QAction(QStringLiteral("&Find..."), this);
-    FindAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    FindAction->setStatusTip(QStringLiteral("Find text"));
-    FindAction->setToolTip(QStringLiteral("Find text"));
-    FindAction->setIconText(QStringLiteral("Find"));
-    FindNextAction = new QAction(QStringLiteral("Find &Next"), this);
-    FindNextAction->setShortcut(QKeySequence(Qt::Key_F3));
-    FindNextAction->setStatusTip(QStringLiteral("Find Next"));
-    ReplaceNextAction = new QAction(QStringLiteral("R&eplace && Find Next"), this);
-    ReplaceNextAction->setShortcut(QKeySequence(Qt::Key_F4));
-    ReplaceNextAction->setStatusTip(QStringLiteral("Replace and find next"));
-
-    connect(FindAction, &QAction::triggered, this, &SearchCommands::ShowFind);
-    connect(FindNextAction, &QAction::triggered, this, &SearchCommands::FindNext);
-    connect(ReplaceNextAction, &QAction::triggered, this, &SearchCommands::ReplaceAndFindNext);
     connect(box_, &Tsearchbox::FindRequested, this, &SearchCommands::FindNext);
     connect(box_, &Tsearchbox::ReplaceRequested, this, &SearchCommands::ReplaceAndFindNext);
     connect(box_, &Tsearchbox::ReplaceAllRequested, this, &SearchCommands::ReplaceAllBtnClick);
@@ -150,8 +134,8 @@ void SearchCommands::ReplaceAllBtnClick() {
 
 int SearchCommands::ReplaceAllInProject(const QString& pattern, const QString& replacement,
                                         bool caseSensitive) {
-    if (host_.StoreBack) {
-        host_.StoreBack();
+    if (host_.StoreBack && !host_.StoreBack()) {
+        return -1;
     }
     const bool editorModified = host_.Editor->document()->isModified();
     const int total = scrivlet::ReplaceAllInProject(*host_.Proj, ToAnsi(pattern),

@@ -4,7 +4,6 @@
 #include <QString>
 #include <functional>
 
-class QAction;
 class QTextEdit;
 class QWidget;
 
@@ -21,14 +20,16 @@ struct SearchHost {
     QWidget* Window = nullptr;
     QTextEdit* Editor = nullptr;
     Project* Proj = nullptr;
-    // Stores the editor's text and the property grid into the current topic.
-    std::function<void()> StoreBack;
+    // Stores the editor's text and the property grid into the current topic;
+    // false when that failed and was reported, which abandons the command.
+    std::function<bool()> StoreBack;
     // Loads the current topic into the editor again; leaves the modified flag.
     std::function<void()> ShowTopic;
 };
 
 // Find and replace in the current topic, and replace in all topics, through
-// the one search dialog.
+// the one search dialog. The main window connects its Edit menu items and the
+// "Find" toolbar button to these slots.
 class SearchCommands : public QObject {
     Q_OBJECT
 
@@ -37,10 +38,6 @@ public:
 
     // The dialog, created once with the window that owns these commands.
     Tsearchbox* Box() const { return box_; }
-
-    QAction* FindAction;         // Edit "&Find..." Ctrl+Shift+F; Main toolbar "Find"
-    QAction* FindNextAction;     // Edit "Find &Next" F3
-    QAction* ReplaceNextAction;  // Edit "R&eplace && Find Next" F4
 
     // Set when a search finds nothing; read by the replace-all loop.
     bool EndReached = false;
@@ -57,7 +54,8 @@ public slots:
 
 public:
     // Replaces in every topic's stored text, reloads the current topic and
-    // reports the count; returns the count.
+    // reports the count; returns the count, or -1 when the current topic could
+    // not be stored back.
     int ReplaceAllInProject(const QString& pattern, const QString& replacement, bool caseSensitive);
 
 private:

@@ -1,5 +1,6 @@
 #include "app/topics/grid_cell_painter.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyle>
@@ -19,6 +20,14 @@ void DrawText(QPainter* painter, const QRect& rect, const QString& text) {
 }
 
 }  // namespace
+
+void StyleFixedHeader(QHeaderView& header) {
+    header.setStyleSheet(
+        "QHeaderView::section { background-color: rgb(192,192,192); color: black;"
+        " border-top: 1px solid white; border-left: 1px solid white;"
+        " border-bottom: 1px solid rgb(128,128,128); border-right: 1px solid rgb(128,128,128);"
+        " padding-left: 2px; }");
+}
 
 void PaintFixedCell(QPainter* painter, const QRect& rect, const QString& text, bool dark) {
     painter->save();

@@ -3,6 +3,8 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+class QHeaderView;
+
 namespace scrivlet::app {
 
 // How both grids draw their cells: fixed cells silver with a raised edge
@@ -27,6 +29,9 @@ private:
     int fixedColumn_;
     std::function<int()> currentRow_;
 };
+
+// The header row of both grids drawn as fixed cells: silver with a raised edge.
+void StyleFixedHeader(QHeaderView& header);
 
 // A fixed cell: silver with a raised edge, or gray with a flat silver edge.
 void PaintFixedCell(QPainter* painter, const QRect& rect, const QString& text, bool dark);

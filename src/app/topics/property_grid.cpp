@@ -16,6 +16,7 @@ PropertyGrid::PropertyGrid(QWidget* parent) : QTableWidget(kPropertyRowCount, 2,
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(17);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    StyleFixedHeader(*horizontalHeader());
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setMinimumSectionSize(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,9 +52,13 @@ PropertyValues PropertyGrid::Values() const {
     return values;
 }
 
-QString PropertyGrid::Value(int row) const { return Editor(row)->text(); }
+QString PropertyGrid::Value(int row) const {
+    return Editor(row)->text();
+}
 
-void PropertyGrid::SetValue(int row, const QString& text) { Editor(row)->setText(text); }
+void PropertyGrid::SetValue(int row, const QString& text) {
+    Editor(row)->setText(text);
+}
 
 void PropertyGrid::ClearValues() {
     for (QLineEdit* editor : editors_) {

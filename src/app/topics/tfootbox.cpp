@@ -18,10 +18,9 @@ const char* const kLabels[kFootFieldCount] = {
     "Context ID:", "Title:",       "Context String:", "Keywords:",    "A-Keywords:",
     "Build Tag:",  "Browse Seq.:", "Window:",         "Entry macro:", "Comment:"};
 
-const char* const kNames[kFootFieldCount] = {"xID",     "xTitle",  "xContext",
-                                             "xKeys",   "xAKeys",  "xBuildTag",
-                                             "xBrowse", "xWindow", "xMacro",
-                                             "xComment"};
+const char* const kNames[kFootFieldCount] = {"xID",    "xTitle",    "xContext", "xKeys",
+                                             "xAKeys", "xBuildTag", "xBrowse",  "xWindow",
+                                             "xMacro", "xComment"};
 
 QComboBox* FreeTextBox(QWidget* parent) {
     auto* box = new QComboBox(parent);
@@ -89,9 +88,8 @@ TFootBox::TFootBox(QWidget* parent) : QDialog(parent) {
     // Tab order: the fields in order, then OK and Cancel.
     QWidget* previous = nullptr;
     for (int i = 0; i < kFootFieldCount; ++i) {
-        QWidget* current = fields_[i]->parentWidget() == this
-                               ? static_cast<QWidget*>(fields_[i])
-                               : fields_[i]->parentWidget();
+        QWidget* current = fields_[i]->parentWidget() == this ? static_cast<QWidget*>(fields_[i])
+                                                              : fields_[i]->parentWidget();
         if (previous) {
             setTabOrder(previous, current);
         }
@@ -129,7 +127,9 @@ FootValues TFootBox::Values() const {
     return values;
 }
 
-QLineEdit* TFootBox::Field(FootField field) const { return fields_[static_cast<int>(field)]; }
+QLineEdit* TFootBox::Field(FootField field) const {
+    return fields_[static_cast<int>(field)];
+}
 
 void TFootBox::UpdateOk() {
     ok_->setEnabled(FootOkEnabled(ToAnsi(Field(FootField::ContextString)->text())));

@@ -45,7 +45,9 @@ int TopicGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int TopicGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 4; }
+int TopicGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 4;
+}
 
 QVariant TopicGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size()) {

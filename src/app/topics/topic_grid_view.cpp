@@ -28,6 +28,7 @@ TopicGridView::TopicGridView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    StyleFixedHeader(*horizontalHeader());
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         if (section == 0 || section == 1) {
             emit sortRequested(section);

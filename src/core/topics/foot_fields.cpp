@@ -1,6 +1,5 @@
 #include "core/topics/foot_fields.h"
 
-
 #include "core/util/convert.h"
 
 namespace scrivlet {
@@ -54,7 +53,9 @@ bool FootKeyPasses(FootField field, int code, std::size_t fieldLength) {
     }
 }
 
-bool FootOkEnabled(std::string_view contextString) { return !contextString.empty(); }
+bool FootOkEnabled(std::string_view contextString) {
+    return !contextString.empty();
+}
 
 std::vector<std::string> WindowChoices(const std::vector<std::string>& windowDefs) {
     std::vector<std::string> choices;

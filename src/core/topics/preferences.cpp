@@ -32,7 +32,9 @@ private:
     const PreferenceLookup& lookup_;
 };
 
-std::string BoolText(bool value) { return value ? "1" : "0"; }
+std::string BoolText(bool value) {
+    return value ? "1" : "0";
+}
 
 }  // namespace
 
@@ -40,7 +42,9 @@ std::optional<int32_t> ParsePreferenceInt(std::string_view text) {
     return TryStrToInt(text);
 }
 
-uint8_t PreferenceByte(int32_t value) { return static_cast<uint8_t>(static_cast<uint32_t>(value)); }
+uint8_t PreferenceByte(int32_t value) {
+    return static_cast<uint8_t>(static_cast<uint32_t>(value));
+}
 
 Preferences ReadPreferences(const PreferenceLookup& lookup) {
     const Reader r(lookup);
@@ -69,8 +73,8 @@ Preferences ReadPreferences(const PreferenceLookup& lookup) {
 }
 
 std::vector<std::pair<std::string, std::string>> PreferencesToWrite(const Preferences& p,
-                                                                   bool maximized,
-                                                                   bool optionsConfirmed) {
+                                                                    bool maximized,
+                                                                    bool optionsConfirmed) {
     std::vector<std::pair<std::string, std::string>> out;
     if (!maximized) {
         out.emplace_back("Top", IntToStr(p.Top));

@@ -54,7 +54,7 @@ Preferences ReadPreferences(const PreferenceLookup& lookup);
 // IDcount, IDinc and IDask only when the options dialog was accepted during
 // the run.
 std::vector<std::pair<std::string, std::string>> PreferencesToWrite(const Preferences& prefs,
-                                                                   bool maximized,
-                                                                   bool optionsConfirmed);
+                                                                    bool maximized,
+                                                                    bool optionsConfirmed);
 
 }  // namespace scrivlet

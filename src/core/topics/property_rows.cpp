@@ -5,7 +5,7 @@
 namespace scrivlet {
 
 const std::array<const char*, kPropertyRowCount + 1> kPropertyCaptions = {
-    "Property", "Topic ID",    "Title",  "Context String", "Keywords", "A-Keywords",
+    "Property",  "Topic ID",    "Title",  "Context String", "Keywords", "A-Keywords",
     "Build Tag", "Browse Seq.", "Window", "Entry Macro",    "Comment"};
 
 PropertyValues PropertyValuesOf(const TTopic& topic) {
@@ -30,6 +30,8 @@ void StorePropertyValues(TTopic& topic, const PropertyValues& values) {
     topic.Comment = values[9];
 }
 
-bool PropertyRowShownInTopicGrid(int row) { return row == 1 || row == 2 || row == 4 || row == 10; }
+bool PropertyRowShownInTopicGrid(int row) {
+    return row == 1 || row == 2 || row == 4 || row == 10;
+}
 
 }  // namespace scrivlet

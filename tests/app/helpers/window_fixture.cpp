@@ -65,7 +65,9 @@ void PollModal(std::function<void(QWidget*)> action, int triesLeft) {
 
 }  // namespace
 
-void OnNextModal(std::function<void(QWidget*)> action) { PollModal(std::move(action), 500); }
+void OnNextModal(std::function<void(QWidget*)> action) {
+    PollModal(std::move(action), 500);
+}
 
 std::string ReadBytes(const QString& path) {
     QFile file(path);
