@@ -93,7 +93,8 @@ class CompileTest : public QObject {
 private slots:
     void init() {
         sandbox_.Clear();
-        MessageBox::SetNextAnswer(QMessageBox::NoButton);
+        MessageBox::SetNextAnswer(QMessageBox::NoButton);  // drop a stale answer
+        MessageBox::Error(nullptr, QString());
         folder_ = sandbox_.Path() + "/proj";
         QDir().mkpath(folder_);
         for (const QString& name : QDir(folder_).entryList(QDir::Files)) {

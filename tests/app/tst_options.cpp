@@ -42,7 +42,8 @@ class OptionsTest : public QObject {
 private slots:
     void init() {
         sandbox_.Clear();
-        MessageBox::SetNextAnswer(QMessageBox::NoButton);
+        MessageBox::SetNextAnswer(QMessageBox::NoButton);  // drop a stale answer
+        MessageBox::Error(nullptr, QString());
     }
 
     void pagesAndControlsFromThePreferences() {

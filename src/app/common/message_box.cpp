@@ -45,13 +45,7 @@ QMessageBox::StandardButton MessageBox::AskYesNoCancel(QWidget* parent, const QS
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
-void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) {
-    if (answer == QMessageBox::NoButton) {
-        g_nextAnswer.reset();
-    } else {
-        g_nextAnswer = answer;
-    }
-}
+void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) { g_nextAnswer = answer; }
 
 QString MessageBox::LastText() { return g_lastText; }
 

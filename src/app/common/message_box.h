@@ -22,7 +22,7 @@ public:
     static QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text);
 
     // For tests: the next box is not shown and returns ANSWER. The text it
-    // would have shown is kept in LastText. NoButton drops a pending answer.
+    // would have shown is kept in LastText.
     static void SetNextAnswer(QMessageBox::StandardButton answer);
     static QString LastText();
     static int ShownCount();
