@@ -7,6 +7,7 @@
 #include "core/util/file_io.h"
 #include "hc/compile.h"
 #include "hc/file_lookup.h"
+#include "hc/hlp/hlp_writer.h"
 
 namespace scrivlet::hc {
 namespace {
@@ -94,8 +95,7 @@ int RunHcrtf(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!parsed.outputFile.empty()) {
         result.project.hlp = {parsed.outputFile, 0, {}};
     }
-    const std::vector<std::string> lines =
-        LogLines(result.log, result.project.report, result.counts);
+    const std::vector<std::string> lines = hlp::WriteHelpFileAndLog(result);
     if (!parsed.quiet) {
         for (const std::string& line : lines) {
             out << Cp1252ToUtf8(line) << "\n";

@@ -69,6 +69,8 @@ enum class Code {
     ContentsExcluded = 4018,
     Unreachable = 4019,
     KeepnNotAtStart = 4020,
+
+    HelpFileNotWritten = 5001,
 };
 
 // Where a finding belongs: a line of a file, a topic of a topic file (its

@@ -2,6 +2,9 @@
 // stand-in compiler run as a child process.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>

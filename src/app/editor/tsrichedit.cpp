@@ -1,8 +1,13 @@
 #include "app/editor/tsrichedit.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFont>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QPalette>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <climits>
@@ -19,6 +24,23 @@ TSRichEdit::TSRichEdit(QWidget* parent) : QTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(false);
     setAcceptRichText(true);
+    // The selection stays visible when the editor loses the focus.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight,
+                 pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                 pal.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(pal);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (OnHScroll) {
+            OnHScroll();
+        }
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (OnVScroll) {
+            OnVScroll();
+        }
+    });
     ApplyTextMargins();
 }
 
@@ -36,6 +58,19 @@ int TSRichEdit::CaretColumn() const {
 
 void TSRichEdit::ApplyTextMargins() {
     setViewportMargins(6, 1, 6, 0);
+}
+
+void TSRichEdit::resizeEvent(QResizeEvent* event) {
+    ApplyTextMargins();
+    QTextEdit::resizeEvent(event);
+}
+
+void TSRichEdit::contextMenuEvent(QContextMenuEvent* event) {
+    if (popup_) {
+        popup_->exec(event->globalPos());
+    } else {
+        QTextEdit::contextMenuEvent(event);
+    }
 }
 
 int TSRichEdit::Room() const {

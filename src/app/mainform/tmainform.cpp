@@ -20,11 +20,14 @@
 #include <QVBoxLayout>
 
 #include "app/contents/contents_commands.h"
+#include "app/editor/editor_commands.h"
+#include "app/editor/ruler_widget.h"
 #include "app/editor/tsrichedit.h"
 #include "app/mainform/about_box.h"
 #include "app/mainform/preferences_store.h"
 #include "app/mainform/project_commands.h"
 #include "app/mainform/toolbar_layout.h"
+#include "app/spelling/spell_commands.h"
 #include "app/mainform/topic_commands.h"
 #include "app/markup/markup_hookup.h"
 #include "app/report/report_commands.h"
@@ -125,11 +128,7 @@ void TMainForm::BuildLayout() {
     auto* textLayout = new QVBoxLayout(textPage);
     textLayout->setContentsMargins(0, 0, 0, 0);
     textLayout->setSpacing(0);
-    auto* ruler = new QFrame(textPage);
-    ruler->setObjectName("ruler");
-    ruler->setFixedHeight(18);
-    ruler->setFrameShape(QFrame::StyledPanel);
-    ruler_ = ruler;
+    ruler_ = new TRuler(textPage);
     richEdit_ = new TSRichEdit(textPage);
     textLayout->addWidget(ruler_);
     textLayout->addWidget(richEdit_);
@@ -259,6 +258,8 @@ void TMainForm::ConnectCommands() {
     connect(grid2_, &PropertyGrid::valueEdited, t, &TopicCommands::PropertyEdited);
     connect(richEdit_, &QTextEdit::textChanged, this, &TMainForm::RichEdit1Change);
     connect(richEdit_, &QTextEdit::cursorPositionChanged, this, &TMainForm::SelectionChange);
+    InstallEditorCommands(*this);
+    InstallSpelling(*this);
 }
 
 void TMainForm::ConnectViewItems() {
@@ -351,6 +352,10 @@ void TMainForm::RichEdit1Change() {
 }
 
 void TMainForm::SelectionChange() {
+    if (auto* editor = findChild<EditorCommands*>({}, Qt::FindDirectChildrenOnly)) {
+        editor->SelectionChange();
+        return;
+    }
     panels_[0]->setText(
         QStringLiteral("%1: %2").arg(richEdit_->CaretLine()).arg(richEdit_->CaretColumn()));
 }

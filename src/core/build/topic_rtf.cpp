@@ -187,7 +187,9 @@ std::vector<std::string> BuildTopicRtf(Project& project, LogSink& log, ProgressS
     for (std::size_t j = 1; j <= lineCount; ++j) {
         status.Show(PercentStatus("TRANSLATING COMMANDS", j, lineCount));
         std::string& line = output[j - 1];
-        line = TranslateMarkup(line, context);
+        if (line.find('[') != std::string::npos) {  // every keyword starts with "["
+            line = TranslateMarkup(line, context);
+        }
         if (line.find('~') != std::string::npos) {
             line = ReplaceAll("\\f~", "\\f", line);
             line = ReplaceAll("\\cf~", "\\cf", line);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "hc/compile.h"
+
+namespace scrivlet::hc::hlp {
+
+// The .HLP file for a checked help project: every internal file the viewer
+// reads, assembled in the help file's own file system. DATE is the build time
+// the file records (seconds since 1970).
+std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date);
+
+// Writes the help file the project's HLP option names (or NAME.hlp beside the
+// project) when the run found no errors, and gives the log file's lines: the
+// findings and, with REPORT=Yes, the summary and last the file written and
+// its size. A help file that cannot be written is an error of the log.
+std::vector<std::string> WriteHelpFileAndLog(CompileResult& result);
+
+// "12,345": a byte count as the log shows it.
+std::string GroupedNumber(uint64_t value);
+
+}  // namespace scrivlet::hc::hlp

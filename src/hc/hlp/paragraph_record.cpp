@@ -1,0 +1,247 @@
+#include "hc/hlp/paragraph_record.h"
+
+#include <algorithm>
+
+#include "hc/context_hash.h"
+#include "hc/hlp/bytes.h"
+
+namespace scrivlet::hc::hlp {
+namespace {
+
+// Lengths are stored in units of ten twips (half points).
+int Units(int twips) {
+    return std::clamp(twips / 10, -0x3FFF, 0x3FFF);
+}
+
+std::string ParagraphSettings(const ParagraphFormat& f) {
+    std::string out;
+    unsigned bits = 0;
+    if (f.spaceBefore != 0)
+        bits |= 0x0002;
+    if (f.spaceAfter != 0)
+        bits |= 0x0004;
+    if (f.lineSpacing != 0)
+        bits |= 0x0008;
+    if (f.leftIndent != 0)
+        bits |= 0x0010;
+    if (f.rightIndent != 0)
+        bits |= 0x0020;
+    if (f.firstIndent != 0)
+        bits |= 0x0040;
+    if (!f.tabs.empty())
+        bits |= 0x0200;
+    if (f.alignment == Alignment::Right)
+        bits |= 0x0400;
+    if (f.alignment == Alignment::Center)
+        bits |= 0x0800;
+    if (f.noWrap)
+        bits |= 0x1000;
+    PutDword(out, 0);
+    PutWord(out, bits);
+    if (bits & 0x0002)
+        PutCompressedShort(out, Units(f.spaceBefore));
+    if (bits & 0x0004)
+        PutCompressedShort(out, Units(f.spaceAfter));
+    if (bits & 0x0008)
+        PutCompressedShort(out, Units(f.lineSpacing));
+    if (bits & 0x0010)
+        PutCompressedShort(out, Units(f.leftIndent));
+    if (bits & 0x0020)
+        PutCompressedShort(out, Units(f.rightIndent));
+    if (bits & 0x0040)
+        PutCompressedShort(out, Units(f.firstIndent));
+    if (bits & 0x0200) {
+        const std::size_t count = std::min<std::size_t>(f.tabs.size(), 32);
+        PutCompressedShort(out, static_cast<int>(count));
+        for (std::size_t i = 0; i < count; ++i) {
+            const TabStop& tab = f.tabs[i];
+            const unsigned position =
+                static_cast<unsigned>(std::clamp(tab.position / 10, 0, 0x3FFF));
+            if (tab.kind == TabKind::Left) {
+                PutCompressedUShort(out, position);
+            } else {
+                PutCompressedUShort(out, position | 0x4000);
+                PutCompressedUShort(out, tab.kind == TabKind::Right ? 1 : 2);
+            }
+        }
+    }
+    return out;
+}
+
+std::string StripPrefix(const std::string& text, char prefix) {
+    return !text.empty() && text[0] == prefix ? text.substr(1) : text;
+}
+
+class Encoder {
+public:
+    Encoder(const HelpProject& project, FontTable& fonts) : project_(project), fonts_(fonts) {}
+
+    void Text(const std::string& text) {
+        for (char c : text) {
+            if (c != '\0') {
+                pending_.push_back(c);
+                ++record_.characters;
+            }
+        }
+    }
+
+    // A command ends the text piece before it.
+    void Command(const std::string& bytes, bool takesCharacter = false) {
+        record_.linkData2 += pending_;
+        record_.linkData2.push_back('\0');
+        pending_.clear();
+        commands_ += bytes;
+        if (takesCharacter) {
+            ++record_.characters;
+        }
+    }
+
+    void Font(const CharFormat& format) {
+        const unsigned descriptor = fonts_.Descriptor(format);
+        if (descriptor == font_) {
+            return;
+        }
+        font_ = descriptor;
+        std::string cmd;
+        PutByte(cmd, 0x80);
+        PutWord(cmd, descriptor);
+        Command(cmd);
+    }
+
+    void StartHotspot(const Hotspot& hotspot) {
+        std::string cmd;
+        if (hotspot.kind == HotspotKind::Macro) {
+            PutByte(cmd, hotspot.noColor ? 0xCC : 0xC8);
+            PutWord(cmd, static_cast<unsigned>(hotspot.target.size() + 1));
+            PutString(cmd, hotspot.target);
+            Command(cmd);
+            return;
+        }
+        const bool jump = hotspot.kind == HotspotKind::Jump;
+        const uint32_t hash = ContextHash(hotspot.target);
+        const std::string window = StripPrefix(hotspot.window, '>');
+        const std::string file = StripPrefix(hotspot.file, '@');
+        if (window.empty() && file.empty()) {
+            PutByte(cmd, (hotspot.noColor ? 0xE6 : 0xE2) | (jump ? 1 : 0));
+            PutDword(cmd, hash);
+            Command(cmd);
+            return;
+        }
+        std::string tail;
+        if (file.empty()) {
+            int number = -1;
+            for (std::size_t i = 0; i < project_.windows.size(); ++i) {
+                if (project_.windows[i].name == window) {
+                    number = static_cast<int>(i);
+                }
+            }
+            if (number < 0) {
+                // An unknown window was reported by the checks; jump in the
+                // current one.
+                PutByte(tail, 0);
+            } else {
+                PutByte(tail, 1);
+            }
+            PutDword(tail, hash);
+            if (number >= 0) {
+                PutByte(tail, static_cast<unsigned>(number));
+            }
+        } else if (window.empty()) {
+            PutByte(tail, 4);
+            PutDword(tail, hash);
+            PutString(tail, file);
+        } else {
+            PutByte(tail, 6);
+            PutDword(tail, hash);
+            PutString(tail, window);
+            PutString(tail, file);
+        }
+        PutByte(cmd, (hotspot.noColor ? 0xEE : 0xEA) | (jump ? 1 : 0));
+        PutWord(cmd, static_cast<unsigned>(tail.size()));
+        cmd += tail;
+        Command(cmd);
+    }
+
+    void EndHotspot() { Command(std::string(1, '\x89')); }
+
+    ParagraphRecord Finish(const ParagraphFormat& format) {
+        Command(std::string(1, '\x82'), true);
+        commands_.push_back('\xFF');
+        std::string& data1 = record_.linkData1;
+        PutCompressedLong(data1, static_cast<int32_t>(record_.linkData2.size()));
+        PutCompressedUShort(data1, std::min<uint32_t>(record_.characters, 0x7FFF));
+        data1 += ParagraphSettings(format);
+        data1 += commands_;
+        return std::move(record_);
+    }
+
+private:
+    const HelpProject& project_;
+    FontTable& fonts_;
+    ParagraphRecord record_;
+    std::string pending_;
+    std::string commands_;
+    unsigned font_ = 0xFFFFFFFF;
+};
+
+}  // namespace
+
+ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
+                                const HelpProject& project, FontTable& fonts) {
+    Encoder encoder(project, fonts);
+    int open = -1;
+    for (const Run& run : paragraph.runs) {
+        if (run.hotspot != open && open >= 0) {
+            encoder.EndHotspot();
+            open = -1;
+        }
+        CharFormat format = run.format;
+        if (run.hotspot >= 0) {
+            // The viewer draws hotspots itself; the marks that made them are
+            // not part of the text's look.
+            format.underline = format.doubleUnderline = format.strike = false;
+        }
+        encoder.Font(format);
+        if (run.hotspot >= 0 && run.hotspot != open &&
+            run.hotspot < static_cast<int>(topic.hotspots.size())) {
+            encoder.StartHotspot(topic.hotspots[static_cast<std::size_t>(run.hotspot)]);
+            open = run.hotspot;
+        }
+        switch (run.kind) {
+            case RunKind::Text:
+                encoder.Text(run.text);
+                break;
+            case RunKind::Tab:
+                encoder.Command(std::string(1, '\x83'), true);
+                break;
+            case RunKind::LineBreak:
+                encoder.Command(std::string(1, '\x81'), true);
+                break;
+            case RunKind::Button: {
+                // A button shows as its caption, a hotspot running its macro.
+                Hotspot macro;
+                macro.kind = HotspotKind::Macro;
+                macro.target = run.macro;
+                if (open < 0 && !run.macro.empty()) {
+                    encoder.StartHotspot(macro);
+                }
+                encoder.Text(run.text);
+                if (open < 0 && !run.macro.empty()) {
+                    encoder.EndHotspot();
+                }
+                break;
+            }
+            case RunKind::Bitmap:
+                break;
+        }
+    }
+    if (open >= 0) {
+        encoder.EndHotspot();
+    }
+    if (paragraph.runs.empty()) {
+        encoder.Font(CharFormat{});
+    }
+    return encoder.Finish(paragraph.format);
+}
+
+}  // namespace scrivlet::hc::hlp
