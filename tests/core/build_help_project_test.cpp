@@ -59,9 +59,10 @@ TEST(DefaultHelpFileName, DropsTheLastFourCharacters) {
 TEST(HelpFilePath, AbsoluteNamesStayOthersAreInTheProjectFolder) {
     EXPECT_EQ(ProjectFolder("/home/ann/manual.scw"), "/home/ann/");
     EXPECT_EQ(ProjectFolder("Untitled"), "");
-    EXPECT_EQ(HelpFilePath(".\\manual.hlp", "/p/"), "/p/.\\manual.hlp");
-    EXPECT_EQ(HelpFilePath("C:\\x.hlp", "/p/"), "C:\\x.hlp");
-    EXPECT_EQ(HelpFilePath("\\x.hlp", "/p/"), "\\x.hlp");
+    EXPECT_EQ(HelpFilePath(".\\manual.hlp", "/p/"), "/p/./manual.hlp");
+    EXPECT_EQ(HelpFilePath("C:\\x.hlp", "/p/"), "C:/x.hlp");
+    EXPECT_EQ(HelpFilePath("Z:\\h\\x.hlp", "/p/"), "/h/x.hlp");
+    EXPECT_EQ(HelpFilePath("\\x.hlp", "/p/"), "/x.hlp");
     EXPECT_EQ(HelpFilePath("/abs/x.hlp", "/p/"), "/abs/x.hlp");
 }
 

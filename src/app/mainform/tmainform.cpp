@@ -37,6 +37,8 @@
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
 #include "app/windows/project_settings_commands.h"
+#include "app/build/build_commands.h"
+#include "app/options/options_command.h"
 #include "core/tools/tool_list.h"
 #include "core/topics/recent_files.h"
 
@@ -242,6 +244,8 @@ void TMainForm::ConnectCommands() {
                                    {Action("Options1"), Action("OptionsBtn")});
     ConnectContentsEditor(this, project_, {Action("ContentsEditor1"), Action("ContentsBtn")});
     ConnectReport(this, project_, {Action("Report1")});
+    InstallBuildCommands(*this);
+    on("Options2", [this] { Options2Click(*this); });
 
     connect(grid_, &TopicGridView::sortRequested, this,
             [t](int key) { t->Sort(static_cast<TopicSortKey>(key)); });

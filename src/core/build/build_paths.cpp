@@ -1,6 +1,7 @@
 #include "core/build/build_paths.h"
 
 #include "core/model/project.h"
+#include "core/util/disk_path.h"
 #include "core/windows/option_paths.h"
 
 namespace scrivlet {
@@ -13,13 +14,10 @@ std::string ProjectFolder(std::string_view projectFileName) {
 }
 
 std::string HelpFilePath(std::string_view helpFileName, std::string_view projectFolder) {
-    const bool absolute =
-        (helpFileName.size() >= 2 && helpFileName[1] == ':') ||
-        (!helpFileName.empty() && (helpFileName[0] == '\\' || helpFileName[0] == '/'));
-    if (absolute) {
-        return std::string(helpFileName);
+    if (IsAbsoluteStoredPath(helpFileName)) {
+        return ToDiskPath(helpFileName);
     }
-    return std::string(projectFolder) + std::string(helpFileName);
+    return ToDiskPath(std::string(projectFolder) + std::string(helpFileName));
 }
 
 }  // namespace scrivlet

@@ -1,0 +1,303 @@
+// Compile, Show Help File and the error log in the main window.
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTest>
+
+#include "app/build/build_commands.h"
+#include "app/build/help_viewer.h"
+#include "app/common/message_box.h"
+#include "app/errorlog/terrorbox.h"
+#include "app/mainform/tmainform.h"
+#include "app/options/toptionsbox.h"
+#include "core/build/compile.h"
+#include "core/build/process_runner.h"
+#include "helpers/window_fixture.h"
+
+using namespace scrivlet;
+using namespace scrivlet::app;
+using scrivlet::test::OnNextModal;
+using scrivlet::test::ReadBytes;
+using scrivlet::test::SettingsSandbox;
+using scrivlet::test::StartWindow;
+using scrivlet::test::WriteBytes;
+
+namespace {
+
+std::string Crlf(std::initializer_list<const char*> lines) {
+    std::string out;
+    for (const char* line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+// Two topics; the second has no keywords, so the build warns about it.
+std::string BuildableProject() {
+    return Crlf({"[PROJECT]", "12", "TITLE=Sample", "HELP=", "CNT=", "COPYRIGHT=", "CITATION=",
+                 "CONTENTS=", "COMPRESS=1", "ERROR=1", "SHOW=0", "INCLUDE=", "EXCLUDE=",
+                 "TEMPLATE=", "[WINDOWS]", "0", "[CONFIG]", "0", "[BMPROOTS]", "0", "[FILES]", "0",
+                 "[TOPICS]", "C=10", "A=intro", "T=Intro", "K=intro", "O=", "B=", "S=", "W=", "M=",
+                 "X=Done", "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}}",
+                 "{\\colortbl\\red0\\green0\\blue0;}",
+                 "\\deflang1033\\pard\\plain\\f0\\fs22 See \\plain\\f0\\fs22\\strike next"
+                 "\\plain\\f0\\fs22 [href=20]",
+                 "\\par }", "~", "C=20", "A=", "T=Next", "K=", "O=", "B=", "S=", "W=", "M=",
+                 "X=Editing", "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}}",
+                 "{\\colortbl\\red0\\green0\\blue0;}", "\\deflang1033\\pard\\plain\\f0\\fs22 Two",
+                 "\\par }", "~"});
+}
+
+// Records the run and writes a log file as a compiler would.
+class RecordingRunner : public ProcessRunner {
+public:
+    bool Run(const ProcessRequest& request) override {
+        requests.push_back(request);
+        if (!logLines.empty()) {
+            const QString hpj = QString::fromStdString(request.arguments).mid(3);
+            const QString log = QDir(QString::fromStdString(request.workingFolder))
+                                    .filePath(hpj.left(hpj.size() - 4) + ".txt");
+            std::string bytes;
+            for (const auto& line : logLines) {
+                bytes += line + "\r\n";
+            }
+            WriteBytes(log, bytes);
+        }
+        return true;
+    }
+    std::vector<ProcessRequest> requests;
+    std::vector<std::string> logLines;
+};
+
+class RecordingViewer : public HelpViewer {
+public:
+    bool Show(const QString& file, const std::optional<std::string>& context, QString&) override {
+        shown.push_back({file, context.value_or("")});
+        return true;
+    }
+    std::vector<std::pair<QString, std::string>> shown;
+};
+
+QStringList BuildFilesIn(const QString& folder) {
+    return QDir(folder).entryList({"scrv*.rtf", "scrv*.hpj", "scrv*.txt"}, QDir::Files);
+}
+
+}  // namespace
+
+class CompileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        sandbox_.Clear();
+        MessageBox::SetNextAnswer(QMessageBox::NoButton);  // drop a stale answer
+        MessageBox::Error(nullptr, QString());
+        folder_ = sandbox_.Path() + "/proj";
+        QDir().mkpath(folder_);
+        for (const QString& name : QDir(folder_).entryList(QDir::Files)) {
+            QFile::remove(folder_ + "/" + name);
+        }
+        projectPath_ = folder_ + "/manual.scw";
+        WriteBytes(projectPath_, BuildableProject());
+        compiler_ = folder_ + "/HCRTF.EXE";
+        WriteBytes(compiler_, "stand-in");
+    }
+
+    void compileLogsInOrderAndCleansUp() {
+        auto form = StartWindow(projectPath_);
+        auto* commands = form->findChild<BuildCommands*>();
+        QVERIFY(commands);
+        auto runner = std::make_unique<RecordingRunner>();
+        runner->logLines = {"HC1002: Note: compiled", "Done"};
+        RecordingRunner* seen = runner.get();
+        commands->SetRunner(std::move(runner));
+        form->Prefs().Compiler = compiler_.toStdString();
+
+        form->Action("Compile1")->trigger();
+
+        QCOMPARE(int(seen->requests.size()), 1);
+        const ProcessRequest& request = seen->requests[0];
+        QCOMPARE(QString::fromStdString(request.workingFolder), folder_ + "/");
+        QVERIFY(QString::fromStdString(request.arguments).startsWith("-x scrv"));
+        QCOMPARE(QString::fromStdString(request.commandLine),
+                 "\"" + compiler_ + "\"" + QString::fromStdString(request.arguments));
+        const QStringList lines = commands->ErrorBox()->Lines();
+        QVERIFY(lines.size() >= 4);
+        QCOMPARE(lines.first(), QString("manual.scw"));
+        QVERIFY(lines.join('\n').contains("Next"));  // the keywords warning names the topic
+        const int hyphens = lines.indexOf(QString(kHyphenLine));
+        QVERIFY(hyphens > 0);
+        QCOMPARE(lines.mid(hyphens + 1), QStringList({"HC1002: Note: compiled", "Done"}));
+        QVERIFY(BuildFilesIn(folder_).isEmpty());
+        QVERIFY(commands->ErrorBox()->isVisible());
+        QVERIFY(form->Action("ErrorLog1")->isChecked());
+        QCOMPARE(form->statusBar()->currentMessage(), QString());
+        // The generated context string stays, and does not count as an edit.
+        QCOMPARE(form->GetProject().Topics[1].ContextString.str(), std::string("scrv20"));
+        QVERIFY(!form->GetProject().Modified());
+    }
+
+    void compilerWithoutLogEndsWithTheHyphenLine() {
+        auto form = StartWindow(projectPath_);
+        auto* commands = form->findChild<BuildCommands*>();
+        commands->SetRunner(std::make_unique<RecordingRunner>());
+        form->Prefs().Compiler = compiler_.toStdString();
+        form->Action("CompileBtn")->trigger();
+        QCOMPARE(commands->ErrorBox()->Lines().last(), QString(kHyphenLine));
+        QVERIFY(BuildFilesIn(folder_).isEmpty());
+    }
+
+    void neverSavedAsksToSaveFirst() {
+        auto form = StartWindow();
+        form->Prefs().Compiler = compiler_.toStdString();
+        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        const int before = MessageBox::ShownCount();
+        form->Action("Compile1")->trigger();
+        QCOMPARE(MessageBox::ShownCount(), before + 1);
+        QCOMPARE(MessageBox::LastText(), QString("   You must save your document first   "));
+    }
+
+    void missingCompilerOpensTheOptions() {
+        auto form = StartWindow(projectPath_);
+        form->Prefs().Compiler = (folder_ + "/nowhere/hcrtf.exe").toStdString();
+        QString caption;
+        OnNextModal([&](QWidget* modal) {
+            caption = modal->windowTitle();
+            QVERIFY(qobject_cast<TOptionsBox*>(modal));
+            static_cast<QDialog*>(modal)->reject();
+        });
+        form->Action("Compile1")->trigger();
+        QCOMPARE(caption, QString("Options"));
+        QVERIFY(BuildFilesIn(folder_).isEmpty());
+    }
+
+    void otherCompilerNameDoesNothing() {
+        auto form = StartWindow(projectPath_);
+        auto* commands = form->findChild<BuildCommands*>();
+        auto runner = std::make_unique<RecordingRunner>();
+        RecordingRunner* seen = runner.get();
+        commands->SetRunner(std::move(runner));
+        const QString other = folder_ + "/compiler.exe";
+        WriteBytes(other, "x");
+        form->Prefs().Compiler = other.toStdString();
+        const int before = MessageBox::ShownCount();
+        form->Action("Compile1")->trigger();
+        QCOMPARE(MessageBox::ShownCount(), before);
+        QVERIFY(seen->requests.empty());
+        QCOMPARE(commands->ErrorBox()->Lines(), QStringList({"No message"}));
+        QVERIFY(!commands->ErrorBox()->isVisible());
+    }
+
+    void hiddenLogStillFillsAndF12ShowsIt() {
+        std::string bytes = BuildableProject();
+        bytes.replace(bytes.find("ERROR=1"), 7, "ERROR=0");
+        WriteBytes(projectPath_, bytes);
+        auto form = StartWindow(projectPath_);
+        auto* commands = form->findChild<BuildCommands*>();
+        commands->SetRunner(std::make_unique<RecordingRunner>());
+        form->Prefs().Compiler = compiler_.toStdString();
+        form->Action("Compile1")->trigger();
+        TErrorBox* box = commands->ErrorBox();
+        QVERIFY(!box->isVisible());
+        QCOMPARE(box->Lines().first(), QString("manual.scw"));
+        QAction* item = form->Action("ErrorLog1");
+        QCOMPARE(item->shortcut(), QKeySequence("F12"));
+        item->trigger();
+        QVERIFY(box->isVisible());
+        QVERIFY(item->isChecked());
+        item->trigger();
+        QVERIFY(!box->isVisible());
+        QVERIFY(!item->isChecked());
+        QCOMPARE(box->Lines().first(), QString("manual.scw"));
+    }
+
+    void errorBoxLooksAsItShould() {
+        auto form = StartWindow();
+        TErrorBox* box = form->findChild<BuildCommands*>()->ErrorBox();
+        QCOMPARE(box->windowTitle(), QString("Error Log"));
+        QCOMPARE(box->size(), QSize(435, 210));
+        QVERIFY(box->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(box->Memo()->isReadOnly());
+        QCOMPARE(box->Memo()->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(!box->isVisible());
+        box->close();  // closing only hides
+        QVERIFY(form->findChild<TErrorBox*>() == box);
+    }
+
+    void showAfterCompileOpensTheCurrentTopic() {
+        std::string bytes = BuildableProject();
+        bytes.replace(bytes.find("SHOW=0"), 6, "SHOW=1");
+        WriteBytes(projectPath_, bytes);
+        auto form = StartWindow(projectPath_);
+        auto* commands = form->findChild<BuildCommands*>();
+        commands->SetRunner(std::make_unique<RecordingRunner>());
+        auto viewer = std::make_unique<RecordingViewer>();
+        RecordingViewer* seen = viewer.get();
+        commands->SetViewer(std::move(viewer));
+        form->Prefs().Compiler = compiler_.toStdString();
+        // No help file was made by the stand-in: the log says so.
+        form->Action("Compile1")->trigger();
+        QVERIFY(seen->shown.empty());
+        QVERIFY(commands->ErrorBox()->Lines().contains("    Error - Unable to display help file"));
+        // With a help file there, the viewer opens it at the current topic.
+        WriteBytes(folder_ + "/manual.hlp", "help");
+        form->Action("NextBtn")->trigger();
+        form->Action("Compile1")->trigger();
+        QCOMPARE(int(seen->shown.size()), 1);
+        QCOMPARE(QFileInfo(seen->shown[0].first).canonicalFilePath(),
+                 QFileInfo(folder_ + "/manual.hlp").canonicalFilePath());
+        QCOMPARE(seen->shown[0].second, std::string("scrv20"));
+    }
+
+    void showHelpFileBeepsOrShows() {
+        auto form = StartWindow();
+        auto* commands = form->findChild<BuildCommands*>();
+        auto viewer = std::make_unique<RecordingViewer>();
+        RecordingViewer* seen = viewer.get();
+        commands->SetViewer(std::move(viewer));
+        form->GetProject().HelpFileName = "manual.hlp";
+        form->Action("ShowHelpFile1")->trigger();  // never saved: a beep only
+        QVERIFY(seen->shown.empty());
+
+        auto saved = StartWindow(projectPath_);
+        commands = saved->findChild<BuildCommands*>();
+        viewer = std::make_unique<RecordingViewer>();
+        seen = viewer.get();
+        commands->SetViewer(std::move(viewer));
+        saved->GetProject().HelpFileName = "manual.hlp";
+        saved->Action("ShowHelpFile1")->trigger();  // no file: a beep
+        QVERIFY(seen->shown.empty());
+        WriteBytes(folder_ + "/manual.hlp", "help");
+        saved->Action("ShowHelpFile1")->trigger();
+        QCOMPARE(int(seen->shown.size()), 1);
+        QCOMPARE(seen->shown[0].second, std::string("intro"));
+        QCOMPARE(commands->ErrorBox()->Lines(), QStringList({"No message"}));
+    }
+
+    void endToEndWithTheStandInCompiler() {
+#ifdef SCRIVLET_FAKEHC
+        auto form = StartWindow(projectPath_);
+        form->Prefs().Compiler = SCRIVLET_FAKEHC;
+        form->Action("Compile1")->trigger();
+        const QStringList lines = form->findChild<BuildCommands*>()->ErrorBox()->Lines();
+        const int hyphens = lines.indexOf(QString(kHyphenLine));
+        QVERIFY2(hyphens > 0, qPrintable(lines.join('\n')));
+        QVERIFY2(hyphens + 1 < lines.size(), "the stand-in compiler wrote no log");
+        QVERIFY(BuildFilesIn(folder_).isEmpty());
+#else
+        QSKIP("the stand-in compiler is not built");
+#endif
+    }
+
+private:
+    SettingsSandbox sandbox_;
+    QString folder_;
+    QString projectPath_;
+    QString compiler_;
+};
+
+QTEST_MAIN(CompileTest)
+#include "tst_compile.moc"
