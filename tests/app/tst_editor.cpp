@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -132,6 +133,24 @@ private slots:
         QCOMPARE(form->RichEdit1()->currentCharFormat().fontPointSize(), 24.0);
         form->Toolbars().color->setCurrentIndex(12);
         QCOMPARE(form->RichEdit1()->currentCharFormat().foreground().color(), QColor(0, 0, 255));
+    }
+
+    void fontDialogAppliesTheFontWithinSixToSeventyTwo() {
+        auto form = StartWindow();
+        TypeFormatted(form->RichEdit1(), "big", {});
+        scrivlet::test::OnNextModal([](QWidget* w) {
+            auto* dialog = qobject_cast<QFontDialog*>(w);
+            QVERIFY(dialog);
+            QFont font = dialog->currentFont();
+            font.setPointSize(100);
+            dialog->setCurrentFont(font);
+            dialog->accept();
+        });
+        form->Action("TextFont")->trigger();
+        const QTextCharFormat format = form->RichEdit1()->currentCharFormat();
+        QCOMPARE(format.fontPointSize(), 72.0);
+        // The refresh after the dialog shows the new size.
+        QCOMPARE(form->Toolbars().fontSize->currentText(), QString("72"));
     }
 
     void textMenuChecksFollowTheSelection() {

@@ -2,6 +2,7 @@
 // command's order on the main window, and the thesaurus over MyThes.
 #include <QAction>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -13,6 +14,7 @@
 #include "app/spelling/spell_commands.h"
 #include "app/spelling/spell_dictionary.h"
 #include "app/spelling/thesaurus.h"
+#include "app/spelling/thesaurus_box.h"
 #include "helpers/window_fixture.h"
 
 using namespace scrivlet;
@@ -224,6 +226,27 @@ private slots:
         QCOMPARE(lookedUp, QString("happy"));
         QCOMPARE(edit->toPlainText(), QString("a glad day"));
         QVERIFY(thesaurus->Meanings("qwxzv").isEmpty());
+    }
+
+    void thesaurusDialogHandsBackTheChosenSynonym() {
+        QTextEdit edit;
+        edit.setPlainText("so happy");
+        SetCaret(edit, 8);
+        TThesaurus thesaurus(&edit);
+        const QList<ThesaurusMeaning> meanings = thesaurus.Meanings("happy");
+        QVERIFY(meanings.size() >= 2);
+        QVERIFY(meanings[1].synonyms.size() >= 2);
+        const QString pick = meanings[1].synonyms[1];
+        scrivlet::test::OnNextModal([](QWidget* w) {
+            auto* box = qobject_cast<TThesaurusBox*>(w);
+            QVERIFY(box);
+            QCOMPARE(box->MeaningList()->item(0)->text().isEmpty(), false);
+            box->MeaningList()->setCurrentRow(1);
+            box->SynonymList()->setCurrentRow(1);
+            box->accept();
+        });
+        thesaurus.LookUp(&edit);
+        QCOMPARE(edit.toPlainText(), "so " + pick);
     }
 
     void missingThesaurusIsReported() {

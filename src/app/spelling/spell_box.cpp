@@ -21,12 +21,16 @@ TSpellBox::TSpellBox(QWidget* parent) : QDialog(parent) {
     context_->setMinimumWidth(300);
     context_->setFrameShape(QFrame::StyledPanel);
     grid->addWidget(context_, 1, 0);
-    grid->addWidget(new QLabel("Change &to:", this), 2, 0);
+    auto* changeLabel = new QLabel("Change &to:", this);
+    grid->addWidget(changeLabel, 2, 0);
     changeTo_ = new QLineEdit(this);
+    changeLabel->setBuddy(changeTo_);
     changeTo_->setObjectName("ChangeTo");
     grid->addWidget(changeTo_, 3, 0);
-    grid->addWidget(new QLabel("Su&ggestions:", this), 4, 0);
+    auto* suggestLabel = new QLabel("Su&ggestions:", this);
+    grid->addWidget(suggestLabel, 4, 0);
     suggestions_ = new QListWidget(this);
+    suggestLabel->setBuddy(suggestions_);
     suggestions_->setObjectName("Suggestions");
     grid->addWidget(suggestions_, 5, 0);
     connect(suggestions_, &QListWidget::currentTextChanged, changeTo_, &QLineEdit::setText);
