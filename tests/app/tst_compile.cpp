@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include "app/build/build_commands.h"
@@ -290,6 +291,46 @@ private slots:
 #else
         QSKIP("the stand-in compiler is not built");
 #endif
+    }
+
+    // Pictures to look at: SCRIVLET_SHOT_DIR=/some/folder runs it.
+    void screenshots() {
+        const QString dir = qEnvironmentVariable("SCRIVLET_SHOT_DIR");
+        if (dir.isEmpty()) {
+            QSKIP("set SCRIVLET_SHOT_DIR to take the pictures");
+        }
+        auto form = StartWindow(projectPath_);
+        form->resize(760, 520);
+        form->show();
+        auto* commands = form->findChild<BuildCommands*>();
+        // The runner pictures the window while the compiler "runs".
+        class PicturingRunner : public RecordingRunner {
+        public:
+            QWidget* window = nullptr;
+            QString file;
+            QString status;
+            bool Run(const ProcessRequest& request) override {
+                status = static_cast<QMainWindow*>(window)->statusBar()->currentMessage();
+                window->grab().save(file);
+                return RecordingRunner::Run(request);
+            }
+        };
+        auto runner = std::make_unique<PicturingRunner>();
+        runner->window = form.get();
+        runner->file = dir + "/compile_running.png";
+        PicturingRunner* picturing = runner.get();
+        runner->logLines = {"HC1002: Note: Using existing phrase table", "manual.hlp, 2 topics"};
+        commands->SetRunner(std::move(runner));
+        form->Prefs().Compiler = compiler_.toStdString();
+        form->Action("Compile1")->trigger();
+        QCOMPARE(picturing->status, QString("RUNNING HELP COMPILER"));
+        QVERIFY(commands->ErrorBox()->grab().save(dir + "/error_log.png"));
+        TOptionsBox box(OptionsValues{});
+        box.resize(420, 440);
+        for (int page = 0; page < 3; ++page) {
+            box.Pages()->setCurrentIndex(page);
+            QVERIFY(box.grab().save(dir + QString("/options_page%1.png").arg(page)));
+        }
     }
 
 private:
