@@ -151,6 +151,13 @@ int RunBuild(const BuildArguments& arguments, std::ostream& out, std::ostream& e
         } else if (const auto settings = ReadFileBytes(SettingsFilePath())) {
             options.compilerPath = IniValue(*settings, "Settings", "Compiler").value_or("");
         }
+        if (options.compilerPath.empty()) {
+            // No choice made: our own compiler, installed beside this program.
+            const auto beside = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / "hcrtf";
+            if (!ec && std::filesystem::is_regular_file(beside, ec)) {
+                options.compilerPath = beside.string();
+            }
+        }
         options.baseName = arguments.baseName;
         options.keepFiles = arguments.keep;
         options.runCompiler = !arguments.noRun;

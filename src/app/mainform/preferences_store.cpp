@@ -1,5 +1,7 @@
 #include "app/mainform/preferences_store.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSettings>
 #include <QString>
 
@@ -23,13 +25,23 @@ std::string Text(const QVariant& value) {
 Preferences ReadSettings() {
     QSettings settings = Store();
     settings.beginGroup("Settings");
-    return ReadPreferences([&settings](const std::string& name) -> std::optional<std::string> {
-        const QString key = QString::fromStdString(name);
-        if (!settings.contains(key)) {
-            return std::nullopt;
+    Preferences prefs =
+        ReadPreferences([&settings](const std::string& name) -> std::optional<std::string> {
+            const QString key = QString::fromStdString(name);
+            if (!settings.contains(key)) {
+                return std::nullopt;
+            }
+            return Text(settings.value(key));
+        });
+    // A first start compiles with our own compiler, installed beside this
+    // program; an author's own choice, once stored, always wins.
+    if (!settings.contains("Compiler")) {
+        const QFileInfo beside(QCoreApplication::applicationDirPath() + "/hcrtf");
+        if (beside.isFile() && beside.isExecutable()) {
+            prefs.Compiler = beside.absoluteFilePath().toStdString();
         }
-        return Text(settings.value(key));
-    });
+    }
+    return prefs;
 }
 
 void WriteSettings(const Preferences& prefs, bool maximized, bool optionsConfirmed) {
