@@ -3,6 +3,8 @@
 // are generated once, then read and checked on every iteration.
 #include <benchmark/benchmark.h>
 
+#include "hc_bench_project.h"
+
 #include <filesystem>
 
 #include "core/build/build_sinks.h"
@@ -17,73 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace scrivlet;
 
-constexpr int kTopics = 10000;
-
-// A topic as the editor saves it: a bold heading kept as a non-scrolling
-// region, three paragraphs of text with two jumps and a pop-up to other
-// topics, and a bullet.
-TTopic MakeTopic(int id) {
-    TTopic topic;
-    topic.TopicID = id;
-    topic.Title = "Topic number " + std::to_string(id);
-    topic.Keywords = "topic " + std::to_string(id) + ";group " + std::to_string(id % 100);
-    topic.BrowseSeq = "main:" + std::to_string(id);
-    const std::string next = std::to_string(id % kTopics + 1);
-    const std::string back = std::to_string((id + kTopics - 2) % kTopics + 1);
-    const std::string far = std::to_string((id * 7) % kTopics + 1);
-    topic.Text = {
-        "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New "
-        "Roman;}}",
-        "{\\colortbl\\red0\\green0\\blue0;\\red0\\green128\\blue0;\\red255\\green0\\blue0;}",
-        "\\deflang1033\\pard\\plain\\f0\\fs28\\b " + topic.Title.str() +
-            "\\plain\\f0\\fs16\\cf2 [keepn]",
-        "\\par \\pard\\plain\\f0\\fs22 This topic explains one part of the product in enough "
-        "words to look like real help text. Go on to the \\plain\\f0\\fs22\\strike\\cf1 next "
-        "topic\\plain\\f0\\fs22\\cf2 [href=" +
-            next +
-            "]\\plain\\f0\\fs22  or back to the \\plain\\f0\\fs22\\strike\\cf1 previous "
-            "one\\plain\\f0\\fs22\\cf2 [href=" +
-            back + "]\\plain\\f0\\fs22 .",
-        "\\par \\pard\\fi-360\\li360\\plain\\f0\\fs22 \\'95\\tab A \\plain\\f0\\fs22\\ul\\cf1 "
-        "term\\plain\\f0\\fs22\\cf2 [href=" +
-            far + "]\\plain\\f0\\fs22  that is explained elsewhere, in a caf\\'e9.",
-        "\\par \\pard\\plain\\f1\\fs20\\i A closing remark in another font.",
-        "\\par }",
-    };
-    return topic;
-}
-
-std::string JoinCrLf(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-fs::path WriteBuildOutput() {
-    const fs::path folder = fs::temp_directory_path() / "bench_hc_check";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    Project project;
-    project.ProjectFileName = (folder / "big.scw").string();
-    for (int id = 1; id <= kTopics; ++id) {
-        project.Topics.Add(MakeTopic(id));
-    }
-    project.DefaultTopic = "scrv1";
-    project.WindowDefs = {"main=\"Big\",,0,(r16777215),(r16777215),0"};
-    LinesLog log;
-    NoProgress progress;
-    const std::vector<std::string> rtf = BuildTopicRtf(project, log, progress);
-    const std::vector<std::string> hpj = BuildHelpProject(project, "scrv1", folder.string() + "/");
-    WriteFileBytes(folder / "scrv1.rtf", JoinCrLf(rtf));
-    WriteFileBytes(folder / "scrv1.hpj", JoinCrLf(hpj));
-    return folder;
-}
+using bench::kTopics;
+using bench::WriteBuildOutput;
 
 void BM_ReadAndCheck10000Topics(benchmark::State& state) {
-    const fs::path folder = WriteBuildOutput();
+    const fs::path folder = WriteBuildOutput("bench_hc_check");
     const auto bytes = fs::file_size(folder / "scrv1.rtf");
     for (auto _ : state) {
         hc::CompileResult result = hc::CompileHelpProject(folder / "scrv1.hpj");
