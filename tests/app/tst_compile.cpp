@@ -20,21 +20,13 @@
 using namespace scrivlet;
 using namespace scrivlet::app;
 using scrivlet::test::OnNextModal;
+using scrivlet::test::Crlf;
 using scrivlet::test::ReadBytes;
 using scrivlet::test::SettingsSandbox;
 using scrivlet::test::StartWindow;
 using scrivlet::test::WriteBytes;
 
 namespace {
-
-std::string Crlf(std::initializer_list<const char*> lines) {
-    std::string out;
-    for (const char* line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
-}
 
 // Two topics; the second has no keywords, so the build warns about it.
 std::string BuildableProject() {

@@ -14,21 +14,13 @@
 
 using namespace scrivlet;
 using namespace scrivlet::app;
+using scrivlet::test::Crlf;
 using scrivlet::test::ReadBytes;
 using scrivlet::test::SettingsSandbox;
 using scrivlet::test::StartWindow;
 using scrivlet::test::WriteBytes;
 
 namespace {
-
-std::string Crlf(std::initializer_list<const char*> lines) {
-    std::string out;
-    for (const char* line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
-}
 
 // A project file exactly as the system writes it: two topics, lists with
 // entries, a text with a character above 127.

@@ -69,6 +69,15 @@ void OnNextModal(std::function<void(QWidget*)> action) {
     PollModal(std::move(action), 500);
 }
 
+std::string Crlf(std::initializer_list<const char*> lines) {
+    std::string out;
+    for (const char* line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
 std::string ReadBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,8 @@ void OnNextModal(std::function<void(QWidget*)> action);
 
 // Bytes of a file; empty when it cannot be read.
 std::string ReadBytes(const QString& path);
+// LINES, each ended by CR LF: file bytes as the system writes them.
+std::string Crlf(std::initializer_list<const char*> lines);
 void WriteBytes(const QString& path, const std::string& bytes);
 
 }  // namespace scrivlet::test
