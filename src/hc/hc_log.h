@@ -71,6 +71,7 @@ enum class Code {
     KeepnNotAtStart = 4020,
 
     HelpFileNotWritten = 5001,
+    BadBitmapFile = 5002,
 };
 
 // Where a finding belongs: a line of a file, a topic of a topic file (its

@@ -39,18 +39,32 @@ std::string HelpFileName(const CompileResult& result) {
 }  // namespace
 
 std::string GroupedNumber(uint64_t value) {
-    std::string digits = std::to_string(value);
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) {
-        digits.insert(static_cast<std::size_t>(i), ",");
+    const std::string digits = std::to_string(value);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            out.push_back(',');
+        }
+        out.push_back(digits[i]);
     }
-    return digits;
+    return out;
 }
 
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date) {
+    Log log;
+    const Pictures pictures = Pictures::Load(result.help, log);
+    if (log.Errors() != 0) {
+        throw std::runtime_error(log.Findings().front().message);
+    }
+    return BuildHelpFileBytes(result, date, pictures);
+}
+
+std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
+                               const Pictures& pictures) {
     const HelpFile& help = result.help;
     const HelpProject& project = result.project;
     const bool compress = project.compress != 0;
-    const TopicOutput topics = BuildTopics(help, project, compress);
+    const TopicOutput topics = BuildTopics(help, project, pictures, compress);
     const ContextOffsets contexts = FindContextOffsets(help, topics);
 
     uint32_t contents = 0;
@@ -78,6 +92,11 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date) {
     }
     AddKeywordFiles('K', help, topics, files);
     AddKeywordFiles('A', help, topics, files);
+    for (std::size_t i = 0; i < pictures.All().size(); ++i) {
+        const Pictures::Picture& picture = pictures.All()[i];
+        files.Add("|bm" + std::to_string(i),
+                  BuildPictureFile(picture.dib, picture.transparent, compress));
+    }
     const std::string bytes = files.Build();
     if (bytes.size() > 0xFFFFFFFFu) {
         throw std::length_error("the help file would be larger than 4 GB");
@@ -87,11 +106,13 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date) {
 
 std::vector<std::string> WriteHelpFileAndLog(CompileResult& result) {
     std::string written;
+    const Pictures pictures =
+        result.log.Errors() == 0 ? Pictures::Load(result.help, result.log) : Pictures();
     if (result.log.Errors() == 0) {
         const std::string name = HelpFileName(result);
         const std::filesystem::path path = PathForWriting(result.folder, name);
         try {
-            const std::string bytes = BuildHelpFileBytes(result, BuildDate());
+            const std::string bytes = BuildHelpFileBytes(result, BuildDate(), pictures);
             WriteFileBytes(path, bytes);
             written = "Created " + name + ", " + GroupedNumber(bytes.size()) + " bytes";
         } catch (const std::length_error& e) {

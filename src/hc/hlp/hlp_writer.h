@@ -5,12 +5,18 @@
 #include <vector>
 
 #include "hc/compile.h"
+#include "hc/hlp/picture_file.h"
 
 namespace scrivlet::hc::hlp {
 
 // The .HLP file for a checked help project: every internal file the viewer
 // reads, assembled in the help file's own file system. DATE is the build time
 // the file records (seconds since 1970).
+std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
+                               const Pictures& pictures);
+
+// As above, reading the bitmaps itself; one that cannot be used throws
+// std::runtime_error with the log's message.
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date);
 
 // Writes the help file the project's HLP option names (or NAME.hlp beside the

@@ -164,6 +164,19 @@ public:
 
     void EndHotspot() { Command(std::string(1, '\x89')); }
 
+    // A picture stored as |bmNUMBER, drawn as a character or at a margin;
+    // the viewer counts it as one character.
+    void Picture(BitmapAlign align, int number) {
+        std::string cmd;
+        PutByte(cmd, align == BitmapAlign::Left ? 0x87 : align == BitmapAlign::Right ? 0x88 : 0x86);
+        PutByte(cmd, 0x22);  // a picture, with a count of hotspots
+        PutCompressedLong(cmd, 4);
+        PutCompressedUShort(cmd, 0);
+        PutWord(cmd, 0);  // by number, not embedded
+        PutWord(cmd, static_cast<unsigned>(number));
+        Command(cmd, true);
+    }
+
     ParagraphRecord Finish(const ParagraphFormat& format) {
         Command(std::string(1, '\x82'), true);
         commands_.push_back('\xFF');
@@ -187,7 +200,8 @@ private:
 }  // namespace
 
 ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
-                                const HelpProject& project, FontTable& fonts) {
+                                const HelpProject& project, FontTable& fonts,
+                                const Pictures& pictures) {
     Encoder encoder(project, fonts);
     int open = -1;
     for (const Run& run : paragraph.runs) {
@@ -232,6 +246,12 @@ ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
                 break;
             }
             case RunKind::Bitmap:
+                if (run.bitmap >= 0 && run.bitmap < static_cast<int>(topic.bitmaps.size())) {
+                    const BitmapRef& ref = topic.bitmaps[static_cast<std::size_t>(run.bitmap)];
+                    if (const int number = pictures.Number(ref); number >= 0) {
+                        encoder.Picture(ref.align, number);
+                    }
+                }
                 break;
         }
     }

@@ -5,6 +5,7 @@
 #include "hc/help_file.h"
 #include "hc/help_project.h"
 #include "hc/hlp/font_table.h"
+#include "hc/hlp/picture_file.h"
 
 namespace scrivlet::hc::hlp {
 
@@ -20,6 +21,7 @@ struct ParagraphRecord {
 };
 
 ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
-                                const HelpProject& project, FontTable& fonts);
+                                const HelpProject& project, FontTable& fonts,
+                                const Pictures& pictures);
 
 }  // namespace scrivlet::hc::hlp

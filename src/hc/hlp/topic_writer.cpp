@@ -138,7 +138,8 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
 
 }  // namespace
 
-TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool compress) {
+TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const Pictures& pictures,
+                        bool compress) {
     TopicOutput out;
     FontTable fonts(help);
     std::vector<Link> links;
@@ -162,7 +163,7 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool c
         headerLink[t] = links.size();
         links.push_back(std::move(header));
         for (const Paragraph& paragraph : topic.paragraphs) {
-            ParagraphRecord record = EncodeParagraph(paragraph, topic, project, fonts);
+            ParagraphRecord record = EncodeParagraph(paragraph, topic, project, fonts, pictures);
             Link link;
             link.type = kDisplayRecord;
             link.topic = t;

@@ -6,6 +6,7 @@
 
 #include "hc/help_file.h"
 #include "hc/help_project.h"
+#include "hc/hlp/picture_file.h"
 
 namespace scrivlet::hc::hlp {
 
@@ -26,6 +27,7 @@ constexpr uint32_t kTopicBlockData = kTopicBlockSize - 12;
 
 // COMPRESS packs the blocks with LZ77: each then holds up to 16 KB of
 // records, as much as packs into 4 KB.
-TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, bool compress);
+TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const Pictures& pictures,
+                        bool compress);
 
 }  // namespace scrivlet::hc::hlp

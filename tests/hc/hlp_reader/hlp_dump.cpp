@@ -139,6 +139,7 @@ std::string HlpReader::Dump() const {
                    "\n";
         }
     }
+    out += DumpPictures();
     out += DumpTopics();
     return out;
 }
@@ -340,6 +341,38 @@ std::string HlpReader::DumpTopics() const {
                     case 0x83:
                         line += "{tab}";
                         break;
+                    case 0x86:
+                    case 0x87:
+                    case 0x88: {
+                        const unsigned kind = n.Byte();
+                        const int32_t size = n.Long();
+                        unsigned hotspots = 0;
+                        if (kind == 0x22)
+                            hotspots = n.UShort();
+                        const std::size_t start = n.at;
+                        const char* place = code == 0x86 ? "bmc" : code == 0x87 ? "bml" : "bmr";
+                        if (kind == 0x03 || kind == 0x22) {
+                            const unsigned embedded = n.Word();
+                            if (embedded != 0)
+                                throw std::runtime_error("embedded pictures are not expected");
+                            line += std::string("{") + place + " |bm" + std::to_string(n.Word());
+                            if (hotspots != 0)
+                                line += " hotspots " + std::to_string(hotspots);
+                            line += "}";
+                        } else if (kind == 0x05) {
+                            n.Word();
+                            n.Word();
+                            n.Word();
+                            line += std::string("{") + place + "-object " +
+                                    Quoted(data.substr(n.at, data.find('\0', n.at) - n.at)) + "}";
+                        } else {
+                            throw std::runtime_error("unknown picture kind");
+                        }
+                        if (size < 0 || n.at > start + static_cast<std::size_t>(size))
+                            throw std::runtime_error("picture command overruns its size");
+                        n.at = start + static_cast<std::size_t>(size);
+                        break;
+                    }
                     case 0x89:
                         line += "{/}";
                         break;

@@ -40,6 +40,8 @@ private:
     std::string DumpSystem() const;
     std::string DumpFonts() const;
     std::string DumpTopics() const;
+    // Every |bmN file: its pictures' headers, palettes and pixel rows.
+    std::string DumpPictures() const;
     // The topic blocks' data one after another, where each block starts in
     // it, and what a TOPICPOS counts per block.
     std::string TopicData(std::vector<std::size_t>* starts, std::size_t* span) const;
