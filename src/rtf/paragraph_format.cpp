@@ -4,6 +4,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <algorithm>
 #include <cmath>
 
 namespace scrivlet {
@@ -41,6 +42,31 @@ void SetIndents(QTextBlockFormat& format, const ParagraphIndents& indents) {
     format.setLeftMargin((indents.first + indents.left) * kPixelsPerPoint);
     format.setTextIndent(-indents.left * kPixelsPerPoint);
     format.setRightMargin(indents.right * kPixelsPerPoint);
+}
+
+double ListIndentPoints(const QTextBlock& block) {
+    const QTextList* list = block.textList();
+    const QTextDocument* doc = block.document();
+    if (list == nullptr || doc == nullptr) {
+        return 0;
+    }
+    return list->format().indent() * doc->indentWidth() / kPixelsPerPoint;
+}
+
+ParagraphIndents ShownIndentsOf(const QTextBlock& block) {
+    ParagraphIndents indents = IndentsOf(block.blockFormat());
+    indents.first += ListIndentPoints(block);
+    return indents;
+}
+
+void SetShownIndents(const QTextBlock& block, QTextBlockFormat& format,
+                     const ParagraphIndents& shown) {
+    ParagraphIndents stored = shown;
+    const double list = ListIndentPoints(block);
+    if (list > 0) {
+        stored.first = std::max(0.0, shown.first - list);
+    }
+    SetIndents(format, stored);
 }
 
 bool HasBullet(const QTextBlock& block) {

@@ -33,6 +33,16 @@ struct ParagraphIndents {
 ParagraphIndents IndentsOf(const QTextBlockFormat& format);
 void SetIndents(QTextBlockFormat& format, const ParagraphIndents& indents);
 
+// A bulleted paragraph is drawn further right than its margins say: the list
+// adds its own indent, the room for the bullet. These are the indents as the
+// author sees them on screen, which the ruler shows and takes back.
+double ListIndentPoints(const QTextBlock& block);
+ParagraphIndents ShownIndentsOf(const QTextBlock& block);
+// Stores SHOWN for BLOCK into FORMAT; the first line never starts left of
+// the bullet's room.
+void SetShownIndents(const QTextBlock& block, QTextBlockFormat& format,
+                     const ParagraphIndents& shown);
+
 // Twips <-> the pixel values stored in the block format.
 double TwipsToPixels(int twips);
 int PixelsToTwips(double pixels);

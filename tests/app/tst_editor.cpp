@@ -30,6 +30,14 @@ using scrivlet::test::StartWindow;
 namespace {
 
 // Puts TEXT into the editor with FORMAT and selects it.
+// Drags MARKER of RULER so that its left edge lands at X and drops it there.
+void DragMarker(TRuler* ruler, TRuler::Marker marker, int x) {
+    ruler->MarkerDown(marker, 0);
+    QWidget* widget = ruler->MarkerWidget(marker);
+    ruler->MarkerMove(marker, ruler->DragOffset() + x - widget->x());
+    ruler->MarkerUp(marker);
+}
+
 void TypeFormatted(TSRichEdit* edit, const QString& text, const QTextCharFormat& format) {
     edit->clear();
     QTextCursor cursor(edit->document());
@@ -153,6 +161,33 @@ private slots:
         QCOMPARE(form->Toolbars().fontSize->currentText(), QString("72"));
     }
 
+    void fontDialogSizeBoxRefusesSizesOutsideTheRange() {
+        auto form = StartWindow();
+        TypeFormatted(form->RichEdit1(), "typed", {});
+        QStringList accepted;
+        scrivlet::test::OnNextModal([&accepted](QWidget* w) {
+            auto* dialog = qobject_cast<QFontDialog*>(w);
+            QVERIFY(dialog);
+            QLineEdit* size = nullptr;
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->validator() != nullptr) {
+                    size = edit;
+                }
+            }
+            QVERIFY(size);
+            for (const char* text : {"5", "6", "72", "73", "100", "0"}) {
+                QString probe = text;
+                int pos = 0;
+                if (size->validator()->validate(probe, pos) == QValidator::Acceptable) {
+                    accepted << text;
+                }
+            }
+            dialog->reject();
+        });
+        form->Action("TextFont")->trigger();
+        QCOMPARE(accepted, (QStringList{"6", "72"}));
+    }
+
     void textMenuChecksFollowTheSelection() {
         auto form = StartWindow();
         QTextCharFormat format;
@@ -203,6 +238,36 @@ private slots:
         QCOMPARE(indents.first, 0.0);
         // The refresh puts the marker where the new indent says.
         QCOMPARE(ruler->MarkerWidget(TRuler::LeftInd)->x(), 50);
+    }
+
+    void rulerOnABulletedParagraphLandsWhereDropped() {
+        auto form = StartWindow();
+        form->resize(800, 500);
+        TSRichEdit* edit = form->RichEdit1();
+        TypeFormatted(edit, "bulleted", {});
+        form->Action("BulletsBtn")->trigger();
+        auto* ruler = qobject_cast<TRuler*>(form->Ruler());
+        // The bullet's room pushes the text right: the markers show it.
+        const QTextBlock block = edit->textCursor().block();
+        const double room = ListIndentPoints(block);
+        QVERIFY(room > 0);
+        QCOMPARE(ShownIndentsOf(block).first, room);
+        QCOMPARE(ruler->MarkerWidget(TRuler::FirstInd)->x(),
+                 static_cast<int>(room * 4 / 3) + 2);
+        // Drop the left-indent marker at 78 and the first-line marker at
+        // 62: each lands where it was dropped, and stays there on refresh.
+        DragMarker(ruler, TRuler::LeftInd, 78);
+        QCOMPARE(ruler->MarkerWidget(TRuler::LeftInd)->x(), 78);
+        DragMarker(ruler, TRuler::FirstInd, 62);
+        QCOMPARE(ruler->MarkerWidget(TRuler::FirstInd)->x(), 62);
+        QCOMPARE(ruler->MarkerWidget(TRuler::LeftInd)->x(), 78);
+        // The stored margins leave out the bullet's room.
+        const ParagraphIndents stored = IndentsOf(edit->textCursor().block().blockFormat());
+        QCOMPARE(stored.first, ShownIndentsOf(edit->textCursor().block()).first - room);
+        // A first-line drop left of the bullet's room keeps the text beside
+        // the bullet.
+        DragMarker(ruler, TRuler::FirstInd, 2);
+        QCOMPARE(IndentsOf(edit->textCursor().block().blockFormat()).first, 0.0);
     }
 
     void editCopyCopiesTheFocusedPropertyCell() {

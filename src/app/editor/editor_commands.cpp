@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -41,6 +42,20 @@ constexpr StyleNames kStyles[] = {{"Bold", "BoldBtn", "TextBold"},
                                   {"Italic", "ItalicBtn", "TextItalic"},
                                   {"Underline", "UnderlineBtn", "TextUnderline"},
                                   {"Strike", "StrikeBtn", "TextStrike"}};
+
+constexpr int kMinFontSize = 6;
+constexpr int kMaxFontSize = 72;
+
+// The font dialog's size box takes any size from 1 to 512; narrow its check
+// so that sizes outside the editor's range cannot be typed. (Its list offers
+// the standard sizes, which lie within the range for scalable fonts.)
+void LimitFontSizes(QFontDialog& dialog, int low, int high) {
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+        if (qobject_cast<const QIntValidator*>(edit->validator()) != nullptr) {
+            edit->setValidator(new QIntValidator(low, high, edit));
+        }
+    }
+}
 
 }  // namespace
 
@@ -220,7 +235,7 @@ void EditorCommands::SelectionChange() {
         const QTextCursor cursor = edit_->textCursor();
         const QTextBlock block = edit_->document()->findBlock(cursor.selectionStart());
         if (ruler_) {
-            const ParagraphIndents indents = IndentsOf(block.blockFormat());
+            const ParagraphIndents indents = ShownIndentsOf(block);
             ruler_->SetMarkers(indents.first, indents.left, indents.right);
         }
         for (const StyleNames& s : kStyles) {
@@ -270,6 +285,8 @@ void EditorCommands::AlignParagraphs(int tag) {
 void EditorCommands::BulletParagraphs(bool on) {
     QTextCursor cursor = edit_->textCursor();
     SetBullet(cursor, on);
+    // The bullet's room moves the text; the ruler follows it.
+    form_.SelectionChange();
 }
 
 void EditorCommands::SetTextMenuChecks() {
@@ -286,14 +303,18 @@ void EditorCommands::SetTextMenuChecks() {
 }
 
 void EditorCommands::FontDialog() {
-    bool ok = false;
-    const QFont initial = edit_->currentCharFormat().font();
-    QFont chosen = QFontDialog::getFont(&ok, initial, &form_, "Font");
-    if (!ok) {
+    QFontDialog dialog(edit_->currentCharFormat().font(), &form_);
+    dialog.setWindowTitle("Font");
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    LimitFontSizes(dialog, kMinFontSize, kMaxFontSize);
+    if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    // The editor's sizes run from 6 to 72 points.
-    chosen.setPointSizeF(std::clamp(chosen.pointSizeF(), 6.0, 72.0));
+    QFont chosen = dialog.selectedFont();
+    // A size typed in part ("5" on the way to "54") passes the box's check;
+    // the editor's sizes still run from 6 to 72 points.
+    chosen.setPointSizeF(std::clamp(chosen.pointSizeF(), double(kMinFontSize),
+                                    double(kMaxFontSize)));
     QTextCharFormat format;
     format.setFont(chosen, QTextCharFormat::FontPropertiesSpecifiedOnly);
     format.setFontFamilies({chosen.family()});
@@ -309,8 +330,8 @@ void EditorCommands::FontDialog() {
 void EditorCommands::RulerDrop(int marker, int left, int dragOffset) {
     QTextCursor cursor = edit_->textCursor();
     const int width = ruler_->contentsRect().width();
-    ForEachSelectedBlock(cursor, [&](QTextBlockFormat& format) {
-        ParagraphIndents indents = IndentsOf(format);
+    ForEachSelectedBlock(cursor, [&](const QTextBlock& block, QTextBlockFormat& format) {
+        ParagraphIndents indents = ShownIndentsOf(block);
         if (marker == TRuler::FirstInd) {
             indents.first = FirstIndentOfDrop(left, dragOffset);
         }
@@ -322,7 +343,7 @@ void EditorCommands::RulerDrop(int marker, int left, int dragOffset) {
         if (marker == TRuler::RightInd) {
             indents.right = RightIndentOfDrop(left, dragOffset, width);
         }
-        SetIndents(format, indents);
+        SetShownIndents(block, format, indents);
     });
     form_.SelectionChange();
 }

@@ -69,15 +69,15 @@ void SetSelectionColor(QTextEdit& edit, const QColor& color) {
     edit.mergeCurrentCharFormat(format);
 }
 
-void ForEachSelectedBlock(QTextCursor& cursor,
-                          const std::function<void(QTextBlockFormat&)>& change) {
+void ForEachSelectedBlock(
+    QTextCursor& cursor, const std::function<void(const QTextBlock&, QTextBlockFormat&)>& change) {
     QTextDocument* doc = cursor.document();
     QTextBlock block = doc->findBlock(cursor.selectionStart());
     const QTextBlock last = doc->findBlock(cursor.selectionEnd());
     cursor.beginEditBlock();
     while (block.isValid()) {
         QTextBlockFormat format = block.blockFormat();
-        change(format);
+        change(block, format);
         QTextCursor at(block);
         at.setBlockFormat(format);
         if (block == last) {

@@ -9,6 +9,7 @@
 
 #include "core/editor/colors.h"
 
+class QTextBlock;
 class QTextCursor;
 class QTextEdit;
 
@@ -32,9 +33,9 @@ void SetSelectionFontName(QTextEdit& edit, const QString& name);
 void SetSelectionFontSize(QTextEdit& edit, int points);
 void SetSelectionColor(QTextEdit& edit, const QColor& color);
 
-// Runs CHANGE over the format of every paragraph the selection touches and
-// stores the result back.
-void ForEachSelectedBlock(QTextCursor& cursor,
-                          const std::function<void(QTextBlockFormat&)>& change);
+// Runs CHANGE over every paragraph the selection touches, with a copy of its
+// format, and stores the changed format back.
+void ForEachSelectedBlock(
+    QTextCursor& cursor, const std::function<void(const QTextBlock&, QTextBlockFormat&)>& change);
 
 }  // namespace scrivlet::app
