@@ -45,6 +45,19 @@ struct TabStop {
 
 enum class Alignment { Left, Center, Right, Justify };
 
+// Paragraph borders: which sides, and drawn how (single when neither thick
+// nor double).
+enum Border : unsigned {
+    BorderBox = 0x01,
+    BorderTop = 0x02,
+    BorderLeft = 0x04,
+    BorderBottom = 0x08,
+    BorderRight = 0x10,
+    BorderThick = 0x20,
+    BorderDouble = 0x40,
+};
+constexpr unsigned kBorderSides = BorderBox | BorderTop | BorderLeft | BorderBottom | BorderRight;
+
 // Paragraph formatting; lengths in twips.
 struct ParagraphFormat {
     Alignment alignment = Alignment::Left;
@@ -57,6 +70,8 @@ struct ParagraphFormat {
     bool keepNext = false;  // part of the topic's non-scrolling region
     bool noWrap = false;
     bool inTable = false;
+    unsigned borders = 0;  // the Border* bits below
+    int borderWidth = 0;
     std::vector<TabStop> tabs;
 
     friend bool operator==(const ParagraphFormat&, const ParagraphFormat&) = default;

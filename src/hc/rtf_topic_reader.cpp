@@ -38,6 +38,21 @@ constexpr std::array<std::string_view, 24> kSkippedDestinations{
     "rsidtbl",      "fldinst",   "pn",      "themedata", "colorschememapping",
     "latentstyles", "datastore", "revtbl",  "filetbl"};
 
+// The paragraph border a control word starts, or 0.
+unsigned BorderSide(std::string_view word) {
+    if (word == "box")
+        return BorderBox;
+    if (word == "brdrt")
+        return BorderTop;
+    if (word == "brdrl")
+        return BorderLeft;
+    if (word == "brdrb")
+        return BorderBottom;
+    if (word == "brdrr")
+        return BorderRight;
+    return 0;
+}
+
 // Control words that stand for one Windows-1252 character.
 char SymbolByte(std::string_view word) {
     static const std::array<std::pair<std::string_view, char>, 11> symbols{{
@@ -394,6 +409,22 @@ private:
             para.keepNext = on;
         } else if (word == "keep") {
             para.noWrap = on;
+        } else if (const unsigned side = BorderSide(word); side != 0) {
+            para.borders |= side;
+        } else if (word == "brdrth" || word == "brdrdb" || word == "brdrs" || word == "brdrw") {
+            // Border styles follow the side they belong to; those of table
+            // cells (\clbrdrt...) have no paragraph side before them.
+            if ((para.borders & kBorderSides) != 0) {
+                if (word == "brdrth") {
+                    para.borders = (para.borders & ~BorderDouble) | BorderThick;
+                } else if (word == "brdrdb") {
+                    para.borders = (para.borders & ~BorderThick) | BorderDouble;
+                } else if (word == "brdrs") {
+                    para.borders &= ~(BorderThick | BorderDouble);
+                } else {
+                    para.borderWidth = std::clamp(param, 0, 1000);
+                }
+            }
         } else if (word == "intbl") {
             para.inTable = true;
         } else if (word == "tqr") {

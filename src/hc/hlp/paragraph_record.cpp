@@ -28,6 +28,9 @@ std::string ParagraphSettings(const ParagraphFormat& f) {
         bits |= 0x0020;
     if (f.firstIndent != 0)
         bits |= 0x0040;
+    const unsigned borders = f.borders & kBorderSides ? f.borders & 0x7F : 0;
+    if (borders != 0)
+        bits |= 0x0100;
     if (!f.tabs.empty())
         bits |= 0x0200;
     if (f.alignment == Alignment::Right)
@@ -50,6 +53,10 @@ std::string ParagraphSettings(const ParagraphFormat& f) {
         PutCompressedShort(out, Units(f.rightIndent));
     if (bits & 0x0040)
         PutCompressedShort(out, Units(f.firstIndent));
+    if (bits & 0x0100) {
+        PutByte(out, borders);
+        PutWord(out, static_cast<unsigned>(Units(f.borderWidth)));
+    }
     if (bits & 0x0200) {
         const std::size_t count = std::min<std::size_t>(f.tabs.size(), 32);
         PutCompressedShort(out, static_cast<int>(count));

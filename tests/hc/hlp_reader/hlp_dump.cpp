@@ -302,6 +302,16 @@ std::string HlpReader::DumpTopics() const {
                 if (bits & (0x2u << i))
                     line += std::string(" ") + names[i] + "=" + std::to_string(n.Short());
             }
+            if (bits & 0x0100) {
+                const unsigned border = n.Byte();
+                const char* sides[] = {"box", "top", "left", "bottom", "right", "thick", "double"};
+                line += " border";
+                for (int i = 0; i < 7; ++i) {
+                    if (border & (1u << i))
+                        line += std::string(" ") + sides[i];
+                }
+                line += " w" + std::to_string(static_cast<int16_t>(n.Word()));
+            }
             if (bits & 0x0200) {
                 const int tabs = n.Short();
                 line += " tabs";
