@@ -72,6 +72,7 @@ enum class Code {
 
     HelpFileNotWritten = 5001,
     BadBitmapFile = 5002,
+    IconNotUsable = 5003,
 };
 
 // Where a finding belongs: a line of a file, a topic of a topic file (its

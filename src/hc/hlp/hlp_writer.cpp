@@ -52,15 +52,20 @@ std::string GroupedNumber(uint64_t value) {
 
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date) {
     Log log;
-    const Pictures pictures = Pictures::Load(result.help, log);
+    const Resources resources = LoadResources(result, log);
     if (log.Errors() != 0) {
         throw std::runtime_error(log.Findings().front().message);
     }
-    return BuildHelpFileBytes(result, date, pictures);
+    return BuildHelpFileBytes(result, date, resources);
+}
+
+Resources LoadResources(const CompileResult& result, Log& log) {
+    return {Pictures::Load(result.help, log), FindSystemExtras(result, &log)};
 }
 
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
-                               const Pictures& pictures) {
+                               const Resources& resources) {
+    const Pictures& pictures = resources.pictures;
     const HelpFile& help = result.help;
     const HelpProject& project = result.project;
     const bool compress = project.compress != 0;
@@ -81,7 +86,8 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
     }
 
     FileSystem files;
-    files.Add("|SYSTEM", BuildSystemFile(project, contents, compress ? 4 : 0, date));
+    files.Add("|SYSTEM",
+              BuildSystemFile(project, contents, compress ? 4 : 0, date, resources.system));
     files.Add("|TOPIC", topics.topicFile);
     files.Add("|FONT", topics.fontFile);
     files.Add("|CONTEXT", BuildContextFile(project, contexts));
@@ -92,6 +98,9 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
     }
     AddKeywordFiles('K', help, topics, files);
     AddKeywordFiles('A', help, topics, files);
+    for (auto& [name, macros] : WindowConfigFiles(project)) {
+        files.Add(name, std::move(macros));
+    }
     for (std::size_t i = 0; i < pictures.All().size(); ++i) {
         const Pictures::Picture& picture = pictures.All()[i];
         files.Add("|bm" + std::to_string(i),
@@ -106,13 +115,13 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
 
 std::vector<std::string> WriteHelpFileAndLog(CompileResult& result) {
     std::string written;
-    const Pictures pictures =
-        result.log.Errors() == 0 ? Pictures::Load(result.help, result.log) : Pictures();
+    const Resources resources =
+        result.log.Errors() == 0 ? LoadResources(result, result.log) : Resources();
     if (result.log.Errors() == 0) {
         const std::string name = HelpFileName(result);
         const std::filesystem::path path = PathForWriting(result.folder, name);
         try {
-            const std::string bytes = BuildHelpFileBytes(result, BuildDate(), pictures);
+            const std::string bytes = BuildHelpFileBytes(result, BuildDate(), resources);
             WriteFileBytes(path, bytes);
             written = "Created " + name + ", " + GroupedNumber(bytes.size()) + " bytes";
         } catch (const std::length_error& e) {

@@ -6,17 +6,26 @@
 
 #include "hc/compile.h"
 #include "hc/hlp/picture_file.h"
+#include "hc/hlp/system_extras.h"
 
 namespace scrivlet::hc::hlp {
 
 // The .HLP file for a checked help project: every internal file the viewer
 // reads, assembled in the help file's own file system. DATE is the build time
 // the file records (seconds since 1970).
+// RESOURCES are the files besides the topic files that go into it.
+struct Resources {
+    Pictures pictures;
+    SystemExtras system;
+};
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
-                               const Pictures& pictures);
+                               const Resources& resources);
 
-// As above, reading the bitmaps itself; one that cannot be used throws
-// std::runtime_error with the log's message.
+// Reads the bitmaps and the icon; what cannot be used is reported in LOG.
+Resources LoadResources(const CompileResult& result, Log& log);
+
+// As above, reading the resources itself; a bitmap that cannot be used
+// throws std::runtime_error with the log's message.
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date);
 
 // Writes the help file the project's HLP option names (or NAME.hlp beside the

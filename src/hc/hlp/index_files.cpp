@@ -90,7 +90,8 @@ std::string BuildWindowTree(const HelpFile& help, const HelpProject& project,
     std::vector<BtreeEntry> entries;
     for (std::size_t t = 0; t < help.topics.size(); ++t) {
         const std::string& window = help.topics[t].window;
-        if (topics.topicOffsets[t] < 0 || window.empty()) continue;
+        if (topics.topicOffsets[t] < 0 || window.empty())
+            continue;
         for (std::size_t w = 0; w < project.windows.size(); ++w) {
             if (UpperAscii(project.windows[w].name) == UpperAscii(window)) {
                 entries.push_back({Dword(static_cast<uint32_t>(topics.topicOffsets[t])),
@@ -99,7 +100,8 @@ std::string BuildWindowTree(const HelpFile& help, const HelpProject& project,
             }
         }
     }
-    if (entries.empty()) return {};
+    if (entries.empty())
+        return {};
     return BuildBtree({1024, 0x0002, "LL"}, entries);
 }
 

@@ -12,9 +12,12 @@ enum Record : unsigned {
     kCopyright = 2,
     kContents = 3,
     kConfig = 4,
+    kIcon = 5,
     kWindow = 6,
     kCitation = 8,
+    kLcid = 9,
     kCnt = 10,
+    kCharset = 11,
 };
 
 void PutRecord(std::string& out, unsigned type, const std::string& data) {
@@ -73,7 +76,7 @@ std::string WindowRecord(const WindowDefinition& w, bool main) {
 }  // namespace
 
 std::string BuildSystemFile(const HelpProject& project, uint32_t contents, unsigned flags,
-                            uint32_t date) {
+                            uint32_t date, const SystemExtras& extras) {
     std::string out;
     PutWord(out, 0x036C);
     PutWord(out, 33);  // minor version: WinHelp 4
@@ -100,6 +103,18 @@ std::string BuildSystemFile(const HelpProject& project, uint32_t contents, unsig
     }
     if (!project.cnt.text.empty()) {
         PutStringRecord(out, kCnt, project.cnt.text);
+    }
+    std::string locale;
+    PutWord(locale, extras.sortFlags);
+    PutWord(locale, extras.sortFlags2);
+    PutDword(locale, 0);
+    PutWord(locale, extras.lcid);
+    PutRecord(out, kLcid, locale);
+    std::string charset;
+    PutWord(charset, extras.charset);
+    PutRecord(out, kCharset, charset);
+    if (!extras.icon.empty()) {
+        PutRecord(out, kIcon, extras.icon);
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "hc/help_project.h"
+#include "hc/hlp/system_extras.h"
 
 namespace scrivlet::hc::hlp {
 
@@ -11,6 +12,6 @@ namespace scrivlet::hc::hlp {
 // per setting of the project. CONTENTS is the contents topic's TOPICOFFSET;
 // FLAGS 0 for uncompressed topic blocks, 4 for LZ77-compressed ones.
 std::string BuildSystemFile(const HelpProject& project, uint32_t contents, unsigned flags,
-                            uint32_t date);
+                            uint32_t date, const SystemExtras& extras);
 
 }  // namespace scrivlet::hc::hlp

@@ -132,6 +132,19 @@ std::string HlpReader::Dump() const {
             out += "\n";
         }
     }
+    for (const auto& [name, offset] : directory_) {
+        if (name.rfind("|CF", 0) != 0)
+            continue;
+        out += "WINDOW MACROS " + name.substr(3) + "\n";
+        const std::string macros = *InternalFile(name);
+        for (std::size_t at = 0; at < macros.size();) {
+            const std::size_t end = macros.find('\0', at);
+            if (end == std::string::npos)
+                throw std::runtime_error(name + " ends inside a macro");
+            out += "  " + Quoted(macros.substr(at, end - at)) + "\n";
+            at = end + 1;
+        }
+    }
     if (directory_.count("|VIOLA") != 0) {
         out += "WINDOWS OF TOPICS\n";
         for (const auto& [key, value] : Entries("|VIOLA", 4, 4)) {
@@ -192,6 +205,29 @@ std::string HlpReader::DumpSystem() const {
                 break;
             case 10:
                 out += "  cnt " + Quoted(text) + "\n";
+                break;
+            case 5:
+                // An icon file: its directory's image count, and the size
+                // the first image has there.
+                if (size < 22 || Get16(data, 2) != 1)
+                    throw std::runtime_error("icon record is no icon file");
+                out += "  icon of " + std::to_string(Get16(data, 4)) + " images, first " +
+                       std::to_string(static_cast<uint8_t>(data[6])) + "x" +
+                       std::to_string(static_cast<uint8_t>(data[7])) + " " +
+                       std::to_string(Get32(data, 14)) + " bytes at " +
+                       std::to_string(Get32(data, 18)) + "\n";
+                break;
+            case 9: {
+                if (size < 10)
+                    throw std::runtime_error("locale record is too short");
+                char lcid[48];
+                std::snprintf(lcid, sizeof lcid, "  lcid 0x%X 0x%X 0x%X\n", Get16(data, 8),
+                              Get16(data, 0), Get16(data, 2));
+                out += lcid;
+                break;
+            }
+            case 11:
+                out += "  charset " + std::to_string(static_cast<uint8_t>(data.at(0))) + "\n";
                 break;
             default:
                 out += "  record " + std::to_string(type) + " size " + std::to_string(size) + "\n";
