@@ -70,6 +70,15 @@ struct ParagraphFormat {
     bool keepNext = false;  // part of the topic's non-scrolling region
     bool noWrap = false;
     bool inTable = false;
+    // In a table, the paragraph that ends a cell (\cell), and the one that
+    // also ends its row (\row), which carries the row's cell right edges,
+    // the gap between cells' text and the row's left edge (\cellx, \trgaph,
+    // \trleft).
+    bool cellEnd = false;
+    bool rowEnd = false;
+    std::vector<int> cellEdges;
+    int rowGap = 0;
+    int rowLeft = 0;
     unsigned borders = 0;  // the Border* bits below
     int borderWidth = 0;
     std::vector<TabStop> tabs;

@@ -63,6 +63,15 @@ std::string Describe(const ParagraphFormat& p) {
     if (p.inTable) {
         out += " intbl";
     }
+    if (p.cellEnd) {
+        out += " cell";
+    }
+    if (p.rowEnd) {
+        out += " row gap" + std::to_string(p.rowGap) + " left" + std::to_string(p.rowLeft);
+        for (int edge : p.cellEdges) {
+            out += " cellx" + std::to_string(edge);
+        }
+    }
     static const char* const kTab[] = {"", "r", "c", "dec"};
     for (const TabStop& tab : p.tabs) {
         out += std::string(" tx") + kTab[static_cast<int>(tab.kind)] + std::to_string(tab.position);

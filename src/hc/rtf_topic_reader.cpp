@@ -30,6 +30,9 @@ struct GroupState {
     bool fresh = true;  // no token read in the group yet
 };
 
+// More columns than a table row can have in a help file are ignored.
+constexpr std::size_t kMaxColumns = 64;
+
 // Groups whose content is not topic text.
 constexpr std::array<std::string_view, 24> kSkippedDestinations{
     "stylesheet",   "info",      "header",  "headerl",   "headerr",
@@ -438,6 +441,30 @@ private:
                 para.tabs.push_back({param, pendingTab_});
             }
             pendingTab_ = TabKind::Left;
+        } else if (word == "trowd") {
+            row_ = ParagraphFormat{};
+        } else if (word == "trgaph") {
+            row_.rowGap = std::clamp(param, 0, 0x7FFF);
+        } else if (word == "trleft") {
+            row_.rowLeft = std::clamp(param, -0x7FFF, 0x7FFF);
+        } else if (word == "cellx") {
+            if (row_.cellEdges.size() < kMaxColumns) {
+                row_.cellEdges.push_back(std::clamp(param, -0x7FFF, 0x7FFF));
+            }
+        } else if ((word == "cell" || word == "row") && para.inTable &&
+                   state.destination != Destination::Footnote) {
+            EnsureTopic(token);
+            ParagraphFormat end = para;
+            end.cellEnd = true;
+            if (word == "cell") {
+                builder_.EndParagraph(end);
+            } else {
+                end.rowEnd = true;
+                end.cellEdges = row_.cellEdges;
+                end.rowGap = row_.rowGap;
+                end.rowLeft = row_.rowLeft;
+                builder_.EndRow(end);
+            }
         } else if (word == "par" || word == "row") {
             if (state.destination == Destination::Footnote) {
                 return;
@@ -485,6 +512,7 @@ private:
     std::unordered_map<int, bool> reportedFonts_;
 
     TabKind pendingTab_ = TabKind::Left;
+    ParagraphFormat row_;  // the table row being defined: its edges, gap and left edge
 };
 
 }  // namespace

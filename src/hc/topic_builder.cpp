@@ -291,6 +291,21 @@ void TopicBuilder::EndParagraph(const ParagraphFormat& format) {
     paragraph_ = Paragraph{};
 }
 
+void TopicBuilder::EndRow(const ParagraphFormat& format) {
+    const bool lastCellEnded =
+        paragraph_.runs.empty() && !inCommand_ && !topic_.paragraphs.empty() &&
+        topic_.paragraphs.back().format.cellEnd && !topic_.paragraphs.back().format.rowEnd;
+    if (!lastCellEnded) {
+        EndParagraph(format);
+        return;
+    }
+    ParagraphFormat& last = topic_.paragraphs.back().format;
+    last.rowEnd = true;
+    last.cellEdges = format.cellEdges;
+    last.rowGap = format.rowGap;
+    last.rowLeft = format.rowLeft;
+}
+
 void TopicBuilder::EndTopic(const ParagraphFormat& format) {
     if (!inTopic_) {
         return;

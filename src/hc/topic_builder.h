@@ -26,6 +26,10 @@ public:
     void Tab(const CharFormat& format, bool hidden);
     void LineBreak(const CharFormat& format, bool hidden);
     void EndParagraph(const ParagraphFormat& format);
+    // Ends a table row: the paragraph in progress, when it has text, ends
+    // the last cell; FORMAT (with its row definition) goes to the row's
+    // last paragraph.
+    void EndRow(const ParagraphFormat& format);
     void EndTopic(const ParagraphFormat& format);
 
     // A "{\footnote" group begins: the mark is the character just before it.

@@ -60,5 +60,79 @@ TEST(HlpParagraphs, JustifiedIsLeftAligned) {
               "  P right:{f0}End{par} [4 at 00000009]\n");
 }
 
+TEST(HlpParagraphs, TableRowsAreTableRecordsWithTheirColumns) {
+    // Each row's record is followed by its size and place at the end.
+    EXPECT_EQ(TopicsOf("Before\\par\\trowd\\trgaph108\\trleft-108\\cellx2000\\cellx5000"
+                       "\\pard\\intbl One\\par Two\\cell\\pard\\intbl\\qc Three\\cell\\row"
+                       "\\trowd\\trleft360\\cellx3000\\pard\\intbl\\li100 Alone\\cell\\row"
+                       "\\pard After"),
+              "  P:{f0}Before{par} [7 at 00000000]\n"
+              "  T 2 columns type 1 (195,0) (290,10) = left -10 gap 10 edges 200 500\n"
+              "    c0 P:{f0}One{par}\n"
+              "    c0 P:Two{par}\n"
+              "    c1 P center:Three{par} [14 at 00000007]\n"
+              "  T 1 columns type 1 (300,36) = left 36 edges 300\n"
+              "    c0 P li=10:{f0}Alone{par} [6 at 00000015]\n"
+              "  P:{f0}After{par} [6 at 0000001B]\n");
+}
+
+TEST(HlpParagraphs, TablesWithoutFullDefinitions) {
+    // More cells than \\cellx: the last width again, or two inches.
+    EXPECT_EQ(TopicsOf("\\trowd\\cellx1000\\intbl a\\cell b\\cell c\\cell\\row"),
+              "  T 3 columns type 1 (100,0) (288,0) (288,0) = left 0 gap 0 edges 100 388 676\n"
+              "    c0 P:{f0}a{par}\n"
+              "    c1 P:b{par}\n"
+              "    c2 P:c{par} [6 at 00000000]\n");
+    // Table paragraphs never ended by \\cell or \\row are one cell of a row.
+    EXPECT_EQ(TopicsOf("\\intbl Loose\\par \\pard After"),
+              "  T 1 columns type 1 (288,0) = left 0 edges 288\n"
+              "    c0 P:{f0}Loose{par} [6 at 00000000]\n"
+              "  P:{f0}After{par} [6 at 00000006]\n");
+}
+
+TEST(HlpParagraphs, ContextInTheMiddleOfATopicLeadsToItsParagraph) {
+    const fs::path folder = fs::temp_directory_path() / "scrivlet_hlp_mid_context";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    WriteFileBytes(folder / "p.hpj", "[OPTIONS]\r\nTITLE=P\r\n[FILES]\r\nt.rtf\r\n");
+    WriteFileBytes(folder / "t.rtf",
+                   "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
+                   "#{\\footnote intro}${\\footnote P}\\pard First\\par Second\\par "
+                   "#{\\footnote mid}Third\\par}");
+    const CompileResult result = CompileHelpProject(folder / "p.hpj");
+    fs::remove_all(folder);
+    ASSERT_EQ(result.log.Errors(), 0);
+    const test::HlpReader reader(hlp::BuildHelpFileBytes(result, 0));
+    std::string key;
+    for (int i = 0; i < 4; ++i)
+        key.push_back(static_cast<char>((test::DescribedHash("mid") >> (8 * i)) & 0xFF));
+    const auto found = reader.Lookup("|CONTEXT", key, 4);
+    ASSERT_TRUE(found.has_value());
+    // "First" and "Second", each with its paragraph end.
+    EXPECT_EQ(found->substr(0, 4), std::string("\x0D\0\0\0", 4));
+}
+
+TEST(HlpParagraphs, ContextInATableLeadsToItsRow) {
+    const fs::path folder = fs::temp_directory_path() / "scrivlet_hlp_table_context";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    WriteFileBytes(folder / "p.hpj", "[OPTIONS]\r\nTITLE=P\r\n[FILES]\r\nt.rtf\r\n");
+    WriteFileBytes(folder / "t.rtf",
+                   "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
+                   "#{\\footnote intro}${\\footnote P}\\pard First\\par\\trowd\\cellx900"
+                   "\\intbl x\\cell\\row\\pard\\intbl #{\\footnote inrow}y\\cell\\row}");
+    const CompileResult result = CompileHelpProject(folder / "p.hpj");
+    fs::remove_all(folder);
+    ASSERT_EQ(result.log.Errors(), 0);
+    const test::HlpReader reader(hlp::BuildHelpFileBytes(result, 0));
+    std::string key;
+    for (int i = 0; i < 4; ++i)
+        key.push_back(static_cast<char>((test::DescribedHash("inrow") >> (8 * i)) & 0xFF));
+    const auto found = reader.Lookup("|CONTEXT", key, 4);
+    ASSERT_TRUE(found.has_value());
+    // "First" and its end, then the first row's "x" and its end.
+    EXPECT_EQ(found->substr(0, 4), std::string("\x08\0\0\0", 4));
+}
+
 }  // namespace
 }  // namespace scrivlet::hc

@@ -146,8 +146,33 @@ TEST(RtfTopicReader, ParagraphAndCharacterFormatting) {
               "    [f0 24] \"s\"\n"
               "    [f0 24] LINE\n"
               "    [f0 24] \"t\"\n"
-              "  para justify intbl\n"
-              "    [f0 24] \"j\"\n"
+              "  para justify intbl cell row gap0 left0\n"
+              "    [f0 24] \"j\"\n");
+}
+
+TEST(RtfTopicReader, TableRowsCellsAndTheirDefinition) {
+    const std::string rtf =
+        std::string(kHeader) +
+        "${\\footnote T}\\pard Before\\par\\trowd\\trgaph108\\trleft-108\\cellx2000"
+        "\\cellx5000\\pard\\intbl One\\par Two\\cell\\pard\\intbl\\qc Three\\cell\\row"
+        "\\trowd\\cellx1000\\pard\\intbl Late\\row\\pard After\\cell\\par}";
+    const Read read = ReadRtf(rtf);
+    EXPECT_EQ(read.findings, "");
+    EXPECT_EQ(read.topics,
+              "topic #1 of t.rtf line 3\n"
+              "  $ T\n"
+              "  para left\n"
+              "    [f0 24] \"Before\"\n"
+              "  para left intbl\n"
+              "    [f0 24] \"One\"\n"
+              "  para left intbl cell\n"
+              "    [f0 24] \"Two\"\n"
+              "  para center intbl cell row gap108 left-108 cellx2000 cellx5000\n"
+              "    [f0 24] \"Three\"\n"
+              "  para left intbl cell row gap0 left0 cellx1000\n"
+              "    [f0 24] \"Late\"\n"
+              "  para left\n"
+              "    [f0 24] \"After\"\n"
               "    [f0 24] TAB\n");
 }
 

@@ -27,10 +27,12 @@ ContextOffsets FindContextOffsets(const HelpFile& help, const TopicOutput& topic
             continue;
         const auto& paragraphs = topics.paragraphOffsets[t];
         for (const ContextDefinition& def : help.topics[t].contexts) {
+            // The paragraph the footnote stands in, counted from 0; one past
+            // the last is the empty paragraph the topic ended with.
             const std::size_t p = static_cast<std::size_t>(std::max(def.paragraph, 0));
-            const uint32_t offset = p > 0 && p <= paragraphs.size()
-                                        ? paragraphs[p - 1]
-                                        : static_cast<uint32_t>(topics.topicOffsets[t]);
+            const uint32_t offset = p == 0 || paragraphs.empty()
+                                        ? static_cast<uint32_t>(topics.topicOffsets[t])
+                                        : paragraphs[std::min(p, paragraphs.size() - 1)];
             offsets.emplace(UpperAscii(def.name), offset);
         }
     }

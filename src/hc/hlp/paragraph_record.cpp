@@ -1,6 +1,8 @@
 #include "hc/hlp/paragraph_record.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "hc/context_hash.h"
 #include "hc/hlp/bytes.h"
@@ -184,14 +186,17 @@ public:
         Command(cmd, true);
     }
 
-    ParagraphRecord Finish(const ParagraphFormat& format) {
-        Command(std::string(1, '\x82'), true);
-        commands_.push_back('\xFF');
+    void EndParagraph() { Command(std::string(1, '\x82'), true); }
+
+    // The commands since the last call.
+    std::string TakeCommands() { return std::exchange(commands_, std::string()); }
+
+    // The record: its sizes, then LAYOUT (paragraph settings and commands).
+    ParagraphRecord Finish(const std::string& layout) {
         std::string& data1 = record_.linkData1;
         PutCompressedLong(data1, static_cast<int32_t>(record_.linkData2.size()));
         PutCompressedUShort(data1, std::min<uint32_t>(record_.characters, 0x7FFF));
-        data1 += ParagraphSettings(format);
-        data1 += commands_;
+        data1 += layout;
         return std::move(record_);
     }
 
@@ -204,12 +209,9 @@ private:
     unsigned font_ = 0xFFFFFFFF;
 };
 
-}  // namespace
-
-ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
-                                const HelpProject& project, FontTable& fonts,
-                                const Pictures& pictures) {
-    Encoder encoder(project, fonts);
+// The runs of PARAGRAPH as text and commands, its hotspots closed at its end.
+void EncodeRuns(Encoder& encoder, const Paragraph& paragraph, const Topic& topic,
+                const Pictures& pictures) {
     int open = -1;
     for (const Run& run : paragraph.runs) {
         if (run.hotspot != open && open >= 0) {
@@ -268,7 +270,88 @@ ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
     if (paragraph.runs.empty()) {
         encoder.Font(CharFormat{});
     }
-    return encoder.Finish(paragraph.format);
+}
+
+// Column widths of a table row in the form viewers read them back: per
+// column a width and a gap, the row's left edge and the gap between cells
+// being recovered from the first two columns' values. A row of one column
+// holds its right edge and its left edge.
+std::string TableColumns(const ParagraphFormat& row, std::size_t columns) {
+    std::vector<int> edges;
+    for (int edge : row.cellEdges) {
+        edges.push_back(Units(edge));
+    }
+    // Cells past the row's definition take the width of the last one, or
+    // two inches.
+    while (edges.size() < columns) {
+        const int last = edges.empty() ? Units(row.rowLeft) : edges.back();
+        const int width = edges.size() >= 2 ? edges.back() - edges[edges.size() - 2] : 288;
+        edges.push_back(std::min(last + std::max(width, 1), 0x3FFF));
+    }
+    const int gap = Units(row.rowGap);
+    const int left = Units(row.rowLeft);
+    std::string out;
+    auto put = [&out](int value) {
+        PutWord(out, static_cast<unsigned>(std::clamp(value, -0x7FFF, 0x7FFF)));
+    };
+    if (columns == 1) {
+        put(edges[0]);
+        put(left);
+        return out;
+    }
+    put(edges[0] - gap / 2 - left - gap);
+    put(left + gap);
+    for (std::size_t c = 1; c < columns; ++c) {
+        put(edges[c] - edges[c - 1] - gap);
+        put(gap);
+    }
+    return out;
+}
+
+}  // namespace
+
+ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
+                                const HelpProject& project, FontTable& fonts,
+                                const Pictures& pictures) {
+    Encoder encoder(project, fonts);
+    EncodeRuns(encoder, paragraph, topic, pictures);
+    encoder.EndParagraph();
+    return encoder.Finish(ParagraphSettings(paragraph.format) + encoder.TakeCommands() + '\xFF');
+}
+
+ParagraphRecord EncodeTableRow(std::span<const Paragraph> row, const Topic& topic,
+                               const HelpProject& project, FontTable& fonts,
+                               const Pictures& pictures) {
+    std::size_t cells = 1;
+    for (std::size_t p = 0; p + 1 < row.size(); ++p) {
+        cells += row[p].format.cellEnd ? 1 : 0;
+    }
+    const ParagraphFormat& last = row.back().format;
+    const std::size_t columns =
+        std::min(std::max(cells, last.cellEdges.size()), static_cast<std::size_t>(kMaxColumns));
+    std::string layout;
+    PutByte(layout, static_cast<unsigned>(columns));
+    PutByte(layout, 1);  // widths as given, not relative to the window
+    layout += TableColumns(last, columns);
+
+    Encoder encoder(project, fonts);
+    std::size_t column = 0;
+    for (const Paragraph& paragraph : row) {
+        // Each paragraph has its settings, headed by its cell's column;
+        // cells past the last column run into it.
+        PutWord(layout, static_cast<unsigned>(std::min(column, columns - 1)));
+        PutWord(layout, 0);
+        PutByte(layout, 0);
+        EncodeRuns(encoder, paragraph, topic, pictures);
+        encoder.EndParagraph();
+        // Viewers take a text piece before every command, the end of a
+        // paragraph's commands too, as later paragraphs' text follows.
+        encoder.Command(std::string(1, '\xFF'));
+        layout += ParagraphSettings(paragraph.format) + encoder.TakeCommands();
+        column += paragraph.format.cellEnd ? 1 : 0;
+    }
+    PutWord(layout, 0xFFFF);
+    return encoder.Finish(layout);
 }
 
 }  // namespace scrivlet::hc::hlp

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "hc/help_file.h"
@@ -23,5 +24,19 @@ struct ParagraphRecord {
 ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
                                 const HelpProject& project, FontTable& fonts,
                                 const Pictures& pictures);
+
+}  // namespace scrivlet::hc::hlp
+
+namespace scrivlet::hc::hlp {
+
+// A table row as one table record: the columns from the row's definition
+// (on its last paragraph), then every paragraph with its settings and the
+// column of its cell. ROW ends with the paragraph that ends the row.
+ParagraphRecord EncodeTableRow(std::span<const Paragraph> row, const Topic& topic,
+                               const HelpProject& project, FontTable& fonts,
+                               const Pictures& pictures);
+
+// Columns a table row can have.
+constexpr int kMaxColumns = 64;
 
 }  // namespace scrivlet::hc::hlp

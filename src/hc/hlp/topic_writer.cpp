@@ -16,6 +16,7 @@ constexpr uint32_t kNone = 0xFFFFFFFF;
 constexpr std::size_t kLinkHeader = 21;
 constexpr uint8_t kTopicHeaderRecord = 0x02;
 constexpr uint8_t kDisplayRecord = 0x20;
+constexpr uint8_t kTableRecord = 0x23;
 
 struct Link {
     uint8_t type = 0;
@@ -89,7 +90,7 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
             characters = 0;
         }
         link.offset = static_cast<uint32_t>(block) * 0x8000 + characters;
-        if (link.type == kDisplayRecord)
+        if (link.type != kTopicHeaderRecord)
             characters += link.characters;
         if (characters >= 0x8000 || block >= 0x10000) {
             *tooLarge = true;
@@ -162,16 +163,36 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         }
         headerLink[t] = links.size();
         links.push_back(std::move(header));
-        for (const Paragraph& paragraph : topic.paragraphs) {
-            ParagraphRecord record = EncodeParagraph(paragraph, topic, project, fonts, pictures);
+        const std::vector<Paragraph>& paragraphs = topic.paragraphs;
+        for (std::size_t p = 0; p < paragraphs.size();) {
+            const Paragraph& paragraph = paragraphs[p];
+            // A table row is one record, from its first paragraph to the one
+            // ending the row (or the last one in the table).
+            std::size_t end = p + 1;
+            if (paragraph.format.inTable) {
+                while (end < paragraphs.size() && !paragraphs[end - 1].format.rowEnd &&
+                       paragraphs[end].format.inTable) {
+                    ++end;
+                }
+            }
             Link link;
-            link.type = kDisplayRecord;
+            ParagraphRecord record;
+            if (paragraph.format.inTable) {
+                link.type = kTableRecord;
+                record = EncodeTableRow(std::span(paragraphs).subspan(p, end - p), topic, project,
+                                        fonts, pictures);
+            } else {
+                link.type = kDisplayRecord;
+                record = EncodeParagraph(paragraph, topic, project, fonts, pictures);
+            }
             link.topic = t;
             link.keepNext = paragraph.format.keepNext;
             link.data1 = std::move(record.linkData1);
             link.data2 = std::move(record.linkData2);
             link.characters = record.characters;
-            paragraphLinks[t].push_back(links.size());
+            for (; p < end; ++p) {
+                paragraphLinks[t].push_back(links.size());
+            }
             links.push_back(std::move(link));
         }
     }

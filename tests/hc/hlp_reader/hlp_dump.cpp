@@ -1,6 +1,7 @@
 // The text dump of a help file the golden tests compare.
 #include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 #include "hlp_reader.h"
 
@@ -285,6 +286,151 @@ std::string HlpReader::TopicData(std::vector<std::size_t>* starts, std::size_t* 
     return data;
 }
 
+std::string HlpReader::ParagraphLayout(const std::string& data, std::size_t* at, std::size_t end,
+                                       const std::string& text, std::size_t* tp) const {
+    Numbers n{data, *at};
+    std::size_t& t = *tp;
+    n.Dword();
+    const unsigned bits = n.Word();
+    std::string line = "P";
+    const char* names[] = {"sb", "sa", "sl", "li", "ri", "fi"};
+    for (int i = 0; i < 6; ++i) {
+        if (bits & (0x2u << i))
+            line += std::string(" ") + names[i] + "=" + std::to_string(n.Short());
+    }
+    if (bits & 0x0100) {
+        const unsigned border = n.Byte();
+        const char* sides[] = {"box", "top", "left", "bottom", "right", "thick", "double"};
+        line += " border";
+        for (int i = 0; i < 7; ++i) {
+            if (border & (1u << i))
+                line += std::string(" ") + sides[i];
+        }
+        line += " w" + std::to_string(static_cast<int16_t>(n.Word()));
+    }
+    if (bits & 0x0200) {
+        const int tabs = n.Short();
+        line += " tabs";
+        for (int i = 0; i < tabs; ++i) {
+            const unsigned tab = n.UShort();
+            line += " " + std::to_string(tab & 0x3FFF);
+            if (tab & 0x4000)
+                line += "/" + std::to_string(n.UShort());
+        }
+    }
+    if (bits & 0x0400)
+        line += " right";
+    if (bits & 0x0800)
+        line += " center";
+    if (bits & 0x1000)
+        line += " nowrap";
+    line += ":";
+    bool done = false;
+    while (!done && n.at < end) {
+        // The text runs out before the end command, which has none before it.
+        const std::size_t stop = text.find('\0', t);
+        if (stop != std::string::npos) {
+            line += text.substr(t, stop - t);
+            t = stop + 1;
+        }
+        const unsigned code = n.Byte();
+        switch (code) {
+            case 0x80:
+                line += "{f" + std::to_string(n.Word()) + "}";
+                break;
+            case 0x81:
+                line += "{br}";
+                break;
+            case 0x82:
+                line += "{par}";
+                break;
+            case 0x83:
+                line += "{tab}";
+                break;
+            case 0x86:
+            case 0x87:
+            case 0x88: {
+                const unsigned kind = n.Byte();
+                const int32_t size = n.Long();
+                unsigned hotspots = 0;
+                if (kind == 0x22)
+                    hotspots = n.UShort();
+                const std::size_t start = n.at;
+                const char* place = code == 0x86 ? "bmc" : code == 0x87 ? "bml" : "bmr";
+                if (kind == 0x03 || kind == 0x22) {
+                    const unsigned embedded = n.Word();
+                    if (embedded != 0)
+                        throw std::runtime_error("embedded pictures are not expected");
+                    line += std::string("{") + place + " |bm" + std::to_string(n.Word());
+                    if (hotspots != 0)
+                        line += " hotspots " + std::to_string(hotspots);
+                    line += "}";
+                } else if (kind == 0x05) {
+                    n.Word();
+                    n.Word();
+                    n.Word();
+                    line += std::string("{") + place + "-object " +
+                            Quoted(data.substr(n.at, data.find('\0', n.at) - n.at)) + "}";
+                } else {
+                    throw std::runtime_error("unknown picture kind");
+                }
+                if (size < 0 || n.at > start + static_cast<std::size_t>(size))
+                    throw std::runtime_error("picture command overruns its size");
+                n.at = start + static_cast<std::size_t>(size);
+                break;
+            }
+            case 0x89:
+                line += "{/}";
+                break;
+            case 0xFF:
+                done = true;
+                break;
+            case 0xC8:
+            case 0xCC: {
+                const unsigned size = n.Word();
+                line += std::string(code == 0xCC ? "{macro% " : "{macro ") +
+                        data.substr(n.at, size).c_str() + "}";
+                n.at += size;
+                break;
+            }
+            case 0xE2:
+            case 0xE3:
+            case 0xE6:
+            case 0xE7: {
+                const uint32_t hash = n.Dword();
+                const auto target = Lookup("|CONTEXT", std::string(data, n.at - 4, 4), 4);
+                line += std::string(code & 1 ? "{jump" : "{popup") + (code & 4 ? "% " : " ") +
+                        (target ? Hex8(Get32(*target, 0)) : "undefined " + Hex8(hash)) + "}";
+                break;
+            }
+            case 0xEA:
+            case 0xEB:
+            case 0xEE:
+            case 0xEF: {
+                const unsigned size = n.Word();
+                const std::string tail = data.substr(n.at, size);
+                n.at += size;
+                line += std::string(code & 1 ? "{jump" : "{popup") + (code & 4 ? "% " : " ") +
+                        "type " + std::to_string(static_cast<uint8_t>(tail.at(0))) + " " +
+                        Hex8(Get32(tail, 1));
+                if (tail.at(0) == 1)
+                    line += " window " + std::to_string(static_cast<uint8_t>(tail.at(5)));
+                if (tail.at(0) == 4 || tail.at(0) == 6) {
+                    for (std::size_t s = 5; s < tail.size(); s = tail.find('\0', s) + 1) {
+                        line += " " + Quoted(tail.substr(s, tail.find('\0', s) - s));
+                    }
+                }
+                line += "}";
+                break;
+            }
+            default:
+                throw std::runtime_error("unknown formatting command " + std::to_string(code));
+        }
+    }
+    *at = n.at;
+    return line;
+}
+
 std::string HlpReader::DumpTopics() const {
     std::vector<std::size_t> starts;
     std::size_t span = 0;
@@ -326,150 +472,57 @@ std::string HlpReader::DumpTopics() const {
                 out += "  entry macro " + Quoted(text.substr(p + 1, end - p - 1)) + "\n";
                 p = end;
             }
-        } else if (type == 0x20) {
+        } else if (type == 0x20 || type == 0x23) {
             Numbers n{data, at + 21};
             n.Long();
             const unsigned length = n.UShort();
-            n.Dword();
-            const unsigned bits = n.Word();
-            std::string line = "  P";
-            const char* names[] = {"sb", "sa", "sl", "li", "ri", "fi"};
-            for (int i = 0; i < 6; ++i) {
-                if (bits & (0x2u << i))
-                    line += std::string(" ") + names[i] + "=" + std::to_string(n.Short());
-            }
-            if (bits & 0x0100) {
-                const unsigned border = n.Byte();
-                const char* sides[] = {"box", "top", "left", "bottom", "right", "thick", "double"};
-                line += " border";
-                for (int i = 0; i < 7; ++i) {
-                    if (border & (1u << i))
-                        line += std::string(" ") + sides[i];
-                }
-                line += " w" + std::to_string(static_cast<int16_t>(n.Word()));
-            }
-            if (bits & 0x0200) {
-                const int tabs = n.Short();
-                line += " tabs";
-                for (int i = 0; i < tabs; ++i) {
-                    const unsigned tab = n.UShort();
-                    line += " " + std::to_string(tab & 0x3FFF);
-                    if (tab & 0x4000)
-                        line += "/" + std::to_string(n.UShort());
-                }
-            }
-            if (bits & 0x0400)
-                line += " right";
-            if (bits & 0x0800)
-                line += " center";
-            if (bits & 0x1000)
-                line += " nowrap";
-            line += ":";
             std::size_t t = 0;
-            bool done = false;
-            while (!done && n.at < at + len1) {
-                const std::size_t end = text.find('\0', t);
-                if (end == std::string::npos)
-                    break;
-                line += text.substr(t, end - t);
-                t = end + 1;
-                const unsigned code = n.Byte();
-                switch (code) {
-                    case 0x80:
-                        line += "{f" + std::to_string(n.Word()) + "}";
-                        break;
-                    case 0x81:
-                        line += "{br}";
-                        break;
-                    case 0x82:
-                        line += "{par}";
-                        break;
-                    case 0x83:
-                        line += "{tab}";
-                        break;
-                    case 0x86:
-                    case 0x87:
-                    case 0x88: {
-                        const unsigned kind = n.Byte();
-                        const int32_t size = n.Long();
-                        unsigned hotspots = 0;
-                        if (kind == 0x22)
-                            hotspots = n.UShort();
-                        const std::size_t start = n.at;
-                        const char* place = code == 0x86 ? "bmc" : code == 0x87 ? "bml" : "bmr";
-                        if (kind == 0x03 || kind == 0x22) {
-                            const unsigned embedded = n.Word();
-                            if (embedded != 0)
-                                throw std::runtime_error("embedded pictures are not expected");
-                            line += std::string("{") + place + " |bm" + std::to_string(n.Word());
-                            if (hotspots != 0)
-                                line += " hotspots " + std::to_string(hotspots);
-                            line += "}";
-                        } else if (kind == 0x05) {
-                            n.Word();
-                            n.Word();
-                            n.Word();
-                            line += std::string("{") + place + "-object " +
-                                    Quoted(data.substr(n.at, data.find('\0', n.at) - n.at)) + "}";
-                        } else {
-                            throw std::runtime_error("unknown picture kind");
-                        }
-                        if (size < 0 || n.at > start + static_cast<std::size_t>(size))
-                            throw std::runtime_error("picture command overruns its size");
-                        n.at = start + static_cast<std::size_t>(size);
-                        break;
+            std::string line;
+            if (type == 0x20) {
+                line = "  " + ParagraphLayout(data, &n.at, at + len1, text, &t);
+            } else {
+                const unsigned columns = n.Byte();
+                const unsigned kind = n.Byte();
+                line = "  T " + std::to_string(columns) + " columns type " + std::to_string(kind);
+                if (kind == 0 || kind == 2)
+                    line += " min " + std::to_string(static_cast<int16_t>(n.Word()));
+                std::vector<int> v;
+                for (unsigned c = 0; c < columns; ++c) {
+                    v.push_back(static_cast<int16_t>(n.Word()));
+                    v.push_back(static_cast<int16_t>(n.Word()));
+                    line += " (" + std::to_string(v[v.size() - 2]) + "," +
+                            std::to_string(v.back()) + ")";
+                }
+                // As viewers read the row back: with one column its right
+                // edge and left edge; else the gap between cells is the
+                // second column's second value, the left edge the first
+                // column's second value less it, and each right edge adds
+                // a column's two values to half the gap.
+                if (columns == 1) {
+                    line += " = left " + std::to_string(v[1]) + " edges " + std::to_string(v[0]);
+                } else if (columns > 1) {
+                    line += " = left " + std::to_string(v[1] - v[3]) + " gap " +
+                            std::to_string(v[3]) + " edges";
+                    int edge = v[3] / 2;
+                    for (unsigned c = 0; c < columns; ++c) {
+                        edge += v[2 * c] + v[2 * c + 1];
+                        line += " " + std::to_string(edge);
                     }
-                    case 0x89:
-                        line += "{/}";
+                }
+                for (;;) {
+                    const auto column = static_cast<int16_t>(n.Word());
+                    if (column == -1)
                         break;
-                    case 0xFF:
-                        done = true;
-                        break;
-                    case 0xC8:
-                    case 0xCC: {
-                        const unsigned size = n.Word();
-                        line += std::string(code == 0xCC ? "{macro% " : "{macro ") +
-                                data.substr(n.at, size).c_str() + "}";
-                        n.at += size;
-                        break;
-                    }
-                    case 0xE2:
-                    case 0xE3:
-                    case 0xE6:
-                    case 0xE7: {
-                        const uint32_t hash = n.Dword();
-                        const auto target = Lookup("|CONTEXT", std::string(data, n.at - 4, 4), 4);
-                        line +=
-                            std::string(code & 1 ? "{jump" : "{popup") + (code & 4 ? "% " : " ") +
-                            (target ? Hex8(Get32(*target, 0)) : "undefined " + Hex8(hash)) + "}";
-                        break;
-                    }
-                    case 0xEA:
-                    case 0xEB:
-                    case 0xEE:
-                    case 0xEF: {
-                        const unsigned size = n.Word();
-                        const std::string tail = data.substr(n.at, size);
-                        n.at += size;
-                        line += std::string(code & 1 ? "{jump" : "{popup") +
-                                (code & 4 ? "% " : " ") + "type " +
-                                std::to_string(static_cast<uint8_t>(tail.at(0))) + " " +
-                                Hex8(Get32(tail, 1));
-                        if (tail.at(0) == 1)
-                            line += " window " + std::to_string(static_cast<uint8_t>(tail.at(5)));
-                        if (tail.at(0) == 4 || tail.at(0) == 6) {
-                            for (std::size_t s = 5; s < tail.size(); s = tail.find('\0', s) + 1) {
-                                line += " " + Quoted(tail.substr(s, tail.find('\0', s) - s));
-                            }
-                        }
-                        line += "}";
-                        break;
-                    }
-                    default:
-                        throw std::runtime_error("unknown formatting command " +
-                                                 std::to_string(code));
+                    if (column < 0 || static_cast<unsigned>(column) >= columns)
+                        throw std::runtime_error("table paragraph in no column");
+                    n.Word();
+                    n.Byte();
+                    line += "\n    c" + std::to_string(column) + " " +
+                            ParagraphLayout(data, &n.at, at + len1, text, &t);
                 }
             }
+            if (n.at != at + len1)
+                throw std::runtime_error("paragraph layout does not fill its record");
             out += line + " [" + std::to_string(length) + " at " + Hex8(offset) + "]\n";
             characters += length;
         } else {

@@ -40,6 +40,10 @@ private:
     std::string DumpSystem() const;
     std::string DumpFonts() const;
     std::string DumpTopics() const;
+    // One paragraph's settings and its text with the commands between,
+    // from *AT in DATA up to its 0xFF (or END), its text from *T in TEXT.
+    std::string ParagraphLayout(const std::string& data, std::size_t* at, std::size_t end,
+                                const std::string& text, std::size_t* t) const;
     // Every |bmN file: its pictures' headers, palettes and pixel rows.
     std::string DumpPictures() const;
     // The topic blocks' data one after another, where each block starts in
