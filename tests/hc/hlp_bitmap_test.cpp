@@ -218,6 +218,13 @@ TEST_F(BitmapProject, BadFilesAreErrorsAndNoHelpFileIsWritten) {
          "its size 0 x 2 is not between 1 and 32767 pixels each way"},
         {"huge", [&] { return with(22, std::string("\x00\x00\x01\x00", 4)); },
          "its size 5 x 65536 is not between 1 and 32767 pixels each way"},
+        {"too many pixels",
+         [] {
+             std::string b = MakeBmp(1, 1, 24, false, 0, [](int, int) { return 0u; });
+             b.replace(18, 8, std::string("\xFF\x7F\0\0\xFF\x7F\0\0", 8));
+             return b;
+         },
+         "its pixels take more than 256 MB"},
         {"too many colours", [&] { return with(46, std::string("\x11\x00\x00\x00", 4)); },
          "it names 17 colours for 4 bits per pixel"},
         {"two planes", [&] { return with(26, std::string("\x02\x00", 2)); },

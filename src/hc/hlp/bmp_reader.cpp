@@ -10,6 +10,9 @@ constexpr uint32_t kBiRgb = 0;
 // Larger pictures are not drawn by the viewer in any useful way, and the
 // limit keeps a corrupt header from asking for gigabytes.
 constexpr int64_t kMaxSide = 32767;
+// Picture sizes are stored as 31-bit numbers; far below that, a help file
+// is no place for such a picture.
+constexpr std::size_t kMaxPixelBytes = 256u << 20;
 
 uint32_t Get16(std::string_view b, std::size_t at) {
     return static_cast<uint8_t>(b[at]) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1]))
@@ -106,6 +109,9 @@ std::optional<Dib> ReadBmp(std::string_view bytes, std::string* problem) {
 
     const std::size_t rowBytes = dib.RowBytes();
     const std::size_t size = rowBytes * dib.height;
+    if (size > kMaxPixelBytes) {
+        return Fail(problem, "its pixels take more than 256 MB");
+    }
     if (bitsAt > bytes.size() || bytes.size() - bitsAt < size) {
         return Fail(problem, "it is truncated");
     }
