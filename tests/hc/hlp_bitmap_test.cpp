@@ -26,6 +26,9 @@ void Put32(std::string& b, uint32_t v) {
     Put16(b, v & 0xFFFF);
     Put16(b, v >> 16);
 }
+void PutLong(std::string& b, uint32_t v) {
+    Put32(b, v);
+}
 
 // A BMP file with a 40-byte header. PIXEL gives the value of column X of
 // row Y, counted from the top: a palette index, or 0xRRGGBB for 24 bits.
@@ -192,7 +195,11 @@ struct BadBitmap {
     const char* what;
     std::function<std::string()> bytes;
     const char* problem;
+    const char* logged = nullptr;  // when the log says more than the BMP reader
 };
+
+constexpr const char* kNoPicture =
+    "it is neither a Windows bitmap (.bmp) nor a hotspot picture (.shg, .mrb)";
 
 TEST_F(BitmapProject, BadFilesAreErrorsAndNoHelpFileIsWritten) {
     const std::string good = MakeBmp(5, 2, 4, false, 0, [](int x, int) { return x; });
@@ -203,8 +210,8 @@ TEST_F(BitmapProject, BadFilesAreErrorsAndNoHelpFileIsWritten) {
     };
     const std::vector<BadBitmap> cases = {
         {"not a bitmap", [] { return std::string("GIF89a......................"); },
-         "it is not a Windows bitmap file"},
-        {"empty", [] { return std::string(); }, "it is not a Windows bitmap file"},
+         "it is not a Windows bitmap file", kNoPicture},
+        {"empty", [] { return std::string(); }, "it is not a Windows bitmap file", kNoPicture},
         {"header cut", [&] { return good.substr(0, 30); }, "it is truncated"},
         {"palette cut", [&] { return good.substr(0, 14 + 40 + 20); }, "it is truncated"},
         {"pixels cut", [&] { return good.substr(0, good.size() - 1); }, "it is truncated"},
@@ -241,7 +248,7 @@ TEST_F(BitmapProject, BadFilesAreErrorsAndNoHelpFileIsWritten) {
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.front(), std::string("HC5002: Error: t.rtf, topic #1 \"Pictures\": The "
                                              "bitmap \"bad.bmp\" cannot be used: ") +
-                                     bad.problem + ".");
+                                     (bad.logged != nullptr ? bad.logged : bad.problem) + ".");
         EXPECT_FALSE(fs::exists(folder_ / "p.hlp"));
         std::string problem;
         EXPECT_FALSE(hlp::ReadBmp(bad.bytes(), &problem).has_value());
@@ -252,6 +259,41 @@ TEST_F(BitmapProject, BadFilesAreErrorsAndNoHelpFileIsWritten) {
     CompileResult result = Compile("\\{bmc bad.bmp\\}", 0);
     hlp::WriteHelpFileAndLog(result);
     EXPECT_TRUE(fs::exists(folder_ / "p.hlp"));
+}
+
+TEST_F(BitmapProject, HotspotPicturesAreStoredAsTheyAre) {
+    // A picture file as hotspot editors write it: one DIB picture.
+    std::string shg("lP\x01\x00\x08\x00\x00\x00", 8);
+    // DIB, unpacked, 96 dpi, 1 plane of 1 bit, 2 x 2 pixels, 2 colours, 8 bytes
+    // of pixels after the header of 28 bytes and the palette.
+    shg += std::string(
+        "\x06\x00\xC0\x00\xC0\x00\x02\x02\x04\x00\x04\x00\x04\x00\x00\x00"
+        "\x10\x00\x00\x00",
+        20);
+    PutLong(shg, 36);
+    PutLong(shg, 0);
+    shg += std::string("\x00\x00\x00\x00\xFF\xFF\xFF\x00\x80\x00\x00\x00\x40\x00\x00\x00", 16);
+    Write("map.shg", shg);
+    Write("damaged.mrb", std::string("lp\x02\x00\x08\x00\x00\x00", 8));
+    const CompileResult result = Compile("\\{bmc map.shg\\}\\{bmct map.shg\\}", 12);
+    ASSERT_EQ(result.log.Errors(), 0);
+    const HlpReader reader(hlp::BuildHelpFileBytes(result, 0));
+    EXPECT_EQ(reader.InternalFile("|bm0"), shg);
+    EXPECT_FALSE(reader.InternalFile("|bm1").has_value());
+    const std::string dump = reader.Dump();
+    EXPECT_NE(dump.find("{bmc |bm0}{bmc |bm0}"), std::string::npos);
+    EXPECT_NE(dump.find("    dib packing 0 dpi 96x96 planes 1 bpp 1 size 2x2 colours 2 important 0 "
+                        "data 8 hotspots 0\n"
+                        "    palette 000000 FFFFFF\n"
+                        "    row 0 80000000\n"
+                        "    row 1 40000000\n"),
+              std::string::npos);
+
+    CompileResult damaged = Compile("\\{bmc damaged.mrb\\}", 0);
+    const std::vector<std::string> lines = hlp::WriteHelpFileAndLog(damaged);
+    EXPECT_EQ(lines.front(),
+              "HC5002: Error: t.rtf, topic #1 \"Pictures\": The bitmap \"damaged.mrb\" cannot be "
+              "used: its picture header is damaged.");
 }
 
 TEST_F(BitmapProject, BadFileIsReportedOnceAndBuildingBytesThrows) {

@@ -104,7 +104,9 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
     for (std::size_t i = 0; i < pictures.All().size(); ++i) {
         const Pictures::Picture& picture = pictures.All()[i];
         files.Add("|bm" + std::to_string(i),
-                  BuildPictureFile(picture.dib, picture.transparent, compress));
+                  picture.ready.empty()
+                      ? BuildPictureFile(picture.dib, picture.transparent, compress)
+                      : picture.ready);
     }
     const std::string bytes = files.Build();
     if (bytes.size() > 0xFFFFFFFFu) {

@@ -64,9 +64,38 @@ int Pictures::Number(const BitmapRef& ref) const {
     return found == numbers_.end() ? -1 : found->second;
 }
 
+namespace {
+
+// A picture file ("lP" or "lp", as hotspot editors and resolution tools
+// write them): a count and that many offsets inside the file.
+bool IsPictureFile(const std::string& bytes) {
+    return bytes.size() >= 2 && (bytes.compare(0, 2, "lP") == 0 || bytes.compare(0, 2, "lp") == 0);
+}
+bool SoundPictureFile(const std::string& bytes) {
+    auto get = [&bytes](std::size_t at, int n) {
+        uint32_t v = 0;
+        for (int i = n - 1; i >= 0; --i)
+            v = v << 8 | static_cast<uint8_t>(bytes[at + static_cast<std::size_t>(i)]);
+        return v;
+    };
+    if (bytes.size() < 8)
+        return false;
+    const uint32_t count = get(2, 2);
+    if (count == 0 || bytes.size() < 4 + 4 * static_cast<std::size_t>(count))
+        return false;
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint32_t offset = get(4 + 4 * i, 4);
+        if (offset < 4 + 4 * count || static_cast<std::size_t>(offset) + 2 > bytes.size())
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 Pictures Pictures::Load(const HelpFile& help, Log& log) {
     Pictures pictures;
-    std::map<std::string, std::optional<Dib>> files;
+    std::map<std::string, std::optional<Picture>> files;
     for (const Topic& topic : help.topics) {
         if (!topic.built)
             continue;
@@ -76,21 +105,41 @@ Pictures Pictures::Load(const HelpFile& help, Log& log) {
             auto file = files.find(ref.path);
             if (file == files.end()) {
                 std::string problem = "it cannot be read";
-                std::optional<Dib> dib;
-                if (const auto bytes = ReadFileBytes(ref.path)) {
-                    dib = ReadBmp(*bytes, &problem);
+                std::optional<Picture> picture;
+                if (auto bytes = ReadFileBytes(ref.path)) {
+                    if (IsPictureFile(*bytes)) {
+                        if (SoundPictureFile(*bytes)) {
+                            picture = Picture{{}, false, std::move(*bytes)};
+                        } else {
+                            problem = "its picture header is damaged";
+                        }
+                    } else if (bytes->compare(0, 2, "BM") != 0) {
+                        problem =
+                            "it is neither a Windows bitmap (.bmp) nor a hotspot picture (.shg, "
+                            ".mrb)";
+                    } else if (auto dib = ReadBmp(*bytes, &problem)) {
+                        picture = Picture{std::move(*dib), false, {}};
+                    }
                 }
-                if (!dib) {
+                if (!picture) {
                     log.Error(Code::BadBitmapFile, {topic.file, 0, topic.number, topic.title},
                               "The bitmap \"" + ref.name + "\" cannot be used: " + problem + ".");
                 }
-                file = files.emplace(ref.path, std::move(dib)).first;
+                file = files.emplace(ref.path, std::move(picture)).first;
             }
             if (!file->second)
                 continue;
-            pictures.numbers_[{ref.path, ref.transparent}] =
-                static_cast<int>(pictures.pictures_.size());
-            pictures.pictures_.push_back({*file->second, ref.transparent});
+            const int number = static_cast<int>(pictures.pictures_.size());
+            Picture picture = *file->second;
+            if (picture.ready.empty()) {
+                picture.transparent = ref.transparent;
+                pictures.numbers_[{ref.path, ref.transparent}] = number;
+            } else {
+                // Stored as it is: drawn the same either way.
+                pictures.numbers_[{ref.path, false}] = number;
+                pictures.numbers_[{ref.path, true}] = number;
+            }
+            pictures.pictures_.push_back(std::move(picture));
         }
     }
     return pictures;

@@ -23,6 +23,9 @@ public:
     struct Picture {
         Dib dib;
         bool transparent = false;
+        // A hotspot picture file (.shg, .mrb) is in the help file's own
+        // picture format already and is stored as it is.
+        std::string ready;
     };
 
     // The |bmN number of a {bm..} reference; -1 when its file was not read.
