@@ -32,11 +32,12 @@ struct Link {
 };
 
 // Where the run of record bytes is cut into blocks: the position each block
-// starts at, and the size a block's data counts as in TOPICPOS values (4084
-// uncompressed, 16 KB when blocks are compressed and hold more).
+// starts at, and the size a block's data counts as in TOPICPOS values. That
+// is 16 KB in WinHelp 4 files even when the blocks are stored unpacked and
+// hold only 4084 bytes: viewers find block N at position N * 16 KB.
 struct Blocks {
     std::vector<uint32_t> starts{0};
-    uint32_t span = kTopicBlockData;
+    uint32_t span = 0x4000;
 
     std::size_t Of(uint32_t position) const {
         return static_cast<std::size_t>(std::upper_bound(starts.begin(), starts.end(), position) -
@@ -203,9 +204,7 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         total += static_cast<uint32_t>(link.Size());
     }
     Blocks blocks;
-    if (compress) {
-        blocks.span = 0x4000;
-    } else {
+    if (!compress) {
         for (uint32_t p = kTopicBlockData; p < total; p += kTopicBlockData) {
             blocks.starts.push_back(p);
         }

@@ -270,7 +270,9 @@ std::string HlpReader::TopicData(std::vector<std::size_t>* starts, std::size_t* 
     const unsigned flags = Get16(*InternalFile("|SYSTEM"), 10);
     if (flags != 0 && flags != 4)
         throw std::runtime_error("unknown topic block flags");
-    *span = flags == 4 ? 0x4000 : kBlockData;
+    // A WinHelp 4 topic position counts 16 KB per block whether the blocks
+    // are packed or not; an unpacked block just fills fewer of them.
+    *span = 0x4000;
     std::string data;
     for (std::size_t block = 0; block < topic.size(); block += kBlock) {
         starts->push_back(data.size());
