@@ -32,11 +32,17 @@ std::string TopicsOf(const std::string& body) {
     return dump.substr(dump.find('\n', dump.find("\ntopic 0 ") + 1) + 1);
 }
 
+// A hanging indent stops the first tab at the left indent: the record lists
+// that stop, once, among the paragraph's own.
 TEST(HlpParagraphs, BulletsKeepTheirHangingIndentAndTab) {
     EXPECT_EQ(TopicsOf("{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'B7}}"
-                       "\\fi-360\\li360 One\\par \\pard\\fi-360\\li720\\tx720 \\'95\\tab Two"),
-              "  P li=36 fi=-36:{f0}\xB7{tab}{f1}One{par} [6 at 00000000]\n"
-              "  P li=72 fi=-36 tabs 72:{f1}\x95{tab}Two{par} [6 at 00000006]\n");
+                       "\\fi-360\\li360 One\\par \\pard\\fi-360\\li720\\tx720 \\'95\\tab Two"
+                       "\\par \\pard\\fi-360\\li720\\tx200\\tx1440 \\'95\\tab Three"
+                       "\\par \\pard\\fi360\\li720 Four"),
+              "  P li=36 fi=-36 tabs 36:{f0}\xB7{tab}{f1}One{par} [6 at 00000000]\n"
+              "  P li=72 fi=-36 tabs 72:{f1}\x95{tab}Two{par} [6 at 00000006]\n"
+              "  P li=72 fi=-36 tabs 20 72 144:{f1}\x95{tab}Three{par} [8 at 0000000C]\n"
+              "  P li=72 fi=36:{f1}Four{par} [5 at 00000014]\n");
 }
 
 TEST(HlpParagraphs, BordersWithTheirSidesStyleAndWidth) {

@@ -15,7 +15,25 @@ int Units(int twips) {
     return std::clamp(twips / 10, -0x3FFF, 0x3FFF);
 }
 
+// The tab stops a paragraph record lists. A hanging indent (a first line
+// left of the others, as bullets have) stops the first tab at the left
+// indent; WinHelp does so by itself, but viewers that lay text out as RTF
+// do not, so the stop is written out.
+std::vector<TabStop> TabsOf(const ParagraphFormat& f) {
+    std::vector<TabStop> tabs = f.tabs;
+    if (f.firstIndent < 0 && f.leftIndent > 0) {
+        const auto at = std::find_if(tabs.begin(), tabs.end(), [&](const TabStop& tab) {
+            return tab.position >= f.leftIndent;
+        });
+        if (at == tabs.end() || at->position != f.leftIndent) {
+            tabs.insert(at, TabStop{f.leftIndent, TabKind::Left});
+        }
+    }
+    return tabs;
+}
+
 std::string ParagraphSettings(const ParagraphFormat& f) {
+    const std::vector<TabStop> tabs = TabsOf(f);
     std::string out;
     unsigned bits = 0;
     if (f.spaceBefore != 0)
@@ -33,7 +51,7 @@ std::string ParagraphSettings(const ParagraphFormat& f) {
     const unsigned borders = f.borders & kBorderSides ? f.borders & 0x7F : 0;
     if (borders != 0)
         bits |= 0x0100;
-    if (!f.tabs.empty())
+    if (!tabs.empty())
         bits |= 0x0200;
     if (f.alignment == Alignment::Right)
         bits |= 0x0400;
@@ -60,10 +78,10 @@ std::string ParagraphSettings(const ParagraphFormat& f) {
         PutWord(out, static_cast<unsigned>(Units(f.borderWidth)));
     }
     if (bits & 0x0200) {
-        const std::size_t count = std::min<std::size_t>(f.tabs.size(), 32);
+        const std::size_t count = std::min<std::size_t>(tabs.size(), 32);
         PutCompressedShort(out, static_cast<int>(count));
         for (std::size_t i = 0; i < count; ++i) {
-            const TabStop& tab = f.tabs[i];
+            const TabStop& tab = tabs[i];
             const unsigned position =
                 static_cast<unsigned>(std::clamp(tab.position / 10, 0, 0x3FFF));
             if (tab.kind == TabKind::Left) {
