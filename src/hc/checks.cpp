@@ -33,6 +33,20 @@ bool IsUsableContextString(std::string_view name) {
     return true;
 }
 
+// Some viewers hash a context string over its letters, digits, "." and "_"
+// only, so they look other names up under a different hash and never find
+// them.
+bool HashesTheSameEverywhere(std::string_view name) {
+    for (const char c : name) {
+        const bool letterOrDigit =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!letterOrDigit && c != '.' && c != '_') {
+            return false;
+        }
+    }
+    return true;
+}
+
 class Checker {
 public:
     Checker(const HelpProject& project, HelpFile& help, Log& log)
@@ -88,6 +102,12 @@ private:
                 if (!topic.built) {
                     excluded_.insert(key);
                     continue;
+                }
+                if (!HashesTheSameEverywhere(context.name)) {
+                    log_.Warning(Code::ContextNotPortable, TopicPlace(topic),
+                                 "The context string \"" + context.name +
+                                     "\" holds characters other than letters, digits, \".\" and "
+                                     "\"_\"; some help viewers cannot find the topic by it.");
                 }
                 const auto [it, inserted] = defined_.emplace(key, Definition{&topic});
                 if (!inserted) {

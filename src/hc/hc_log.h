@@ -69,6 +69,7 @@ enum class Code {
     ContentsExcluded = 4018,
     Unreachable = 4019,
     KeepnNotAtStart = 4020,
+    ContextNotPortable = 4021,
 
     HelpFileNotWritten = 5001,
     BadBitmapFile = 5002,

@@ -75,6 +75,28 @@ TEST(Checks, NonScrollingRegionIsOnlyAtTheStart) {
     EXPECT_EQ(log.Findings()[1].code, Code::NoTitle);
 }
 
+// Context strings of letters, digits, "." and "_" hash alike in every
+// viewer; others are kept but warned about.
+TEST(Checks, ContextStringsOutsideTheCommonCharactersAreWarnedAbout) {
+    HelpFile help;
+    Log log;
+    ReadTopicFile("{\\rtf1#{\\footnote good_one.2}${\\footnote A}A\\page"
+                  "#{\\footnote my-topic}${\\footnote B}B\\page"
+                  "#{\\footnote caf\\'e9}${\\footnote C}C}",
+                  "w.rtf", help, log, {});
+    HelpProject project;
+    CheckHelpFile(project, BuildTagFilter{}, help, log);
+    std::vector<std::string> warned;
+    for (const auto& finding : log.Findings()) {
+        ASSERT_EQ(finding.code, Code::ContextNotPortable) << finding.message;
+        warned.push_back(finding.message);
+    }
+    ASSERT_EQ(warned.size(), 2u);
+    EXPECT_NE(warned[0].find("\"my-topic\""), std::string::npos);
+    EXPECT_NE(warned[1].find("\"caf\xE9\""), std::string::npos);
+    EXPECT_EQ(log.Errors(), 0);
+}
+
 TEST(Checks, ExcludedTopicsAreMarkedAndNotCounted) {
     HelpFile help;
     Log log;
