@@ -30,15 +30,21 @@ while IFS=$'\t' read -r context title; do
     [ -n "$context" ] || continue
     n=$((n + 1))
     log="$out/$context.log"
-    wine winhlp32 -i "$context" "$hlp" >"$log" 2>&1 &
-    viewer=$!
     ok=0
-    for _ in $(seq 1 60); do
-        sleep 0.25
-        if grep -q "Got text: \"$title\"" "$log"; then
-            ok=1
-            break
-        fi
+    # Wine now and then fails to start a program at all; that is retried.
+    for attempt in 1 2; do
+        wine winhlp32 -i "$context" "$hlp" >"$log" 2>&1 &
+        viewer=$!
+        for _ in $(seq 1 60); do
+            sleep 0.25
+            if grep -q "Got text: \"$title\"" "$log"; then
+                ok=1
+                break
+            fi
+            grep -q "could not be started" "$log" && break
+        done
+        [ "$ok" = 1 ] || ! grep -q "could not be started" "$log" && break
+        wait "$viewer" 2>/dev/null
     done
     if [ "$ok" = 1 ] && [ "$n" -le "$shots" ]; then
         sleep 1
