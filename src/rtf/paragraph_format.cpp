@@ -42,6 +42,16 @@ void SetIndents(QTextBlockFormat& format, const ParagraphIndents& indents) {
     format.setLeftMargin((indents.first + indents.left) * kPixelsPerPoint);
     format.setTextIndent(-indents.left * kPixelsPerPoint);
     format.setRightMargin(indents.right * kPixelsPerPoint);
+    SetHangingIndentTab(format);
+}
+
+void SetHangingIndentTab(QTextBlockFormat& format) {
+    // Tab positions count from the block's left edge, before its margin.
+    if (format.textIndent() < 0 && format.leftMargin() > 0) {
+        format.setTabPositions({QTextOption::Tab(format.leftMargin(), QTextOption::LeftTab)});
+    } else {
+        format.clearProperty(QTextFormat::TabPositions);
+    }
 }
 
 double ListIndentPoints(const QTextBlock& block) {

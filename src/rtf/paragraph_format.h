@@ -31,7 +31,14 @@ struct ParagraphIndents {
 };
 
 ParagraphIndents IndentsOf(const QTextBlockFormat& format);
+// Also keeps the hanging-indent tab stop (below) in step with the indents.
 void SetIndents(QTextBlockFormat& format, const ParagraphIndents& indents);
+
+// With a hanging indent (the first line left of the others) the first tab
+// stops at the left indent, as rich-text editors and help viewers do, so a
+// typed bullet and tab line up with the lines below. The stop is only shown:
+// the topic text does not store it.
+void SetHangingIndentTab(QTextBlockFormat& format);
 
 // A bulleted paragraph is drawn further right than its margins say: the list
 // adds its own indent, the room for the bullet. These are the indents as the

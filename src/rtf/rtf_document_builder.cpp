@@ -108,6 +108,7 @@ void DocumentBuilder::EndParagraph(const ParaState& para, const CharState& chars
     format.setTextIndent(TwipsToPixels(para.firstIndent));
     format.setLeftMargin(TwipsToPixels(para.leftIndent));
     format.setRightMargin(TwipsToPixels(para.rightIndent));
+    SetHangingIndentTab(format);
     cursor_.setBlockFormat(format);
     if (!blockHasContent_) {
         cursor_.setBlockCharFormat(FormatFor(chars));

@@ -236,6 +236,11 @@ private slots:
         const ParagraphIndents indents = IndentsOf(edit->textCursor().block().blockFormat());
         QCOMPARE(indents.left, 36.0);
         QCOMPARE(indents.first, 0.0);
+        // The hanging indent made is a tab stop at the left indent (48 px).
+        const QList<QTextOption::Tab> tabs =
+            edit->textCursor().block().blockFormat().tabPositions();
+        QCOMPARE(tabs.size(), 1);
+        QCOMPARE(tabs[0].position, 48.0);
         // The refresh puts the marker where the new indent says.
         QCOMPARE(ruler->MarkerWidget(TRuler::LeftInd)->x(), 50);
     }
@@ -252,8 +257,7 @@ private slots:
         const double room = ListIndentPoints(block);
         QVERIFY(room > 0);
         QCOMPARE(ShownIndentsOf(block).first, room);
-        QCOMPARE(ruler->MarkerWidget(TRuler::FirstInd)->x(),
-                 static_cast<int>(room * 4 / 3) + 2);
+        QCOMPARE(ruler->MarkerWidget(TRuler::FirstInd)->x(), static_cast<int>(room * 4 / 3) + 2);
         // Drop the left-indent marker at 78 and the first-line marker at
         // 62: each lands where it was dropped, and stays there on refresh.
         DragMarker(ruler, TRuler::LeftInd, 78);

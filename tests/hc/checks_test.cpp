@@ -80,10 +80,11 @@ TEST(Checks, NonScrollingRegionIsOnlyAtTheStart) {
 TEST(Checks, ContextStringsOutsideTheCommonCharactersAreWarnedAbout) {
     HelpFile help;
     Log log;
-    ReadTopicFile("{\\rtf1#{\\footnote good_one.2}${\\footnote A}A\\page"
-                  "#{\\footnote my-topic}${\\footnote B}B\\page"
-                  "#{\\footnote caf\\'e9}${\\footnote C}C}",
-                  "w.rtf", help, log, {});
+    ReadTopicFile(
+        "{\\rtf1#{\\footnote good_one.2}${\\footnote A}A\\page"
+        "#{\\footnote my-topic}${\\footnote B}B\\page"
+        "#{\\footnote caf\\'e9}${\\footnote C}C}",
+        "w.rtf", help, log, {});
     HelpProject project;
     CheckHelpFile(project, BuildTagFilter{}, help, log);
     std::vector<std::string> warned;

@@ -1,6 +1,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include "helpers/document_dump.h"
 #include "rtf/rtf_reader.h"
@@ -212,6 +213,32 @@ paragraph left fi=0 li=0 ri=0
         QCOMPARE(doc.defaultTextOption().tabStopDistance(), 24.0);
         QVERIFY(scrivlet::ReadRtf("{\\rtf1 x}", doc).ok);
         QCOMPARE(doc.defaultTextOption().tabStopDistance(), 48.0);
+    }
+
+    // A hanging indent is a tab stop at the left indent, so that a typed
+    // bullet and tab line up with the lines below; the stop is not written.
+    void hangingIndentStopsTheFirstTabAtTheLeftIndent() {
+        QTextDocument doc;
+        const std::string rtf =
+            "{\\rtf1\\pard\\fi-360\\li360 \\'95\\tab hanging\\par"
+            "\\pard\\fi360\\li360 first\\par\\pard plain\\par}";
+        QVERIFY(scrivlet::ReadRtf(rtf, doc).ok);
+        const QTextBlock hanging = doc.begin();
+        QCOMPARE(hanging.blockFormat().tabPositions().size(), 1);
+        QCOMPARE(hanging.blockFormat().tabPositions()[0].position, 24.0);
+        QVERIFY(hanging.next().blockFormat().tabPositions().isEmpty());
+        QVERIFY(hanging.next().next().blockFormat().tabPositions().isEmpty());
+        // The first line starts at the bullet (li + fi = 0); the text after
+        // the tab at the left indent, not at the next default stop (48).
+        doc.setTextWidth(400);
+        QVERIFY(doc.size().height() > 0);  // lays the document out
+        QVERIFY(hanging.layout()->lineCount() > 0);
+        const QTextLine first = hanging.layout()->lineAt(0);
+        QCOMPARE(first.cursorToX(2) - first.cursorToX(0), 24.0);
+        const std::vector<std::string> lines = scrivlet::WriteTopicText(doc);
+        for (const std::string& written : lines) {
+            QVERIFY2(written.find("\\tx") == std::string::npos, written.c_str());
+        }
     }
 
     void emptyInputIsAnEmptyDocumentWithoutError() {

@@ -313,8 +313,8 @@ void EditorCommands::FontDialog() {
     QFont chosen = dialog.selectedFont();
     // A size typed in part ("5" on the way to "54") passes the box's check;
     // the editor's sizes still run from 6 to 72 points.
-    chosen.setPointSizeF(std::clamp(chosen.pointSizeF(), double(kMinFontSize),
-                                    double(kMaxFontSize)));
+    chosen.setPointSizeF(
+        std::clamp(chosen.pointSizeF(), double(kMinFontSize), double(kMaxFontSize)));
     QTextCharFormat format;
     format.setFont(chosen, QTextCharFormat::FontPropertiesSpecifiedOnly);
     format.setFontFamilies({chosen.family()});

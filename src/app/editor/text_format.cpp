@@ -69,8 +69,8 @@ void SetSelectionColor(QTextEdit& edit, const QColor& color) {
     edit.mergeCurrentCharFormat(format);
 }
 
-void ForEachSelectedBlock(
-    QTextCursor& cursor, const std::function<void(const QTextBlock&, QTextBlockFormat&)>& change) {
+void ForEachSelectedBlock(QTextCursor& cursor,
+                          const std::function<void(const QTextBlock&, QTextBlockFormat&)>& change) {
     QTextDocument* doc = cursor.document();
     QTextBlock block = doc->findBlock(cursor.selectionStart());
     const QTextBlock last = doc->findBlock(cursor.selectionEnd());

@@ -35,7 +35,7 @@ void SetSelectionColor(QTextEdit& edit, const QColor& color);
 
 // Runs CHANGE over every paragraph the selection touches, with a copy of its
 // format, and stores the changed format back.
-void ForEachSelectedBlock(
-    QTextCursor& cursor, const std::function<void(const QTextBlock&, QTextBlockFormat&)>& change);
+void ForEachSelectedBlock(QTextCursor& cursor,
+                          const std::function<void(const QTextBlock&, QTextBlockFormat&)>& change);
 
 }  // namespace scrivlet::app
