@@ -219,8 +219,30 @@ TEST_F(BitmapProject, BadFilesAreErrorsAndNoHelpFileIsWritten) {
          "it is truncated"},
         {"16 bits", [&] { return with(28, std::string("\x10\x00", 2)); },
          "it has 16 bits per pixel; only 1, 4, 8 and 24 are supported"},
-        {"run-length", [&] { return with(30, std::string("\x02\x00\x00\x00", 4)); },
-         "it is compressed; only uncompressed bitmaps are supported"},
+        {"bit fields", [&] { return with(30, std::string("\x03\x00\x00\x00", 4)); },
+         "it is compressed in a way other than run-length coding of 4 or 8 bits per pixel, "
+         "which are the only ones supported"},
+        {"run-length at 1 bit",
+         [] {
+             std::string b = MakeBmp(8, 1, 1, false, 0, [](int, int) { return 0u; });
+             b.replace(30, 4, std::string("\x02\x00\x00\x00", 4));
+             return b;
+         },
+         "it is compressed in a way other than run-length coding of 4 or 8 bits per pixel, "
+         "which are the only ones supported"},
+        {"run-length top-down",
+         [&] {
+             std::string b = with(30, std::string("\x02\x00\x00\x00", 4));
+             return b.replace(22, 4, std::string("\xFE\xFF\xFF\xFF", 4));
+         },
+         "it is run-length coded and stored top-down, which cannot be"},
+        {"run-length damaged",
+         [&] {
+             // An absolute run of five pixels with only one byte of them.
+             return with(30, std::string("\x02\x00\x00\x00", 4)).substr(0, 118) +
+                    std::string("\x00\x05\x12", 3);
+         },
+         "its run-length codes are damaged"},
         {"no width", [&] { return with(18, std::string(4, '\0')); },
          "its size 0 x 2 is not between 1 and 32767 pixels each way"},
         {"huge", [&] { return with(22, std::string("\x00\x00\x01\x00", 4)); },

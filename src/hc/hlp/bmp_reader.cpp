@@ -1,5 +1,7 @@
 #include "hc/hlp/bmp_reader.h"
 
+#include "hc/hlp/bmp_rle.h"
+
 namespace scrivlet::hc::hlp {
 namespace {
 
@@ -7,6 +9,8 @@ constexpr std::size_t kFileHeader = 14;
 constexpr uint32_t kCoreHeader = 12;  // the old header: 16-bit sizes, 3-byte colours
 constexpr uint32_t kInfoHeader = 40;
 constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiRle8 = 1;
+constexpr uint32_t kBiRle4 = 2;
 // Larger pictures are not drawn by the viewer in any useful way, and the
 // limit keeps a corrupt header from asking for gigabytes.
 constexpr int64_t kMaxSide = 32767;
@@ -70,13 +74,20 @@ std::optional<Dib> ReadBmp(std::string_view bytes, std::string* problem) {
         return Fail(problem, "it has " + std::to_string(dib.bitCount) +
                                  " bits per pixel; only 1, 4, 8 and 24 are supported");
     }
-    if (compression != kBiRgb) {
-        return Fail(problem, "it is compressed; only uncompressed bitmaps are supported");
+    const bool runLength = (compression == kBiRle8 && dib.bitCount == 8) ||
+                           (compression == kBiRle4 && dib.bitCount == 4);
+    if (compression != kBiRgb && !runLength) {
+        return Fail(problem,
+                    "it is compressed in a way other than run-length coding of 4 or 8 bits "
+                    "per pixel, which are the only ones supported");
     }
     if (planes != 1) {
         return Fail(problem, "it has " + std::to_string(planes) + " planes, not 1");
     }
     const bool topDown = height < 0;
+    if (topDown && runLength) {
+        return Fail(problem, "it is run-length coded and stored top-down, which cannot be");
+    }
     if (topDown) {
         height = -height;
     }
@@ -111,6 +122,19 @@ std::optional<Dib> ReadBmp(std::string_view bytes, std::string* problem) {
     const std::size_t size = rowBytes * dib.height;
     if (size > kMaxPixelBytes) {
         return Fail(problem, "its pixels take more than 256 MB");
+    }
+    if (runLength) {
+        if (bitsAt > bytes.size()) {
+            return Fail(problem, "it is truncated");
+        }
+        std::string why;
+        std::optional<std::string> bits =
+            UnpackBmpRle(bytes.substr(bitsAt), dib.width, dib.height, dib.bitCount, &why);
+        if (!bits) {
+            return Fail(problem, why);
+        }
+        dib.bits = std::move(*bits);
+        return dib;
     }
     if (bitsAt > bytes.size() || bytes.size() - bitsAt < size) {
         return Fail(problem, "it is truncated");

@@ -26,7 +26,7 @@ struct Dib {
 };
 
 // Reads a Windows bitmap file: uncompressed, 1, 4, 8 or 24 bits per pixel,
-// rows stored bottom-up or top-down. When BYTES is no such file, gives
+// rows stored bottom-up or top-down, or run-length coded at 4 or 8 bits. When BYTES is no such file, gives
 // nothing and says why in *PROBLEM ("it is truncated", ...).
 std::optional<Dib> ReadBmp(std::string_view bytes, std::string* problem);
 
