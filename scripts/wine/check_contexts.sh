@@ -41,9 +41,9 @@ while IFS=$'\t' read -r context title; do
                 ok=1
                 break
             fi
-            grep -q "could not be started" "$log" && break
+            grep -qE "could not be started|failed to map the shared user data" "$log" && break
         done
-        [ "$ok" = 1 ] || ! grep -q "could not be started" "$log" && break
+        [ "$ok" = 1 ] || ! grep -qE "could not be started|failed to map the shared user data" "$log" && break
         wait "$viewer" 2>/dev/null
     done
     if [ "$ok" = 1 ] && [ "$n" -le "$shots" ]; then
