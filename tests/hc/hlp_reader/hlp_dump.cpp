@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "hlp_numbers.h"
 #include "hlp_reader.h"
 
 namespace scrivlet::hc::test {
@@ -25,59 +26,6 @@ std::string Hex8(uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "%08X", value);
     return text;
-}
-
-struct Numbers {
-    const std::string& b;
-    std::size_t at;
-    unsigned Byte() {
-        if (at >= b.size())
-            throw std::runtime_error("paragraph record ends early");
-        return static_cast<uint8_t>(b[at++]);
-    }
-    unsigned Word() {
-        const unsigned lo = Byte();
-        return lo | Byte() << 8;
-    }
-    uint32_t Dword() {
-        const uint32_t lo = Word();
-        return lo | static_cast<uint32_t>(Word()) << 16;
-    }
-    bool Odd() const { return at < b.size() && (static_cast<uint8_t>(b[at]) & 1) != 0; }
-    unsigned UShort() { return Odd() ? Word() / 2 : Byte() / 2; }
-    int Short() {
-        return Odd() ? static_cast<int>(Word() / 2) - 0x4000 : static_cast<int>(Byte() / 2) - 0x40;
-    }
-    int32_t Long() {
-        return Odd() ? static_cast<int32_t>(Dword() / 2 - 0x40000000u)
-                     : static_cast<int32_t>(Word() / 2) - 0x4000;
-    }
-};
-
-// LZ77 as described: a flag byte for every eight items, low bit first; a set
-// bit is a two-byte copy, its low 12 bits the distance less one and its top
-// four the length less three.
-std::string Unpack(const std::string& packed) {
-    std::string out;
-    std::size_t at = 0;
-    while (at < packed.size()) {
-        const unsigned flags = static_cast<uint8_t>(packed[at++]);
-        for (int bit = 0; bit < 8 && at < packed.size(); ++bit) {
-            if (flags & (1u << bit)) {
-                const unsigned code = Get16(packed, at);
-                at += 2;
-                const std::size_t distance = (code & 0x0FFF) + 1;
-                if (distance > out.size())
-                    throw std::runtime_error("copy from before the block");
-                for (unsigned n = 0; n < (code >> 12) + 3; ++n) {
-                    out.push_back(out[out.size() - distance]);
-                }
-            } else {
-                out.push_back(packed[at++]);
-            }
-        }
-    }
-    return out;
 }
 
 std::string Quoted(const std::string& text) {
@@ -280,7 +228,7 @@ std::string HlpReader::TopicData(std::vector<std::size_t>* starts, std::size_t* 
             data += topic.substr(block + 12, kBlockData);
             continue;
         }
-        const std::string unpacked = Unpack(topic.substr(block + 12, kBlockData));
+        const std::string unpacked = UnpackLz77(topic.substr(block + 12, kBlockData));
         if (unpacked.size() > 0x4000)
             throw std::runtime_error("a block unpacks to over 16 KB");
         data += unpacked;
@@ -290,7 +238,7 @@ std::string HlpReader::TopicData(std::vector<std::size_t>* starts, std::size_t* 
 
 std::string HlpReader::ParagraphLayout(const std::string& data, std::size_t* at, std::size_t end,
                                        const std::string& text, std::size_t* tp) const {
-    Numbers n{data, *at};
+    Numbers n{data, *at, "paragraph record"};
     std::size_t& t = *tp;
     n.Dword();
     const unsigned bits = n.Word();
@@ -475,7 +423,7 @@ std::string HlpReader::DumpTopics() const {
                 p = end;
             }
         } else if (type == 0x20 || type == 0x23) {
-            Numbers n{data, at + 21};
+            Numbers n{data, at + 21, "paragraph record"};
             n.Long();
             const unsigned length = n.UShort();
             std::size_t t = 0;

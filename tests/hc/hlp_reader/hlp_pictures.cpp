@@ -4,61 +4,11 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "hlp_numbers.h"
 #include "hlp_reader.h"
 
 namespace scrivlet::hc::test {
 namespace {
-
-struct Cursor {
-    const std::string& b;
-    std::size_t at;
-    unsigned Byte() {
-        if (at >= b.size())
-            throw std::runtime_error("picture ends early");
-        return static_cast<uint8_t>(b[at++]);
-    }
-    unsigned Word() {
-        const unsigned lo = Byte();
-        return lo | Byte() << 8;
-    }
-    uint32_t Dword() {
-        const uint32_t lo = Word();
-        return lo | static_cast<uint32_t>(Word()) << 16;
-    }
-    bool Odd() const { return at < b.size() && (static_cast<uint8_t>(b[at]) & 1) != 0; }
-    // Compressed unsigned numbers: the low bit says whether the long form
-    // (two bytes for a short, four for a long) was used.
-    unsigned UShort() { return Odd() ? Word() / 2 : Byte() / 2; }
-    uint32_t ULong() { return Odd() ? Dword() / 2 : Word() / 2; }
-};
-
-// LZ77: a flag byte before every eight items, low bit first; a set bit is a
-// 2-byte copy, its low 12 bits the distance less one, its top 4 the length
-// less three.
-std::string UnpackLz77(const std::string& packed) {
-    std::string out;
-    std::size_t at = 0;
-    while (at < packed.size()) {
-        const unsigned flags = static_cast<uint8_t>(packed[at++]);
-        for (int bit = 0; bit < 8 && at < packed.size(); ++bit) {
-            if ((flags & (1u << bit)) == 0) {
-                out.push_back(packed[at++]);
-                continue;
-            }
-            if (at + 2 > packed.size())
-                throw std::runtime_error("LZ77 copy cut short");
-            const unsigned code = static_cast<uint8_t>(packed[at]) |
-                                  static_cast<unsigned>(static_cast<uint8_t>(packed[at + 1])) << 8;
-            at += 2;
-            const std::size_t distance = (code & 0x0FFF) + 1;
-            if (distance > out.size())
-                throw std::runtime_error("LZ77 copy from before the start");
-            for (unsigned i = 0; i < (code >> 12) + 3; ++i)
-                out.push_back(out[out.size() - distance]);
-        }
-    }
-    return out;
-}
 
 // RunLen: a byte N; with its top bit set the next N & 0x7F bytes are copied,
 // otherwise the next byte is repeated N times.
@@ -91,7 +41,7 @@ std::string Hex(const std::string& bytes) {
 }
 
 std::string DumpPicture(const std::string& file, std::size_t start) {
-    Cursor c{file, start};
+    Numbers c{file, start, "picture"};
     const unsigned type = c.Byte();
     const unsigned packing = c.Byte();
     if (type != 5 && type != 6)
@@ -174,7 +124,7 @@ std::string HlpReader::DumpPictures() const {
             break;
         if (out.empty())
             out = "PICTURES\n";
-        Cursor c{*file, 0};
+        Numbers c{*file, 0, "picture"};
         const unsigned magic = c.Word();
         if (magic != 0x506C && magic != 0x706C)
             throw std::runtime_error("|bm" + std::to_string(n) + " is no picture file");
@@ -182,7 +132,7 @@ std::string HlpReader::DumpPictures() const {
         out += "  |bm" + std::to_string(n) + (magic == 0x506C ? " lP " : " lp ") +
                std::to_string(count) + "\n";
         for (unsigned i = 0; i < count; ++i) {
-            out += DumpPicture(*file, Cursor{*file, 4 + i * 4}.Dword());
+            out += DumpPicture(*file, Numbers{*file, 4 + i * 4, "picture"}.Dword());
         }
     }
     // The viewer finds pictures by number, so they must run from |bm0 with
