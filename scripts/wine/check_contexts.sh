@@ -22,6 +22,10 @@ if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
 fi
 [ -d "$WINEPREFIX" ] || wine wineboot -i >/dev/null 2>&1
 wineserver -p 60 2>/dev/null
+# Wine now and then fails to start a program at all; such runs are retried.
+start_failed() {
+    grep -qE "could not be started|failed to map the shared user data" "$1"
+}
 passed=0
 failed=0
 shots=${SHOTS:-3}
@@ -31,8 +35,7 @@ while IFS=$'\t' read -r context title; do
     n=$((n + 1))
     log="$out/$context.log"
     ok=0
-    # Wine now and then fails to start a program at all; that is retried.
-    for attempt in 1 2; do
+    for _ in 1 2; do
         wine winhlp32 -i "$context" "$hlp" >"$log" 2>&1 &
         viewer=$!
         for _ in $(seq 1 60); do
@@ -41,9 +44,11 @@ while IFS=$'\t' read -r context title; do
                 ok=1
                 break
             fi
-            grep -qE "could not be started|failed to map the shared user data" "$log" && break
+            start_failed "$log" && break
         done
-        [ "$ok" = 1 ] || ! grep -qE "could not be started|failed to map the shared user data" "$log" && break
+        if [ "$ok" = 1 ] || ! start_failed "$log"; then
+            break
+        fi
         wait "$viewer" 2>/dev/null
     done
     if [ "$ok" = 1 ] && [ "$n" -le "$shots" ]; then
