@@ -2,8 +2,7 @@
 
 #include "hc/build_tags.h"
 #include "hc/hc_log.h"
-#include "hc/help_file.h"
-#include "hc/help_project.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc {
 

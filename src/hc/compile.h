@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "hc/hc_log.h"
-#include "hc/help_file.h"
-#include "hc/help_project.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc {
 

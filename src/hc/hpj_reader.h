@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "hc/hc_log.h"
-#include "hc/help_project.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc {
 

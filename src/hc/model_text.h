@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "hc/help_file.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc {
 

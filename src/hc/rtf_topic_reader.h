@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "hc/hc_log.h"
-#include "hc/help_file.h"
+#include "hc/help_model.h"
 #include "hc/topic_builder.h"
 
 namespace scrivlet::hc {

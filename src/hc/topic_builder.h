@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "hc/hc_log.h"
-#include "hc/help_file.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc {
 

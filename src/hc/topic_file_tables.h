@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/rtf/rtf_tokenizer.h"
-#include "hc/help_file.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "hc/help_project.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc {
 

@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "hc/help_file.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc::hlp {
 

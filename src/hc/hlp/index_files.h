@@ -5,8 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "hc/help_file.h"
-#include "hc/help_project.h"
+#include "hc/help_model.h"
 #include "hc/hlp/file_system.h"
 #include "hc/hlp/topic_writer.h"
 

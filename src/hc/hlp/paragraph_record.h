@@ -3,8 +3,7 @@
 #include <span>
 #include <string>
 
-#include "hc/help_file.h"
-#include "hc/help_project.h"
+#include "hc/help_model.h"
 #include "hc/hlp/font_table.h"
 #include "hc/hlp/picture_file.h"
 

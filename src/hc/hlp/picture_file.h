@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hc/hc_log.h"
-#include "hc/help_file.h"
+#include "hc/help_model.h"
 #include "hc/hlp/bmp_reader.h"
 
 namespace scrivlet::hc::hlp {

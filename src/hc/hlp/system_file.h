@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "hc/help_project.h"
+#include "hc/help_model.h"
 #include "hc/hlp/system_extras.h"
 
 namespace scrivlet::hc::hlp {

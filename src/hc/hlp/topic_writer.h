@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "hc/help_file.h"
-#include "hc/help_project.h"
+#include "hc/help_model.h"
 #include "hc/hlp/picture_file.h"
 
 namespace scrivlet::hc::hlp {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace scrivlet::hc {
+namespace scrivlet::help {
 
 // The help file as the topic files describe it, ready for the checks and for
 // writing: the fonts and colours of all topic files merged, and every topic
@@ -96,6 +96,9 @@ struct Hotspot {
     std::string file;          // "@file", empty for this help file
     bool noColor = false;      // "%": no colour and no underline
     bool noUnderline = false;  // "*": coloured, no underline
+    // Read from a help file, which keeps only the hash of most targets:
+    // the hash, and TARGET empty unless the name is known.
+    uint32_t targetHash = 0;
 };
 
 enum class BitmapAlign { Character, Left, Right };
@@ -106,6 +109,7 @@ struct BitmapRef {
     bool transparent = false;
     std::string name;  // as written
     std::string path;  // the file found on disk; empty when not found
+    int picture = -1;  // index into HelpDocument::pictures when it came with the document
 };
 
 enum class RunKind { Text, Tab, LineBreak, Bitmap, Button };
@@ -127,8 +131,9 @@ struct Paragraph {
 // A context string defined by a "#" footnote, and where: the paragraph it
 // stands in (0 for the topic's start).
 struct ContextDefinition {
-    std::string name;
+    std::string name;  // empty when read from a help file that keeps only the hash
     int paragraph = 0;
+    uint32_t hash = 0;  // set by the help-file reader
 };
 
 struct Topic {
@@ -146,6 +151,11 @@ struct Topic {
     std::vector<std::string> entryMacros;  // ! footnotes
     std::string window;                    // > footnote
     bool built = true;                     // false when the build tags leave the topic out
+    // From a help file: the topics before and after in the browse sequence
+    // (indices into HelpFile::topics, -1 for none), which the file keeps in
+    // place of the "+" footnote.
+    int browsePrevious = -1;
+    int browseNext = -1;
 
     std::vector<Paragraph> paragraphs;
     std::vector<Hotspot> hotspots;
@@ -158,4 +168,4 @@ struct HelpFile {
     std::vector<Topic> topics;
 };
 
-}  // namespace scrivlet::hc
+}  // namespace scrivlet::help

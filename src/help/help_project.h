@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace scrivlet::hc {
+namespace scrivlet::help {
 
 // A value of the help project file and the line it came from (0 when the
 // value was not written).
@@ -79,4 +79,4 @@ struct HelpProject {
     std::vector<ProjectLine> excludeTags;
 };
 
-}  // namespace scrivlet::hc
+}  // namespace scrivlet::help
