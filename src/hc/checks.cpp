@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "core/util/convert.h"
-#include "hc/context_hash.h"
+#include "hc/help_model.h"
 #include "hc/macro_scan.h"
 #include "hc/macro_table.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "hc/context_hash.h"
+#include "hc/help_model.h"
 
 namespace scrivlet::hc {
 namespace {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "core/util/convert.h"
-#include "hc/context_hash.h"
+#include "hc/help_model.h"
 #include "hc/hlp/btree.h"
 #include "hc/hlp/bytes.h"
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "hc/context_hash.h"
+#include "hc/help_model.h"
 #include "hc/hlp/bytes.h"
 
 namespace scrivlet::hc::hlp {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace scrivlet::hc {
+namespace scrivlet::help {
 
 // The 32-bit number WinHelp stores for a context string instead of the
 // string itself: every character is mapped to a small value (letters without
@@ -17,4 +17,4 @@ uint32_t ContextHash(std::string_view context);
 // accepts in a "#" footnote: letters, digits, "." and "_".
 bool IsPortableContextString(std::string_view context);
 
-}  // namespace scrivlet::hc
+}  // namespace scrivlet::help

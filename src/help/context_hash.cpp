@@ -1,6 +1,6 @@
-#include "hc/context_hash.h"
+#include "help/context_hash.h"
 
-namespace scrivlet::hc {
+namespace scrivlet::help {
 namespace {
 
 // Digits 1 to 9 keep their value, 0 comes after them, letters start at 17 in
@@ -48,4 +48,4 @@ bool IsPortableContextString(std::string_view context) {
     return true;
 }
 
-}  // namespace scrivlet::hc
+}  // namespace scrivlet::help
