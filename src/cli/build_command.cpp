@@ -153,7 +153,8 @@ int RunBuild(const BuildArguments& arguments, std::ostream& out, std::ostream& e
         }
         if (options.compilerPath.empty()) {
             // No choice made: our own compiler, installed beside this program.
-            const auto beside = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / "hcrtf";
+            const auto beside =
+                std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / "hcrtf";
             if (!ec && std::filesystem::is_regular_file(beside, ec)) {
                 options.compilerPath = beside.string();
             }
