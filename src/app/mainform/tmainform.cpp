@@ -31,6 +31,7 @@
 #include "app/mainform/topic_commands.h"
 #include "app/markup/markup_hookup.h"
 #include "app/report/report_commands.h"
+#include "app/navigator/navigator_hookup.h"
 #include "app/search/search_hookup.h"
 #include "app/topics/grid_font.h"
 #include "app/topics/property_grid.h"
@@ -87,6 +88,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     about_ = new TAboutBox(this);
     HookMarkupCommands(*this);
     HookSearchCommands(*this);
+    HookNavigator(*this);
 }
 
 TMainForm::~TMainForm() {

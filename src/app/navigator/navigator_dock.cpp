@@ -1,0 +1,299 @@
+#include "app/navigator/navigator_dock.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTabWidget>
+#include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "core/navigator/check_sources.h"
+#include "core/navigator/project_links.h"
+#include "core/search/project_find.h"
+#include "core/util/errors.h"
+#include "rtf/ansi_text.h"
+
+namespace scrivlet::app {
+namespace {
+
+constexpr int kTopicRole = Qt::UserRole;
+constexpr int kParagraphRole = Qt::UserRole + 1;
+constexpr int kOffsetRole = Qt::UserRole + 2;
+constexpr int kLengthRole = Qt::UserRole + 3;
+
+// Long enough to let a burst of typing end, short enough to feel live.
+constexpr int kCheckPauseMs = 800;
+
+QString TopicLabel(const TTopic& topic) {
+    return QString::number(topic.TopicID) + QStringLiteral("  ") + FromAnsi(topic.Title.str());
+}
+
+void SetPlace(QTreeWidgetItem* item, std::size_t topic, int paragraph, int offset, int length) {
+    item->setData(0, kTopicRole, static_cast<qulonglong>(topic));
+    item->setData(0, kParagraphRole, paragraph);
+    item->setData(0, kOffsetRole, offset);
+    item->setData(0, kLengthRole, length);
+}
+
+QTreeWidget* NewList(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setHeaderHidden(true);
+    list->setRootIsDecorated(true);
+    list->setUniformRowHeights(true);
+    return list;
+}
+
+// The match in its excerpt, marked so it stands out in a plain list row.
+QString MarkedExcerpt(const ProjectFindResult& result) {
+    const QString before =
+        FromAnsi(std::string_view(result.excerpt).substr(0, result.excerptOffset));
+    const QString match =
+        FromAnsi(std::string_view(result.excerpt).substr(result.excerptOffset, result.length));
+    const QString after =
+        FromAnsi(std::string_view(result.excerpt).substr(result.excerptOffset + result.length));
+    return before + QStringLiteral("\u00bb") + match + QStringLiteral("\u00ab") + after;
+}
+
+const char* FieldName(FindField field) {
+    switch (field) {
+        case FindField::Title:
+            return "Title";
+        case FindField::ContextString:
+            return "Context string";
+        case FindField::Keywords:
+            return "Keywords";
+        case FindField::Macro:
+            return "Entry macro";
+        case FindField::Text:
+            break;
+    }
+    return "Text";
+}
+
+}  // namespace
+
+NavigatorDock::NavigatorDock(NavigatorHost host, QWidget* parent)
+    : QDockWidget(QStringLiteral("Navigator"), parent), host_(std::move(host)) {
+    setObjectName(QStringLiteral("NavigatorDock"));
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(BuildFindPage(), QStringLiteral("Find"));
+    links_ = NewList(tabs_);
+    links_->setObjectName(QStringLiteral("NavigatorLinks"));
+    tabs_->addTab(links_, QStringLiteral("Links Here"));
+    check_ = NewList(tabs_);
+    check_->setObjectName(QStringLiteral("NavigatorCheck"));
+    check_->setRootIsDecorated(false);
+    tabs_->addTab(check_, QStringLiteral("Check"));
+    setWidget(tabs_);
+
+    for (QTreeWidget* list : {findResults_, links_, check_}) {
+        connect(list, &QTreeWidget::itemActivated, this, &NavigatorDock::OpenItem);
+        connect(list, &QTreeWidget::itemClicked, this, &NavigatorDock::OpenItem);
+    }
+    checkTimer_ = new QTimer(this);
+    checkTimer_->setSingleShot(true);
+    checkTimer_->setInterval(kCheckPauseMs);
+    connect(checkTimer_, &QTimer::timeout, this, &NavigatorDock::RunCheck);
+}
+
+NavigatorDock::~NavigatorDock() {
+    // A check still running is waited for: it reads only its own copy.
+    if (checkThread_ != nullptr) {
+        checkThread_->wait();
+        delete checkThread_;
+    }
+}
+
+QWidget* NavigatorDock::BuildFindPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    findBox_ = new QLineEdit(page);
+    findBox_->setObjectName(QStringLiteral("NavigatorFindBox"));
+    findBox_->setPlaceholderText(QStringLiteral("Find in all topics"));
+    findBox_->setClearButtonEnabled(true);
+    layout->addWidget(findBox_);
+    auto* options = new QHBoxLayout;
+    matchCase_ = new QCheckBox(QStringLiteral("Match &case"), page);
+    wholeWord_ = new QCheckBox(QStringLiteral("&Whole word"), page);
+    regex_ = new QCheckBox(QStringLiteral("Re&gular expression"), page);
+    inProperties_ = new QCheckBox(QStringLiteral("&Properties"), page);
+    inProperties_->setToolTip(
+        QStringLiteral("Also search titles, context strings, keywords and entry macros"));
+    for (QCheckBox* box : {matchCase_, wholeWord_, regex_, inProperties_}) {
+        options->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, &NavigatorDock::RunFind);
+    }
+    options->addStretch();
+    layout->addLayout(options);
+    findStatus_ = new QLabel(page);
+    layout->addWidget(findStatus_);
+    findResults_ = NewList(page);
+    findResults_->setObjectName(QStringLiteral("NavigatorFindResults"));
+    layout->addWidget(findResults_, 1);
+    connect(findBox_, &QLineEdit::returnPressed, this, &NavigatorDock::RunFind);
+    return page;
+}
+
+void NavigatorDock::RunFind() {
+    findResults_->clear();
+    findStatus_->clear();
+    if (findBox_->text().isEmpty() || !host_.storeBack()) {
+        return;
+    }
+    const Project& project = host_.project();
+    ProjectFindOptions options;
+    options.pattern = ToAnsi(findBox_->text());
+    options.matchCase = matchCase_->isChecked();
+    options.wholeWord = wholeWord_->isChecked();
+    options.regularExpression = regex_->isChecked();
+    const bool properties = inProperties_->isChecked();
+    options.inTitles = options.inContextStrings = options.inKeywords = options.inMacros =
+        properties;
+    ProjectFindResults found;
+    try {
+        found = FindInProject(project, options);
+    } catch (const ScrivletError& e) {
+        findStatus_->setText(FromAnsi(e.what()));
+        return;
+    }
+    QTreeWidgetItem* group = nullptr;
+    std::size_t groupTopic = 0;
+    std::size_t topics = 0;
+    for (const ProjectFindResult& result : found.matches) {
+        if (group == nullptr || groupTopic != result.topic) {
+            group = new QTreeWidgetItem(findResults_, {TopicLabel(project.Topics[result.topic])});
+            SetPlace(group, result.topic, -1, 0, 0);
+            groupTopic = result.topic;
+            ++topics;
+        }
+        QString text = MarkedExcerpt(result);
+        if (result.field != FindField::Text) {
+            text = QString::fromLatin1(FieldName(result.field)) + QStringLiteral(": ") + text;
+        }
+        auto* item = new QTreeWidgetItem(group, {text});
+        SetPlace(item, result.topic,
+                 result.field == FindField::Text ? static_cast<int>(result.paragraph) : -1,
+                 static_cast<int>(result.offset), static_cast<int>(result.length));
+    }
+    findResults_->expandAll();
+    QString status =
+        QStringLiteral("%1 matches in %2 topics").arg(found.matches.size()).arg(topics);
+    if (found.truncated) {
+        status += QStringLiteral(" (the first %1 shown)").arg(options.limit);
+    }
+    findStatus_->setText(status);
+}
+
+void NavigatorDock::ShowLinksTo(std::size_t topic) {
+    links_->clear();
+    const Project& project = host_.project();
+    if (topic >= project.Topics.Count()) {
+        return;
+    }
+    const CheckInputs inputs = DiskCheckInputs(project);
+    for (const TopicReference& reference : WhatLinksHere(project, topic, inputs.contents)) {
+        QString text;
+        auto* item = new QTreeWidgetItem(links_);
+        switch (reference.kind) {
+            case ReferenceKind::Link:
+                text = (reference.code.popup ? QStringLiteral("Pop-up from ")
+                                             : QStringLiteral("Jump from ")) +
+                       TopicLabel(project.Topics[reference.fromTopic]);
+                SetPlace(item, reference.fromTopic, static_cast<int>(reference.code.line) - 2, -1,
+                         0);
+                break;
+            case ReferenceKind::ContentsEntry:
+                text = QStringLiteral("Contents entry: ") +
+                       FromAnsi(inputs.contents[reference.contentsLine]);
+                SetPlace(item, topic, -1, 0, 0);
+                break;
+            case ReferenceKind::BrowseNeighbour:
+                text = QStringLiteral("Browse sequence with ") +
+                       TopicLabel(project.Topics[reference.fromTopic]);
+                SetPlace(item, reference.fromTopic, -1, 0, 0);
+                break;
+            case ReferenceKind::DefaultTopic:
+                text = QStringLiteral("The project's default topic");
+                SetPlace(item, topic, -1, 0, 0);
+                break;
+        }
+        item->setText(0, text);
+    }
+    if (links_->topLevelItemCount() == 0) {
+        auto* none = new QTreeWidgetItem(links_, {QStringLiteral("Nothing leads to this topic")});
+        none->setFlags(Qt::ItemIsEnabled);
+    }
+}
+
+void NavigatorDock::ProjectChanged() {
+    checkTimer_->start();
+}
+
+void NavigatorDock::RunCheck() {
+    if (checkRunning_) {
+        checkAgain_ = true;  // the running check is out of date: one more when it ends
+        return;
+    }
+    if (!host_.storeBack()) {
+        return;
+    }
+    // The worker checks a copy, so the author can go on editing meanwhile.
+    struct Work {
+        Project project;
+        CheckInputs inputs;
+        std::vector<CheckFinding> findings;
+    };
+    auto work = std::make_shared<Work>();
+    work->project = host_.project();
+    work->inputs = DiskCheckInputs(work->project);
+    checkRunning_ = true;
+    checkThread_ =
+        QThread::create([work] { work->findings = CheckProject(work->project, work->inputs); });
+    connect(checkThread_, &QThread::finished, this, [this, work] {
+        checkThread_->deleteLater();
+        checkThread_ = nullptr;
+        checkRunning_ = false;
+        ShowFindings(work->project, work->findings);
+        if (checkAgain_) {
+            checkAgain_ = false;
+            checkTimer_->start();
+        }
+        emit CheckFinished();
+    });
+    checkThread_->start(QThread::LowPriority);
+}
+
+void NavigatorDock::ShowFindings(const Project& checked,
+                                 const std::vector<CheckFinding>& findings) {
+    check_->clear();
+    for (const CheckFinding& finding : findings) {
+        auto* item = new QTreeWidgetItem(check_, {FromAnsi(FindingText(checked, finding))});
+        const QStyle::StandardPixmap icon =
+            finding.severity == CheckSeverity::Error     ? QStyle::SP_MessageBoxCritical
+            : finding.severity == CheckSeverity::Warning ? QStyle::SP_MessageBoxWarning
+                                                         : QStyle::SP_MessageBoxInformation;
+        item->setIcon(0, style()->standardIcon(icon));
+        const int paragraph = finding.line >= 2 ? static_cast<int>(finding.line) - 2 : -1;
+        SetPlace(item, finding.topic, paragraph, -1, 0);
+    }
+    if (host_.showCount) {
+        host_.showCount(QString::fromStdString(FindingTotals(findings)));
+    }
+}
+
+void NavigatorDock::OpenItem(QTreeWidgetItem* item) {
+    if (item == nullptr || !item->data(0, kTopicRole).isValid()) {
+        return;
+    }
+    host_.openAt(static_cast<std::size_t>(item->data(0, kTopicRole).toULongLong()),
+                 item->data(0, kParagraphRole).toInt(), item->data(0, kOffsetRole).toInt(),
+                 item->data(0, kLengthRole).toInt());
+}
+
+}  // namespace scrivlet::app
