@@ -77,7 +77,8 @@ if ! "$prefix/bin/scrivlet" --help >"$work/help.txt"; then
 fi
 head -n 1 "$work/help.txt" | grep -qx 'Usage: scrivlet \[PROJECT.scw\]' ||
     fail "scrivlet --help printed: $(head -n 1 "$work/help.txt")"
-"$prefix/bin/hcrtf" --help | head -n 1 | grep -q '^Usage: hcrtf ' || fail "hcrtf --help"
+"$prefix/bin/hcrtf" --help >"$work/hcrtf-help.txt" || fail "hcrtf --help failed"
+head -n 1 "$work/hcrtf-help.txt" | grep -q '^Usage: hcrtf ' || fail "hcrtf --help printed no usage"
 
 mkdir "$work/project"
 cp "$source/examples/manual/manual.scw" "$work/project/"
