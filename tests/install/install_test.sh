@@ -120,6 +120,8 @@ if command -v update-mime-database >/dev/null; then
         fail "no *.hlp glob in the MIME database"
     grep -aq '^\[50:application/winhlp\]$' "$prefix/share/mime/magic" ||
         fail "no help file magic in the MIME database"
+    grep -qx 'application/x-winhelp application/winhlp' "$prefix/share/mime/aliases" ||
+        fail "application/x-winhelp is no alias of application/winhlp"
 fi
 if command -v gio >/dev/null && [ -f "$prefix/share/mime/mime.cache" ]; then
     # A help file is known by its first bytes whatever its name.
@@ -130,10 +132,12 @@ if command -v gio >/dev/null && [ -f "$prefix/share/mime/mime.cache" ]; then
 fi
 if command -v update-desktop-database >/dev/null && command -v xdg-mime >/dev/null; then
     update-desktop-database "$prefix/share/applications"
-    default=$(env -u XDG_CURRENT_DESKTOP -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
-        XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS="$work/none" \
-        xdg-mime query default application/winhlp)
-    [ "$default" = "$id.Viewer.desktop" ] || fail "help files open with \"$default\""
+    # By the shared database's name, file(1)'s and mail programs'.
+    for type in application/winhlp application/winhelp application/x-winhelp; do
+        default=$(env -u XDG_CURRENT_DESKTOP -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
+            XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS="$work/none" xdg-mime query default "$type")
+        [ "$default" = "$id.Viewer.desktop" ] || fail "$type opens with \"$default\""
+    done
     default=$(env -u XDG_CURRENT_DESKTOP -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
         XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS="$work/none" \
         xdg-mime query default application/x-scrivlet-project)
