@@ -23,13 +23,13 @@ fail() {
 expected=(
     bin/scrivlet
     bin/hcrtf
-    share/applications/$id.desktop
-    share/applications/$id.Viewer.desktop
-    share/mime/packages/$id.xml
-    share/metainfo/$id.metainfo.xml
+    "share/applications/$id.desktop"
+    "share/applications/$id.Viewer.desktop"
+    "share/mime/packages/$id.xml"
+    "share/metainfo/$id.metainfo.xml"
     share/man/man1/scrivlet.1.gz
     share/man/man1/hcrtf.1.gz
-    share/icons/hicolor/scalable/apps/$id.svg
+    "share/icons/hicolor/scalable/apps/$id.svg"
 )
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
@@ -56,8 +56,9 @@ for size in "${sizes[@]}"; do
     read -r w1 w2 w3 w4 h1 h2 h3 h4 < <(od -An -tu1 -j16 -N8 "$png")
     width=$(((w1 << 24) | (w2 << 16) | (w3 << 8) | w4))
     height=$(((h1 << 24) | (h2 << 16) | (h3 << 8) | h4))
-    [ "$width" = "$size" ] && [ "$height" = "$size" ] ||
+    if [ "$width" != "$size" ] || [ "$height" != "$size" ]; then
         fail "${size}x${size} icon is ${width}x${height}"
+    fi
 done
 
 # The man pages are gzip files that read back to the pages we wrote.

@@ -24,10 +24,10 @@ fail() {
     exit 1
 }
 packages=("$work"/scrivlet_*_*.deb)
-[ ${#packages[@]} -eq 1 ] && [ -f "${packages[0]}" ] || {
+if [ ${#packages[@]} -ne 1 ] || [ ! -f "${packages[0]}" ]; then
     echo "FAIL: no scrivlet_VERSION_ARCH.deb made" >&2
     exit 1
-}
+fi
 deb=${packages[0]}
 
 field() { dpkg-deb -f "$deb" "$1"; }
