@@ -4,6 +4,7 @@
 
 #include "cli/build_command.h"
 #include "cli/check_command.h"
+#include "cli/lint_command.h"
 
 namespace scrivlet::cli {
 namespace {
@@ -12,6 +13,7 @@ constexpr const char* kUsage =
     "Usage: scrivlet [PROJECT.scw]\n"
     "       scrivlet --check PROJECT.scw\n"
     "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME] [--keep] [--no-run]\n"
+    "       scrivlet --lint PROJECT.scw\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
@@ -20,6 +22,9 @@ constexpr const char* kUsage =
     "                       an error. --compiler names the compiler (default: the\n"
     "                       Compiler setting), --base fixes the build files' name,\n"
     "                       --keep keeps them, --no-run only writes the .rtf and .hpj\n"
+    "  --lint PROJECT.scw   check links, orphans, duplicates, titles, images, macros\n"
+    "                       and windows; one finding a line, exit status 1 when any\n"
+    "                       is an error\n"
     "  --help               show this text\n";
 
 }  // namespace
@@ -40,6 +45,13 @@ std::optional<int> RunBatch(const std::vector<std::string>& args, std::ostream& 
             return 2;
         }
         return RunCheck(args[1], out, err);
+    }
+    if (command == "--lint") {
+        if (args.size() != 2) {
+            err << kUsage;
+            return 2;
+        }
+        return RunLint(args[1], out, err);
     }
     if (command == "--build") {
         const auto parsed =

@@ -3,37 +3,13 @@
 #include <exception>
 #include <ostream>
 
+#include "cli/printable.h"
 #include "core/projectfile/project_file.h"
 #include "core/util/cp1252.h"
 #include "core/util/errors.h"
 
 namespace scrivlet::cli {
 namespace {
-
-// Project texts are Windows-1252 bytes and the terminal reads UTF-8. Control
-// bytes (and the undefined bytes that stand for C1 controls) become "?", so
-// a damaged or hostile file cannot send escape sequences to the terminal.
-std::string WithoutControls(std::string_view bytes) {
-    std::string safe(bytes);
-    for (char& c : safe) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            c = '?';
-        }
-    }
-    return safe;
-}
-
-std::string Printable(std::string_view bytes) {
-    std::string safe = WithoutControls(bytes);
-    for (char& c : safe) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D) {
-            c = '?';
-        }
-    }
-    return Cp1252ToUtf8(safe);
-}
 
 void Setting(std::string& out, const char* name, std::string_view value) {
     out += name;

@@ -106,6 +106,31 @@ TEST(RenumberColorRefs, LeavesLongerNumbersAlone) {
     EXPECT_EQ(lines[0], "\\cf~3 a\\cf12 b\\cf10\\cf~3\\cf~12");
 }
 
+TEST(RenumberLineRefs, OneScanGivesWhatTheTwoPassesGive) {
+    const Renumbering fonts{{"0", "1"}, {"1", "0"}, {"-2", "3"}};
+    const Renumbering colors{{"1", "3"}, {"0", "12"}};
+    std::string scratch;
+    for (const std::string line :
+         {"\\plain\\f0\\fs22 a\\f0 b\\f01\\x \\f10\\b\\cf1 c\\cf12 d\\cf1\\f1\\",
+          "\\f-2\\cf0\\f1\\cf10", "no references", "\\\\f0\\ \\\\cf1 escaped", ""}) {
+        std::vector<std::string> twoPasses{line};
+        RenumberFontRefs(twoPasses, fonts);
+        RenumberColorRefs(twoPasses, colors);
+        std::string oneScan = line;
+        RenumberLineRefs(oneScan, fonts, colors, scratch);
+        EXPECT_EQ(oneScan, twoPasses[0]) << line;
+    }
+}
+
+TEST(RemoveRenumberMarks, TakesOutWhatReplaceAllTookOut) {
+    for (const std::string line : {"\\f~1\\fs22 \\f~12\\b\\cf~3 x", "\\\\f~ a~b ~\\cf~~2\\f~~",
+                                   "\\c\\f~1\\cff~", "~", "\\", "\\f", "\\cf~"}) {
+        std::string marked = line;
+        RemoveRenumberMarks(marked);
+        EXPECT_EQ(marked, ReplaceAll("\\cf~", "\\cf", ReplaceAll("\\f~", "\\f", line))) << line;
+    }
+}
+
 TEST(ApplyKeepn, MakesTheParagraphsUpToTheMarkerNonScrolling) {
     std::vector<std::string> lines{"{\\rtf1", "\\deflang1033\\pard\\plain Head", "\\par Sub[keepn]",
                                    "\\par \\pard Body", "\\par [keepn]"};

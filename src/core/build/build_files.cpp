@@ -1,8 +1,13 @@
 #include "core/build/build_files.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
+#include "core/util/errors.h"
 #include "core/util/file_io.h"
 
 namespace scrivlet {
@@ -14,6 +19,77 @@ bool DiskBuildFiles::Exists(const std::string& path) {
 
 void DiskBuildFiles::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     WriteFileBytes(path, JoinCrLf(lines));
+}
+
+void BuildFiles::WriteLinesFrom(const std::string& path,
+                                const std::function<void(LineOutput&)>& produce) {
+    CollectedLines lines;
+    produce(lines);
+    WriteLines(path, lines.lines);
+}
+
+namespace {
+
+// Lines to a file through one large buffer: a build of many topics writes
+// tens of megabytes, and going to the disk per line would cost more than
+// making the lines.
+class FileLines : public LineOutput {
+public:
+    explicit FileLines(const std::string& path)
+        : path_(path), file_(std::fopen(path.c_str(), "wb")) {
+        if (file_ == nullptr) {
+            Fail("create");
+        }
+        std::setvbuf(file_, nullptr, _IOFBF, 1 << 20);
+    }
+    ~FileLines() override {
+        if (file_ != nullptr) {
+            std::fclose(file_);
+        }
+    }
+    FileLines(const FileLines&) = delete;
+    FileLines& operator=(const FileLines&) = delete;
+
+    void Line(std::string_view line) override {
+        if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() ||
+            std::fwrite("\r\n", 1, 2, file_) != 2) {
+            Fail("write");
+        }
+    }
+    void Close() {
+        std::FILE* file = file_;
+        file_ = nullptr;
+        if (std::fclose(file) != 0) {
+            Fail("write");
+        }
+    }
+
+private:
+    [[noreturn]] void Fail(const char* what) {
+        const int error = errno;
+        // Worded as every other file error of the build.
+        throw FileError("Cannot " + std::string(what) + " file " + path_ + ". " +
+                        std::strerror(error));
+    }
+
+    std::string path_;
+    std::FILE* file_;
+};
+
+}  // namespace
+
+void DiskBuildFiles::WriteLinesFrom(const std::string& path,
+                                    const std::function<void(LineOutput&)>& produce) {
+    try {
+        FileLines file(path);
+        produce(file);
+        file.Close();
+    } catch (...) {
+        // A half-written topic file must not be taken for a whole one.
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+        throw;
+    }
 }
 
 std::optional<std::string> DiskBuildFiles::ReadBytes(const std::string& path) {

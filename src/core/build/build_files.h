@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/build/line_output.h"
 
 namespace scrivlet {
 
@@ -16,6 +19,11 @@ public:
     // Creates or replaces PATH with LINES, each ended by CR LF, the last one
     // included. Throws FileError when the file cannot be written.
     virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // As WriteLines, with the lines PRODUCE sends as it makes them. Here they
+    // are collected and written at the end; the disk writes them as they
+    // come. When PRODUCE throws, no part of the file is left.
+    virtual void WriteLinesFrom(const std::string& path,
+                                const std::function<void(LineOutput&)>& produce);
     // The whole file; nothing when it cannot be read.
     virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
     // Deletes PATH; a file that is already gone is no error.
@@ -27,6 +35,8 @@ class DiskBuildFiles : public BuildFiles {
 public:
     bool Exists(const std::string& path) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    void WriteLinesFrom(const std::string& path,
+                        const std::function<void(LineOutput&)>& produce) override;
     std::optional<std::string> ReadBytes(const std::string& path) override;
     void Remove(const std::string& path) override;
 };

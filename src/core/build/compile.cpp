@@ -117,8 +117,9 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
     }
     const std::string stem = folder + result.baseName;
 
-    const std::vector<std::string> rtf = BuildTopicRtf(project, with.log, with.progress);
-    with.files.WriteLines(stem + ".rtf", rtf);
+    with.files.WriteLinesFrom(stem + ".rtf", [&](LineOutput& out) {
+        WriteTopicRtf(project, with.log, with.progress, out);
+    });
     const std::vector<std::string> hpj = BuildHelpProject(project, result.baseName, folder);
     with.files.WriteLines(stem + ".hpj", hpj);
     if (!options.runCompiler) {

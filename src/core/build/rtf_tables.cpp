@@ -64,7 +64,106 @@ void RenumberRefs(std::string& line, std::string_view control, bool signedNumber
     }
 }
 
+// The number after CONTROL at POS and where it ends, as RenumberRefs reads
+// it; the mapped number, or nothing.
+const std::string* MappedRef(std::string_view line, std::size_t pos, std::string_view control,
+                             bool signedNumber, bool terminated, const Renumbering& map,
+                             std::size_t& end) {
+    end = pos + control.size();
+    if (signedNumber && end < line.size() && line[end] == '-') {
+        ++end;
+    }
+    while (end < line.size() && IsDigit(line[end])) {
+        ++end;
+    }
+    const std::string_view number = line.substr(pos + control.size(), end - pos - control.size());
+    const std::string* to = number.empty() ? nullptr : Find(map, number);
+    if (to == nullptr || (terminated && (end >= line.size() || line[end] != '\\'))) {
+        return nullptr;
+    }
+    return to;
+}
+
 }  // namespace
+
+void RenumberLineRefs(std::string& line, const Renumbering& fonts, const Renumbering& colors,
+                      std::string& scratch) {
+    if (fonts.empty() && colors.empty()) {
+        return;
+    }
+    // A font reference starts with "\f", a colour reference with "\cf": they
+    // cannot start at one backslash, and neither holds another backslash, so
+    // one pass over the backslashes finds what two passes would.
+    scratch.clear();
+    std::size_t copied = 0;
+    std::size_t pos = 0;
+    const std::string_view view(line);
+    while ((pos = view.find('\\', pos)) != std::string_view::npos) {
+        std::size_t end = 0;
+        const std::string* to = nullptr;
+        std::string_view control;
+        if (!fonts.empty() && view.substr(pos, 2) == "\\f") {
+            control = "\\f";
+            to = MappedRef(view, pos, control, true, true, fonts, end);
+        } else if (!colors.empty() && view.substr(pos, 3) == "\\cf") {
+            control = "\\cf";
+            to = MappedRef(view, pos, control, false, false, colors, end);
+        }
+        if (to == nullptr) {
+            ++pos;
+            continue;
+        }
+        if (scratch.empty()) {
+            scratch.reserve(line.size() + 16);
+        }
+        scratch.append(view, copied, pos - copied);
+        scratch += control;
+        scratch += '~';
+        scratch += *to;
+        copied = end;
+        pos = end;
+    }
+    if (copied > 0) {
+        scratch.append(view, copied, std::string_view::npos);
+        line.swap(scratch);
+    }
+}
+
+void RemoveRenumberMarks(std::string& line) {
+    std::size_t pos = line.find('~');
+    if (pos == std::string::npos) {
+        return;
+    }
+    std::size_t write = 0;
+    std::size_t read = 0;
+    const std::size_t size = line.size();
+    while (read < size) {
+        const char c = line[read];
+        line[write++] = c;
+        ++read;
+        if (c != '\\' || read >= size) {
+            continue;
+        }
+        // "\f~" or "\cf~": copy the control's letters, drop the mark.
+        std::size_t letters = 0;
+        if (line[read] == 'f') {
+            letters = 1;
+        } else if (line[read] == 'c' && read + 1 < size && line[read + 1] == 'f') {
+            letters = 2;
+        }
+        if (letters > 0 && read + letters < size && line[read + letters] == '~') {
+            for (std::size_t i = 0; i < letters; ++i) {
+                line[write++] = line[read++];
+            }
+            // Each removal can join the control to another mark, and the
+            // replacing searched again, so a whole run of marks goes.
+            while (read < size && line[read] == '~') {
+                ++read;
+            }
+        }
+    }
+    line.resize(write);
+}
 
 std::vector<FontGroup> ScanFontText(std::string_view text) {
     std::vector<FontGroup> groups;

@@ -52,4 +52,14 @@ void RenumberFontRefs(std::vector<std::string>& lines, const Renumbering& map);
 // where no further digit follows, so colour 1 never catches colour 12.
 void RenumberColorRefs(std::vector<std::string>& lines, const Renumbering& map);
 
+// Both of the above on one line in one scan, the font references first as
+// if the two ran one after the other. SCRATCH is reused between calls so
+// that a long build does not allocate for every line.
+void RenumberLineRefs(std::string& line, const Renumbering& fonts, const Renumbering& colors,
+                      std::string& scratch);
+
+// Takes out the marks the renumbering left ("\f~" becomes "\f", "\cf~"
+// becomes "\cf"), in place.
+void RemoveRenumberMarks(std::string& line);
+
 }  // namespace scrivlet

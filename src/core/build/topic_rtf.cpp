@@ -1,9 +1,12 @@
 #include "core/build/topic_rtf.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "core/build/footnotes.h"
 #include "core/build/keepn.h"
+#include "core/build/line_output.h"
 #include "core/build/markup.h"
 #include "core/build/rtf_tables.h"
 #include "core/build/text_replace.h"
@@ -85,12 +88,19 @@ TableLine ColorTableOf(const TTopic& topic, std::size_t position, LogSink& log) 
     return table;
 }
 
-// Merges a later topic's tables and renumbers its references. A font number
-// takes the first group that needs it moved, as repeated replacing would.
-void MergeLaterTables(const TTopic& topic, std::size_t position, std::vector<std::string>& lines,
-                      MergedTable& fonts, MergedTable& colors, LogSink& log) {
+// A later topic's font and colour numbers in the merged tables: adds what
+// the tables lack and gives the renumbering of the topic's references. A
+// font number takes the first group that needs it moved, as repeated
+// replacing would.
+struct TopicRenumbering {
+    Renumbering fonts;
+    Renumbering colors;
+};
+
+TopicRenumbering MergeLaterTables(const TTopic& topic, std::size_t position, MergedTable& fonts,
+                                  MergedTable& colors, LogSink& log) {
+    TopicRenumbering result;
     const TableLine fontLine = FontTableOf(topic, position, log);
-    Renumbering fontMap;
     for (const FontGroup& group : ScanFontText(fontLine.text)) {
         const auto k = static_cast<int64_t>(fonts.PositionOf(group.descriptor));
         if (k == group.number) {
@@ -98,26 +108,57 @@ void MergeLaterTables(const TTopic& topic, std::size_t position, std::vector<std
         }
         const std::string from = IntToStr(group.number);
         bool known = false;
-        for (const auto& entry : fontMap) {
+        for (const auto& entry : result.fonts) {
             known = known || entry.first == from;
         }
         if (!known) {
-            fontMap.emplace_back(from, IntToStr(k));
+            result.fonts.emplace_back(from, IntToStr(k));
         }
     }
     const TableLine colorLine = ColorTableOf(topic, position, log);
-    Renumbering colorMap;
     const std::vector<std::string> entries = ScanColorText(colorLine.text);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::size_t k = colors.PositionOf(entries[i]);
         if (k != i) {
-            colorMap.emplace_back(IntToStr(static_cast<int64_t>(i)),
-                                  IntToStr(static_cast<int64_t>(k)));
+            result.colors.emplace_back(IntToStr(static_cast<int64_t>(i)),
+                                       IntToStr(static_cast<int64_t>(k)));
         }
     }
-    RenumberFontRefs(lines, fontMap);
-    RenumberColorRefs(lines, colorMap);
+    return result;
 }
+
+// What the first pass learns of every topic: its footnote lines and how its
+// references move. The text itself is read again in the second pass, one
+// topic at a time, so the output never has to be held whole.
+struct TopicPlan {
+    std::vector<std::string> footnotes;
+    TopicRenumbering renumbering;
+};
+
+// Sends lines on, holding the last one back: the file's last line gets the
+// closing brace, and only the end tells which line that is.
+class HeldBackOutput {
+public:
+    explicit HeldBackOutput(LineOutput& out) : out_(out) {}
+    void Line(std::string&& line) {
+        if (held_) {
+            out_.Line(last_);
+        }
+        last_ = std::move(line);
+        held_ = true;
+    }
+    void Finish() {
+        if (held_) {
+            last_ += "}";
+            out_.Line(last_);
+        }
+    }
+
+private:
+    LineOutput& out_;
+    std::string last_;
+    bool held_ = false;
+};
 
 }  // namespace
 
@@ -126,25 +167,22 @@ std::string PercentStatus(const char* stage, std::size_t done, std::size_t total
     return std::string(stage) + " " + IntToStr(percent) + "%";
 }
 
-std::vector<std::string> BuildTopicRtf(Project& project, LogSink& log, ProgressSink& progress) {
+void WriteTopicRtf(Project& project, LogSink& log, ProgressSink& progress, LineOutput& out) {
     TTopicList& topics = project.Topics;
     if (topics.Empty() || topics[0].Text.empty()) {
-        return {};
+        return;
     }
     StatusReporter status(progress);
     MergedTable fonts;
     MergedTable colors;
+    const std::size_t count = topics.Count();
+    std::vector<TopicPlan> plans(count);
 
-    // The first topic gives the header; its own numbers are the output numbers.
+    // First pass: footnotes and tables, in the order their findings were
+    // always logged. The first topic gives the header; its own numbers are
+    // the output numbers.
     TTopic& first = topics[0];
-    std::vector<std::string> output = first.Text;
-    ApplyKeepn(output);
-    std::vector<std::string> footnotes = TopicFootnotes(first, FootnoteOrder::FirstTopic, log);
-    if (output.size() < 2) {
-        output.resize(2);  // the two table lines are rebuilt below; keep the footnotes after them
-    }
-    output.insert(output.begin() + 2, footnotes.begin(), footnotes.end());
-    RemoveLastChar(output);
+    plans[0].footnotes = TopicFootnotes(first, FootnoteOrder::FirstTopic, log);
     const TableLine fontLine = FontTableOf(first, 1, log);
     const std::string fontHeader =
         fontLine.found ? fontLine.header : std::string(kFallbackFontHeader);
@@ -157,43 +195,17 @@ std::vector<std::string> BuildTopicRtf(Project& project, LogSink& log, ProgressS
     for (const std::string& entry : ScanColorText(colorLine.text)) {
         colors.Append(entry);
     }
-
-    const std::size_t count = topics.Count();
-    std::vector<std::string> topicLines;
+    // The first topic's two table lines are replaced; a shorter text gets
+    // them added so that its footnotes still follow them.
+    std::size_t lineCount = std::max<std::size_t>(first.Text.size(), 2) + plans[0].footnotes.size();
     for (std::size_t k = 2; k <= count; ++k) {
         status.Show(PercentStatus("CREATING OUTPUT FILE", k, count));
         TTopic& topic = topics[k - 1];
-        topicLines.clear();
-        topicLines.emplace_back("\\page");
-        for (std::string& line : TopicFootnotes(topic, FootnoteOrder::LaterTopic, log)) {
-            topicLines.push_back(std::move(line));
-        }
-        // Line 3 on is the body. A text of exactly three lines holds its whole
-        // body in line 3, which is taken like any other.
-        if (topic.Text.size() >= 3) {
-            topicLines.insert(topicLines.end(), topic.Text.begin() + 2, topic.Text.end());
-        }
-        MergeLaterTables(topic, k, topicLines, fonts, colors, log);
-        RemoveLastChar(topicLines);
-        ApplyKeepn(topicLines);
-        for (std::string& line : topicLines) {
-            output.push_back(std::move(line));
-        }
-    }
-
-    const TopicIdIndex index(topics);
-    const MarkupContext context{topics, index, log};
-    const std::size_t lineCount = output.size();
-    for (std::size_t j = 1; j <= lineCount; ++j) {
-        status.Show(PercentStatus("TRANSLATING COMMANDS", j, lineCount));
-        std::string& line = output[j - 1];
-        if (line.find('[') != std::string::npos) {  // every keyword starts with "["
-            line = TranslateMarkup(line, context);
-        }
-        if (line.find('~') != std::string::npos) {
-            line = ReplaceAll("\\f~", "\\f", line);
-            line = ReplaceAll("\\cf~", "\\cf", line);
-        }
+        TopicPlan& plan = plans[k - 1];
+        plan.footnotes = TopicFootnotes(topic, FootnoteOrder::LaterTopic, log);
+        plan.renumbering = MergeLaterTables(topic, k, fonts, colors, log);
+        lineCount +=
+            1 + plan.footnotes.size() + (topic.Text.size() >= 3 ? topic.Text.size() - 2 : 0);
     }
 
     std::string fontTable = fontHeader;
@@ -201,15 +213,75 @@ std::vector<std::string> BuildTopicRtf(Project& project, LogSink& log, ProgressS
         fontTable += "{\\f" + IntToStr(static_cast<int64_t>(i)) + fonts.Entries()[i] + "}";
     }
     fontTable += "}";
-    output[0] = std::move(fontTable);
     std::string colorTable = colorHeader;
     for (const std::string& entry : colors.Entries()) {
         colorTable += entry + ";";
     }
     colorTable += "}";
-    output[1] = std::move(colorTable);
-    output.back() += "}";
-    return output;
+
+    // Second pass: each topic's lines put together, renumbered, translated
+    // and sent out before the next topic is read.
+    const TopicIdIndex index(topics);
+    const MarkupContext context{topics, index, log};
+    HeldBackOutput output(out);
+    std::size_t lineNumber = 0;
+    std::string scratch;
+    std::vector<std::string> topicLines;
+    auto translate = [&](std::string& line) {
+        status.Show(PercentStatus("TRANSLATING COMMANDS", ++lineNumber, lineCount));
+        if (line.find('[') != std::string::npos) {  // every keyword starts with "["
+            line = TranslateMarkup(line, context);
+        }
+        RemoveRenumberMarks(line);
+    };
+    for (std::size_t k = 1; k <= count; ++k) {
+        const TTopic& topic = topics[k - 1];
+        TopicPlan& plan = plans[k - 1];
+        topicLines.clear();
+        if (k == 1) {
+            topicLines.assign(topic.Text.begin(), topic.Text.end());
+            ApplyKeepn(topicLines);
+            if (topicLines.size() < 2) {
+                topicLines.resize(2);
+            }
+            topicLines.insert(topicLines.begin() + 2,
+                              std::make_move_iterator(plan.footnotes.begin()),
+                              std::make_move_iterator(plan.footnotes.end()));
+            RemoveLastChar(topicLines);
+        } else {
+            topicLines.emplace_back("\\page");
+            for (std::string& line : plan.footnotes) {
+                topicLines.push_back(std::move(line));
+            }
+            // Line 3 on is the body. A text of exactly three lines holds its
+            // whole body in line 3, which is taken like any other.
+            if (topic.Text.size() >= 3) {
+                topicLines.insert(topicLines.end(), topic.Text.begin() + 2, topic.Text.end());
+            }
+            for (std::string& line : topicLines) {
+                RenumberLineRefs(line, plan.renumbering.fonts, plan.renumbering.colors, scratch);
+            }
+            RemoveLastChar(topicLines);
+            ApplyKeepn(topicLines);
+        }
+        plan = TopicPlan();
+        for (std::size_t i = 0; i < topicLines.size(); ++i) {
+            translate(topicLines[i]);
+            if (k == 1 && i < 2) {
+                // The header's tables take the place of the first topic's own.
+                output.Line(i == 0 ? std::move(fontTable) : std::move(colorTable));
+            } else {
+                output.Line(std::move(topicLines[i]));
+            }
+        }
+    }
+    output.Finish();
+}
+
+std::vector<std::string> BuildTopicRtf(Project& project, LogSink& log, ProgressSink& progress) {
+    CollectedLines lines;
+    WriteTopicRtf(project, log, progress, lines);
+    return std::move(lines.lines);
 }
 
 }  // namespace scrivlet

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/build/build_sinks.h"
+#include "core/build/line_output.h"
 #include "core/model/project.h"
 
 namespace scrivlet {
@@ -16,6 +17,10 @@ namespace scrivlet {
 // 32-bit integer. A project without topics, or whose first topic has no
 // text, gives no lines.
 std::vector<std::string> BuildTopicRtf(Project& project, LogSink& log, ProgressSink& progress);
+
+// The same lines sent to OUT as they are made, one topic at a time, so that
+// the file never has to be held whole.
+void WriteTopicRtf(Project& project, LogSink& log, ProgressSink& progress, LineOutput& out);
 
 // "CREATING OUTPUT FILE 50%" and the like: STAGE, a blank, the integer part
 // of DONE * 100 / TOTAL and "%".

@@ -1,0 +1,100 @@
+#include "core/navigator/project_links.h"
+
+#include "core/contents/contents_entry.h"
+#include "core/util/convert.h"
+
+namespace scrivlet {
+
+std::string BrowseGroup(const std::string& sequence) {
+    const std::size_t colon = sequence.find(':');
+    return colon == std::string::npos ? sequence : sequence.substr(0, colon);
+}
+
+std::vector<TopicReference> WhatLinksHere(const Project& project, std::size_t topic,
+                                          const std::vector<std::string>& contents) {
+    std::vector<TopicReference> found;
+    const TTopicList& topics = project.Topics;
+    if (topic >= topics.Count()) {
+        return found;
+    }
+    const TTopic& target = topics[topic];
+    for (std::size_t i = 0; i < topics.Count(); ++i) {
+        for (const TopicCode& code : ScanTopicCodes(topics[i])) {
+            if (code.kind == CodeKind::TopicLink && code.idValid &&
+                code.topicId == target.TopicID) {
+                TopicReference reference;
+                reference.fromTopic = i;
+                reference.code = code;
+                found.push_back(std::move(reference));
+            }
+        }
+    }
+    const std::string context = UpperAscii(target.ContextString.str());
+    for (std::size_t line = 0; line < contents.size(); ++line) {
+        const ContentsEntry entry = ParseEntry(contents[line]);
+        if (IsPage(entry) && !IsMacro(entry) && entry.EntryFile.empty() &&
+            UpperAscii(entry.EntryTarget.str()) == context) {
+            TopicReference reference;
+            reference.kind = ReferenceKind::ContentsEntry;
+            reference.contentsLine = line;
+            found.push_back(std::move(reference));
+        }
+    }
+    if (!target.BrowseSeq.empty()) {
+        const std::string group = BrowseGroup(target.BrowseSeq.str());
+        for (std::size_t i = 0; i < topics.Count(); ++i) {
+            if (i != topic && !topics[i].BrowseSeq.empty() &&
+                BrowseGroup(topics[i].BrowseSeq.str()) == group) {
+                TopicReference reference;
+                reference.kind = ReferenceKind::BrowseNeighbour;
+                reference.fromTopic = i;
+                found.push_back(std::move(reference));
+            }
+        }
+    }
+    if (!project.DefaultTopic.empty() && UpperAscii(project.DefaultTopic.str()) == context) {
+        TopicReference reference;
+        reference.kind = ReferenceKind::DefaultTopic;
+        found.push_back(std::move(reference));
+    }
+    return found;
+}
+
+std::size_t CountLinksToNumber(const Project& project, int32_t id) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        for (const TopicCode& code : ScanTopicCodes(project.Topics[i])) {
+            count += code.kind == CodeKind::TopicLink && code.idValid && code.topicId == id;
+        }
+    }
+    return count;
+}
+
+std::size_t RenumberLinks(Project& project, int32_t from, int32_t to) {
+    std::size_t count = 0;
+    const std::string number = IntToStr(to);
+    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        TTopic& topic = project.Topics[i];
+        const std::vector<TopicCode> codes = ScanTopicCodes(topic);
+        // Last first, so the columns of earlier codes in a line stay true.
+        for (auto code = codes.rbegin(); code != codes.rend(); ++code) {
+            if (code->kind != CodeKind::TopicLink || !code->idValid || code->topicId != from) {
+                continue;
+            }
+            std::string& line = topic.Text[code->line];
+            std::size_t digits = code->column + 6;
+            while (digits < line.size() && !(line[digits] >= '0' && line[digits] <= '9')) {
+                ++digits;
+            }
+            std::size_t end = digits;
+            while (end < line.size() && line[end] >= '0' && line[end] <= '9') {
+                ++end;
+            }
+            line.replace(digits, end - digits, number);
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace scrivlet
