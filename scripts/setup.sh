@@ -14,6 +14,9 @@ packages=(
     libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
     # running under a virtual display, screenshots, a font
     xvfb xauth imagemagick fonts-dejavu-core
+    # the install test's checks (desktop entries, AppStream, MIME types) and
+    # the Debian package's dependencies (dpkg-shlibdeps)
+    desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin dpkg-dev
 )
 
 missing=()

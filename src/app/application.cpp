@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,17 @@ bool DisplayAvailable() {
     return (x11 && *x11) || (wayland && *wayland);
 }
 
+// The desktop theme's icon for us when it has one (an icon theme may draw
+// its own), else the one built into the program.
+QIcon ApplicationIcon() {
+    QIcon builtIn;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        builtIn.addFile(
+            QStringLiteral(":/scrivlet/appicon/%1x%1/apps/org.scrivlet.Scrivlet.png").arg(size));
+    }
+    return QIcon::fromTheme(QStringLiteral("org.scrivlet.Scrivlet"), builtIn);
+}
+
 }  // namespace
 
 int RunApplication(int argc, char* argv[]) {
@@ -37,6 +49,8 @@ int RunApplication(int argc, char* argv[]) {
     QApplication::setOrganizationName("Scrivlet");
     QApplication::setApplicationName("Scrivlet");
     QApplication::setApplicationDisplayName(QString());
+    QApplication::setDesktopFileName(QStringLiteral("org.scrivlet.Scrivlet"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     auto* splash = new SplashWindow;
     splash->show();

@@ -10,6 +10,7 @@
 #include "core/util/cp1252.h"
 #include "core/util/errors.h"
 #include "core/util/file_io.h"
+#include "core/util/install_layout.h"
 
 namespace scrivlet::cli {
 namespace {
@@ -153,10 +154,8 @@ int RunBuild(const BuildArguments& arguments, std::ostream& out, std::ostream& e
         }
         if (options.compilerPath.empty()) {
             // No choice made: our own compiler, installed beside this program.
-            const auto beside =
-                std::filesystem::read_symlink("/proc/self/exe", ec).parent_path() / "hcrtf";
-            if (!ec && std::filesystem::is_regular_file(beside, ec)) {
-                options.compilerPath = beside.string();
+            if (const auto own = FindOwnCompiler(ProgramFolder())) {
+                options.compilerPath = own->string();
             }
         }
         options.baseName = arguments.baseName;

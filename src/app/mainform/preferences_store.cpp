@@ -1,11 +1,10 @@
 #include "app/mainform/preferences_store.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QSettings>
 #include <QString>
 
 #include "core/tools/tool_list.h"
+#include "core/util/install_layout.h"
 
 namespace scrivlet::app::preferences_store {
 namespace {
@@ -36,9 +35,8 @@ Preferences ReadSettings() {
     // A first start compiles with our own compiler, installed beside this
     // program; an author's own choice, once stored, always wins.
     if (!settings.contains("Compiler")) {
-        const QFileInfo beside(QCoreApplication::applicationDirPath() + "/hcrtf");
-        if (beside.isFile() && beside.isExecutable()) {
-            prefs.Compiler = beside.absoluteFilePath().toStdString();
+        if (const auto own = FindOwnCompiler(ProgramFolder())) {
+            prefs.Compiler = own->string();
         }
     }
     return prefs;
