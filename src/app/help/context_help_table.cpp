@@ -11,7 +11,7 @@ namespace {
 // Main window 10, property grid 100, Project Options 110, editor 120, topic
 // grid 130, Windows 80 and the Contents Editor 160 are the numbers authors
 // of earlier versions of the guide already link to; keep them.
-constexpr std::array<ContextHelpEntry, 28> kTable{{
+constexpr std::array<ContextHelpEntry, 29> kTable{{
     {"TMainForm", 10, "main_window"},
     {"TSRichEdit", 120, "editor"},
     {"QFontDialog", 120, "editor"},
@@ -40,6 +40,7 @@ constexpr std::array<ContextHelpEntry, 28> kTable{{
     {"TReportBox", 180, "report"},
     {"TOptionsBox", 190, "options"},
     {"TToolEdit", 195, "tools"},
+    {"TAboutBox", 250, "about"},
 }};
 
 const ContextHelpEntry* EntryNamed(const char* name) {
