@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTabBar>
@@ -219,6 +220,21 @@ private slots:
         QCOMPARE(calls[0].file, guide);
         QCOMPARE(calls[0].context, std::optional<std::string>("project_options"));
         QCOMPARE(calls[1].context, std::optional<std::string>());
+    }
+
+    void guideIsFoundBesideTheProgramOrInstalled() {
+        QTemporaryDir dir;
+        const QString bin = dir.filePath("bin");
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(dir.filePath("share/scrivlet")));
+        QCOMPARE(GuideFileIn(bin), bin + "/scrivlet.hlp");  // neither: named as looked for
+        QFile installed(dir.filePath("share/scrivlet/scrivlet.hlp"));
+        QVERIFY(installed.open(QIODevice::WriteOnly));
+        installed.close();
+        QCOMPARE(GuideFileIn(bin), installed.fileName());
+        QFile beside(bin + "/scrivlet.hlp");
+        QVERIFY(beside.open(QIODevice::WriteOnly));
+        beside.close();
+        QCOMPARE(GuideFileIn(bin), beside.fileName());  // a build's own comes first
     }
 
     void failuresAreReported() {

@@ -1,6 +1,7 @@
 #include "app/help/help_display.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <optional>
 #include <string>
@@ -11,8 +12,14 @@
 
 namespace scrivlet::app {
 
+QString GuideFileIn(const QString& programFolder) {
+    const QString beside = programFolder + "/scrivlet.hlp";
+    const QString installed = QDir::cleanPath(programFolder + "/../share/scrivlet/scrivlet.hlp");
+    return !QFileInfo(beside).isFile() && QFileInfo(installed).isFile() ? installed : beside;
+}
+
 QString GuideFilePath() {
-    return QCoreApplication::applicationDirPath() + "/scrivlet.hlp";
+    return GuideFileIn(QCoreApplication::applicationDirPath());
 }
 
 GuideHelpDisplay::GuideHelpDisplay(QString guideFile, std::unique_ptr<HelpViewer> viewer)

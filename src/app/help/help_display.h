@@ -18,7 +18,12 @@ public:
     virtual void ShowTopic(int mapNumber, QWidget* parent) = 0;
 };
 
-// The guide the build puts beside the executable: its folder + "/scrivlet.hlp".
+// Where the guide is for a program in PROGRAM_FOLDER: beside it, as the
+// build puts it, or in "../share/scrivlet/", as an installation does. The
+// first when neither is there, so the message names where it was looked for.
+QString GuideFileIn(const QString& programFolder);
+
+// The guide of this program.
 QString GuideFilePath();
 
 // Opens the guide through the help viewer adapter. A guide that is not
