@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -159,6 +160,14 @@ private slots:
         QCOMPARE(PressF1(question, nullptr, requests_), 105);
         QDialog alone;
         QCOMPARE(PressF1(alone, nullptr, requests_), -1);  // nothing known: the contents
+    }
+
+    void aHeldKeyOpensTheHelpOnce() {
+        TFootBox foot;
+        foot.show();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&foot, &repeat);
+        QVERIFY(requests_.shown.empty());
     }
 
     void objectNameComesBeforeClass() {

@@ -35,8 +35,11 @@ bool ContextHelp::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
             // The first widget to receive the key is the focus widget; taking
-            // the event keeps its parents from asking again.
-            HelpFor(static_cast<QWidget*>(watched));
+            // the event keeps its parents from asking again. A held key opens
+            // the help once.
+            if (!key->isAutoRepeat()) {
+                HelpFor(static_cast<QWidget*>(watched));
+            }
             return true;
         }
     }
