@@ -39,6 +39,7 @@
 #include "app/topics/topic_grid_view.h"
 #include "app/windows/project_settings_commands.h"
 #include "app/build/build_commands.h"
+#include "app/help/context_help.h"
 #include "app/options/options_command.h"
 #include "core/tools/tool_list.h"
 #include "core/topics/recent_files.h"
@@ -247,6 +248,7 @@ void TMainForm::ConnectCommands() {
     ConnectContentsEditor(this, project_, {Action("ContentsEditor1"), Action("ContentsBtn")});
     ConnectReport(this, project_, {Action("Report1")});
     InstallBuildCommands(*this);
+    InstallContextHelp(*this);
     on("Options2", [this] { Options2Click(*this); });
 
     connect(grid_, &TopicGridView::sortRequested, this,

@@ -1,0 +1,58 @@
+#include "app/help/help_display.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+#include <string>
+
+#include "app/build/help_viewer.h"
+#include "app/common/message_box.h"
+#include "app/help/context_help_table.h"
+
+namespace scrivlet::app {
+
+QString GuideFileIn(const QString& programFolder) {
+    const QString beside = programFolder + "/scrivlet.hlp";
+    const QString installed = QDir::cleanPath(programFolder + "/../share/scrivlet/scrivlet.hlp");
+    return !QFileInfo(beside).isFile() && QFileInfo(installed).isFile() ? installed : beside;
+}
+
+QString GuideFilePath() {
+    return GuideFileIn(QCoreApplication::applicationDirPath());
+}
+
+GuideHelpDisplay::GuideHelpDisplay(QString guideFile, std::unique_ptr<HelpViewer> viewer)
+    : guideFile_(std::move(guideFile)), viewer_(std::move(viewer)) {}
+
+GuideHelpDisplay::~GuideHelpDisplay() = default;
+
+void GuideHelpDisplay::ShowContents(QWidget* parent) {
+    Open(nullptr, parent);
+}
+
+void GuideHelpDisplay::ShowTopic(int mapNumber, QWidget* parent) {
+    // The viewer adapter opens topics by context string; the table holds the
+    // guide's context string beside each number.
+    const ContextHelpEntry* entry = ContextHelpOfMapNumber(mapNumber);
+    Open(entry != nullptr ? entry->context : nullptr, parent);
+}
+
+void GuideHelpDisplay::Open(const char* context, QWidget* parent) {
+    if (!QFileInfo(guideFile_).isFile()) {
+        MessageBox::Error(parent, "The help file " + guideFile_ + " was not found.");
+        return;
+    }
+    QString error;
+    const auto target = context != nullptr ? std::optional<std::string>(context) : std::nullopt;
+    if (!viewer_->Show(guideFile_, target, error)) {
+        // The adapter words its failures as error log lines.
+        QString text = error.trimmed();
+        if (text.startsWith("Error - ")) {
+            text.remove(0, 8);
+        }
+        MessageBox::Error(parent, text);
+    }
+}
+
+}  // namespace scrivlet::app
