@@ -1,7 +1,6 @@
 #include "app/help/help_display.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <optional>
 #include <string>
@@ -9,13 +8,14 @@
 #include "app/build/help_viewer.h"
 #include "app/common/message_box.h"
 #include "app/help/context_help_table.h"
+#include "core/util/install_layout.h"
 
 namespace scrivlet::app {
 
 QString GuideFileIn(const QString& programFolder) {
-    const QString beside = programFolder + "/scrivlet.hlp";
-    const QString installed = QDir::cleanPath(programFolder + "/../share/scrivlet/scrivlet.hlp");
-    return !QFileInfo(beside).isFile() && QFileInfo(installed).isFile() ? installed : beside;
+    // When neither place has it, the message names where a build puts it.
+    const auto found = FindUserGuide(programFolder.toStdString());
+    return found ? QString::fromStdString(found->string()) : programFolder + "/scrivlet.hlp";
 }
 
 QString GuideFilePath() {
