@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTextBlock>
 #include <QTimer>
@@ -54,21 +55,24 @@ NavigatorDock* HookNavigator(TMainForm& form) {
     form.Menus().view->addAction(toggle);
 
     auto refresh = [&form, dock] {
-        if (dock->isVisible()) {
+        if (!dock->isHidden()) {
             dock->ShowLinksTo(static_cast<std::size_t>(form.GetProject().CurrentTopic));
             dock->ProjectChanged();
         }
     };
-    QObject::connect(toggle, &QAction::toggled, dock, [refresh](bool on) {
+    QObject::connect(toggle, &QAction::toggled, dock, [refresh, dock](bool on) {
         if (on) {
             refresh();
+            // Opened from the keyboard to search: typing goes to the find box.
+            dock->FindBox()->setFocus();
+            dock->FindBox()->selectAll();
         }
     });
     QObject::connect(form.RichEdit1(), &QTextEdit::textChanged, dock, [&form, dock, refresh] {
         if (form.LoadingText()) {
             // A topic is being shown: its number is set once the load ends.
             QTimer::singleShot(0, dock, refresh);
-        } else if (dock->isVisible()) {
+        } else if (!dock->isHidden()) {
             dock->ProjectChanged();
         }
     });

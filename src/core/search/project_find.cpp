@@ -115,7 +115,14 @@ ProjectFindResult Result(std::size_t topic, FindField field, std::string_view te
     result.field = field;
     result.offset = at;
     result.length = length;
-    const std::size_t start = at > kExcerptBefore ? at - kExcerptBefore : 0;
+    std::size_t start = at > kExcerptBefore ? at - kExcerptBefore : 0;
+    // Begin at a word, not in the middle of one.
+    if (start > 0) {
+        const std::size_t blank = text.find(' ', start);
+        if (blank != std::string_view::npos && blank < at) {
+            start = blank + 1;
+        }
+    }
     result.excerpt = std::string(text.substr(start, kExcerptLength));
     for (char& c : result.excerpt) {
         if (c == '\t' || c == '\r' || c == '\n') {

@@ -1,0 +1,86 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "app/editor/tsrichedit.h"
+#include "app/mainform/tmainform.h"
+#include "app/navigator/navigator_dock.h"
+#include "core/model/project.h"
+#include "helpers/window_fixture.h"
+
+using namespace scrivlet;
+using namespace scrivlet::app;
+
+class TestNavigator : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        form_ = test::StartWindow(QString::fromLatin1(SCRIVLET_TEST_DATA) +
+                                  "/../../examples/manual/manual.scw");
+        dock_ = form_->findChild<NavigatorDock*>();
+        QVERIFY(dock_ != nullptr);
+        QAction* toggle = form_->findChild<QAction*>("ViewNavigator");
+        QVERIFY(toggle != nullptr);
+        QCOMPARE(toggle->shortcut(), QKeySequence("Ctrl+Shift+N"));
+        toggle->trigger();
+        QVERIFY(!dock_->isHidden());
+    }
+    void cleanup() {
+        form_->GetProject().SetModified(false);
+        form_.reset();
+    }
+
+    void findOpensTheTopicWithTheMatchSelected() {
+        dock_->FindBox()->setText("pop-up");
+        dock_->RunFind();
+        QTreeWidget* results = dock_->FindResults();
+        QVERIFY(results->topLevelItemCount() > 0);
+        // The last topic with a match, its first match.
+        QTreeWidgetItem* group = results->topLevelItem(results->topLevelItemCount() - 1);
+        QVERIFY(group->childCount() > 0);
+        QTreeWidgetItem* match = group->child(0);
+        QVERIFY(
+            match->text(0).contains(QString::fromUtf8("\u00bbpop-up\u00ab"), Qt::CaseInsensitive));
+        emit results->itemActivated(match, 0);
+        const std::size_t topic = match->data(0, Qt::UserRole).toULongLong();
+        QCOMPARE(form_->GetProject().CurrentTopic, static_cast<int>(topic));
+        QCOMPARE(form_->RichEdit1()->textCursor().selectedText().toLower(), QString("pop-up"));
+    }
+
+    void linksHereListsTheTopicsThatJumpToIt() {
+        // The sample's first topic jumps to topic 20, the second in the list.
+        form_->ShowTopic(1);
+        dock_->ShowLinksTo(1);
+        QTreeWidget* links = dock_->LinkList();
+        QVERIFY(links->topLevelItemCount() > 0);
+        QVERIFY(links->topLevelItem(0)->text(0).startsWith("Jump from 10"));
+    }
+
+    void checkerRunsOffTheWindowThreadAndListsFindings() {
+        Project& project = form_->GetProject();
+        project.Topics[0].Text.push_back("\\par [href=999]");
+        QSignalSpy done(dock_, &NavigatorDock::CheckFinished);
+        dock_->RunCheck();
+        QVERIFY(dock_->CheckRunning());
+        QVERIFY(done.wait(5000));
+        QTreeWidget* list = dock_->CheckList();
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(list->topLevelItem(0)->text(0),
+                 QString("error: topic 10 \"Welcome to Scrivlet\": link to missing topic 999"));
+        QCOMPARE(form_->StatusPanel(2)->text(), QString("1 error, 0 warnings, 0 notes"));
+    }
+
+private:
+    std::unique_ptr<TMainForm> form_;
+    NavigatorDock* dock_ = nullptr;
+    test::SettingsSandbox settings_;
+};
+
+QTEST_MAIN(TestNavigator)
+#include "tst_navigator.moc"
