@@ -201,7 +201,7 @@ struct BadBitmap {
 constexpr const char* kNoPicture =
     "it is neither a Windows bitmap (.bmp) nor a hotspot picture (.shg, .mrb)";
 
-TEST_F(BitmapProject, BadFilesAreErrorsAndNoHelpFileIsWritten) {
+TEST_F(BitmapProject, BadFilesAreErrorsAndTheHelpFileGoesWithoutThem) {
     const std::string good = MakeBmp(5, 2, 4, false, 0, [](int x, int) { return x; });
     auto with = [&good](std::size_t at, std::string bytes) {
         std::string b = good;
@@ -271,16 +271,16 @@ TEST_F(BitmapProject, BadFilesAreErrorsAndNoHelpFileIsWritten) {
         EXPECT_EQ(lines.front(), std::string("HC5002: Error: t.rtf, topic #1 \"Pictures\": The "
                                              "bitmap \"bad.bmp\" cannot be used: ") +
                                      (bad.logged != nullptr ? bad.logged : bad.problem) + ".");
-        EXPECT_FALSE(fs::exists(folder_ / "p.hlp"));
+        EXPECT_EQ(lines.back().substr(0, 14), "Created p.hlp,");
         std::string problem;
         EXPECT_FALSE(hlp::ReadBmp(bad.bytes(), &problem).has_value());
         EXPECT_EQ(problem, bad.problem);
     }
-    // The same file with nothing wrong is written.
+    // The same file with nothing wrong is written into it.
     Write("bad.bmp", good);
     CompileResult result = Compile("\\{bmc bad.bmp\\}", 0);
     hlp::WriteHelpFileAndLog(result);
-    EXPECT_TRUE(fs::exists(folder_ / "p.hlp"));
+    EXPECT_TRUE(HlpReader(*ReadFileBytes(folder_ / "p.hlp")).InternalFile("|bm0").has_value());
 }
 
 TEST_F(BitmapProject, HotspotPicturesAreStoredAsTheyAre) {

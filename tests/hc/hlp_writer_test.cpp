@@ -143,14 +143,14 @@ TEST(HlpWriter, LogEndsWithTheFileWrittenAndItsSize) {
     const std::vector<std::string> lines = hlp::WriteHelpFileAndLog(result);
     const auto size = fs::file_size(folder / "clean.hlp");
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "Created .\\clean.hlp, " + hlp::GroupedNumber(size) + " bytes");
+    EXPECT_EQ(lines.back(), "Created .\\clean.hlp, " + hlp::GroupedNumber(size) + " bytes.");
     EXPECT_EQ(lines[lines.size() - 2], "0 errors, 0 warnings.");
     const HlpReader reader(*ReadFileBytes(folder / "clean.hlp"));
     EXPECT_EQ(reader.Entries("|TTLBTREE", 4, 0).size(), 3u);
     fs::remove_all(folder);
 }
 
-TEST(HlpWriter, NoFileAfterErrors) {
+TEST(HlpWriter, NoFileAfterFatalErrors) {
     const fs::path folder = fs::temp_directory_path() / "scrivlet_hlp_errors";
     fs::remove_all(folder);
     fs::create_directories(folder);

@@ -106,7 +106,8 @@ Pictures Pictures::Load(const HelpFile& help, Log& log) {
             if (file == files.end()) {
                 std::string problem = "it cannot be read";
                 std::optional<Picture> picture;
-                if (auto bytes = ReadFileBytes(ref.path)) {
+                if (auto bytes = ref.embedded.empty() ? ReadFileBytes(ref.path)
+                                                      : std::optional<std::string>(ref.embedded)) {
                     if (IsPictureFile(*bytes)) {
                         if (SoundPictureFile(*bytes)) {
                             picture = Picture{{}, false, std::move(*bytes)};
@@ -122,8 +123,8 @@ Pictures Pictures::Load(const HelpFile& help, Log& log) {
                     }
                 }
                 if (!picture) {
-                    log.Error(Code::BadBitmapFile, {topic.file, 0, topic.number, topic.title},
-                              "The bitmap \"" + ref.name + "\" cannot be used: " + problem + ".");
+                    log.Report(Code::BadBitmapFile, {topic.file, 0, topic.number, topic.title},
+                               "The bitmap \"" + ref.name + "\" cannot be used: " + problem + ".");
                 }
                 file = files.emplace(ref.path, std::move(picture)).first;
             }
