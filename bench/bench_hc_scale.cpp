@@ -79,7 +79,7 @@ void BM_CompileCompressed(benchmark::State& state) {
     }
     state.counters["rtf_bytes"] = rtfBytes;
     state.counters["peak_per_rtf_byte"] = run.peakBytes / rtfBytes;
-    state.counters["hlp_bytes"] = static_cast<double>(fs::file_size(folder / "scrv1.hlp"));
+    state.counters["hlp_bytes"] = static_cast<double>(fs::file_size(folder / "big.hlp"));
     fs::remove_all(folder);
 }
 BENCHMARK(BM_CompileCompressed)

@@ -58,11 +58,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 // Options WinHelp compilers know that this one reads but does not act on.
-constexpr std::array<std::string_view, 19> kUnsupportedOptions{"DBCS",
+constexpr std::array<std::string_view, 18> kUnsupportedOptions{"DBCS",
                                                                "DEFFONT",
                                                                "FORCEFONT",
                                                                "FTS",
-                                                               "HCW",
                                                                "INDEX_SEPARATORS",
                                                                "LANGUAGE",
                                                                "MAPFONTSIZE",
@@ -301,6 +300,8 @@ private:
             AddFolders(project_.bmRoots, value);
         } else if (key == "ROOT") {
             AddFolders(project_.roots, value);
+        } else if (key == "HCW") {
+            // The authoring workshop's own note to itself; nothing to build.
         } else if (std::find(kUnsupportedOptions.begin(), kUnsupportedOptions.end(), key) !=
                    kUnsupportedOptions.end()) {
             log_.Report(Code::OptionNotSupported, Here(),

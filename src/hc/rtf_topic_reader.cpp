@@ -466,7 +466,10 @@ private:
             chars.bold = on;
         } else if (word == "i") {
             chars.italic = on;
-        } else if (word == "ul") {
+        } else if (word == "ul" || word == "uld" || word == "ulw" || word == "uldash" ||
+                   word == "ulth" || word == "ulwave") {
+            // Dotted, word and other single underlines make pop-up hotspots
+            // as the plain one does.
             chars.underline = on;
             if (!on) {
                 chars.doubleUnderline = false;
