@@ -306,6 +306,8 @@ void TopicBuilder::EndParagraph(const ParagraphFormat& format, const CharFormat&
     afterFootnote_ = false;
     paragraph_.format = format;
     paragraph_.mark = mark;
+    // Held until the help file is written: no room to spare.
+    paragraph_.runs.shrink_to_fit();
     topic_.paragraphs.push_back(std::move(paragraph_));
     paragraph_ = Paragraph{};
 }
@@ -346,6 +348,7 @@ void TopicBuilder::EndTopic(const ParagraphFormat& format, const CharFormat& mar
     if (!hasFootnotes && topic_.paragraphs.empty()) {
         return;  // nothing between two page breaks, or after the last one
     }
+    topic_.paragraphs.shrink_to_fit();
     topic_.number = ++topicCount_;
     help_.topics.push_back(std::move(topic_));
     topic_ = Topic{};

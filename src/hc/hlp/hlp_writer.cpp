@@ -82,19 +82,20 @@ Resources LoadResources(const CompileResult& result, Log& log) {
 
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
                                const Resources& resources) {
-    const FileSystem files = BuildHelpFile(result, date, resources);
+    const FileSystem files = BuildHelpFile(result, date, resources, nullptr);
     if (files.Size() > 0xFFFFFFFFu) {
         throw std::length_error("the help file would be larger than 4 GB");
     }
     return files.Build();
 }
 
-FileSystem BuildHelpFile(const CompileResult& result, uint32_t date, const Resources& resources) {
+FileSystem BuildHelpFile(const CompileResult& result, uint32_t date, const Resources& resources,
+                         HelpFile* release) {
     const Pictures& pictures = resources.pictures;
     const HelpFile& help = result.help;
     const HelpProject& project = result.project;
     const bool compress = project.compress != 0;
-    TopicOutput topics = BuildTopics(help, project, pictures, compress);
+    TopicOutput topics = BuildTopics(help, project, pictures, compress, release);
     const ContextOffsets contexts = FindContextOffsets(help, topics);
 
     uint32_t contents = 0;
@@ -150,7 +151,9 @@ std::vector<std::string> WriteHelpFileAndLog(CompileResult& result) {
                                       "\" is a file but not a help file; it is not replaced. "
                                       "Name another help file in the HLP option.");
             } else {
-                const FileSystem files = BuildHelpFile(result, BuildDate(), resources);
+                // The topic text is not needed once it is records.
+                const FileSystem files =
+                    BuildHelpFile(result, BuildDate(), resources, &result.help);
                 const uint64_t size = files.Size();
                 if (size > 0xFFFFFFFFu) {
                     throw std::length_error("the help file would be larger than 4 GB");

@@ -21,8 +21,10 @@ struct Resources {
 };
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
                                const Resources& resources);
-// The same as internal files, to be written piece by piece.
-FileSystem BuildHelpFile(const CompileResult& result, uint32_t date, const Resources& resources);
+// The same as internal files, to be written piece by piece; with RELEASE
+// (RESULT's own help file), its paragraphs are freed on the way.
+FileSystem BuildHelpFile(const CompileResult& result, uint32_t date, const Resources& resources,
+                         HelpFile* release);
 
 // Reads the bitmaps and the icon; what cannot be used is reported in LOG.
 Resources LoadResources(const CompileResult& result, Log& log);

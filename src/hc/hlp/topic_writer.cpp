@@ -142,7 +142,7 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
 }  // namespace
 
 TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const Pictures& pictures,
-                        bool compress) {
+                        bool compress, HelpFile* release) {
     TopicOutput out;
     FontTable fonts(help);
     std::vector<Link> links;
@@ -196,6 +196,9 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
                 paragraphLinks[t].push_back(links.size());
             }
             links.push_back(std::move(link));
+        }
+        if (release != nullptr) {
+            std::vector<Paragraph>().swap(release->topics[t].paragraphs);
         }
     }
 
