@@ -90,13 +90,17 @@ bool SameBytes(std::string_view before, std::string_view now, const Block& block
 }  // namespace
 
 PackedBlocks LayOutPackedBlocks(
-    const std::function<const std::string&(const std::vector<uint32_t>& starts)>& serialize,
+    const std::function<void(const std::vector<uint32_t>& starts, std::string& data)>& serialize,
     const std::vector<uint32_t>& records) {
     std::vector<uint32_t> starts{0};
     std::vector<Block> last;
+    std::vector<uint32_t> lastEnds;
+    // Two buffers that change places each round, so that the run is never
+    // held more than twice.
+    std::string data;
     std::string lastData;
     for (int round = 0;; ++round) {
-        const std::string& data = serialize(starts);
+        serialize(starts, data);
         const bool earlierOnly = round >= kFreeRounds;
         std::vector<Block> blocks;
         std::size_t old = 0;
@@ -106,11 +110,11 @@ PackedBlocks LayOutPackedBlocks(
             }
             Block block = old < last.size() && last[old].start == start &&
                                   SameBytes(lastData, data, last[old])
-                              ? last[old]
+                              ? std::move(last[old])
                               : Greedy(data, start, records);
             const std::size_t index = blocks.size();
-            if (earlierOnly && index < last.size() && block.end > last[index].end) {
-                block = NoLaterThan(data, start, last[index].end, records, std::move(block));
+            if (earlierOnly && index < lastEnds.size() && block.end > lastEnds[index]) {
+                block = NoLaterThan(data, start, lastEnds[index], records, std::move(block));
             }
             blocks.push_back(std::move(block));
             if (blocks.back().end == start || blocks.back().end >= data.size()) {
@@ -134,8 +138,12 @@ PackedBlocks LayOutPackedBlocks(
         if (round == kMaxRounds) {
             throw std::logic_error("the topic blocks did not come to rest");
         }
-        lastData = data;
+        std::swap(lastData, data);
         last = std::move(blocks);
+        lastEnds.clear();
+        for (const Block& block : last) {
+            lastEnds.push_back(block.end);
+        }
         starts = std::move(next);
     }
 }

@@ -15,9 +15,10 @@ struct PackedBlocks {
 };
 
 // The records point at each other by block number and place in the block,
-// so the bytes of the run depend on where it is cut. SERIALIZE gives the run
-// for the cuts STARTS; its length does not depend on them. RECORDS holds the
-// position where each record starts, ascending.
+// so the bytes of the run depend on where it is cut. SERIALIZE writes the run
+// for the cuts STARTS into DATA; its length does not depend on them, and the
+// last call is for the cuts returned. RECORDS holds the position where each
+// record starts, ascending.
 //
 // Each block takes as much as packs into it, up to the 16 KB a block may
 // unpack to; one that stops short of a full block ends where a record starts,
@@ -26,7 +27,7 @@ struct PackedBlocks {
 // not packed again. Should the cuts keep changing, later rounds only move
 // cuts to earlier places, which must come to rest.
 PackedBlocks LayOutPackedBlocks(
-    const std::function<const std::string&(const std::vector<uint32_t>& starts)>& serialize,
+    const std::function<void(const std::vector<uint32_t>& starts, std::string& data)>& serialize,
     const std::vector<uint32_t>& records);
 
 }  // namespace scrivlet::hc::hlp

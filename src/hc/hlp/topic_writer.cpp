@@ -78,9 +78,9 @@ std::vector<std::pair<std::size_t, std::size_t>> BrowseNeighbours(
 
 // The topic offsets of LINKS under BLOCKS, the positions the topic headers
 // name, and the run of record bytes.
-std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
-                      const std::vector<std::size_t>& headerLink, std::vector<Link>& links,
-                      const Blocks& blocks, bool* tooLarge) {
+void Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
+               const std::vector<std::size_t>& headerLink, std::vector<Link>& links,
+               const Blocks& blocks, bool* tooLarge, std::string& data) {
     *tooLarge = false;
     uint32_t characters = 0;
     std::size_t block = SIZE_MAX;
@@ -123,7 +123,7 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
         SetDword(header.data1, 24,
                  end < links.size() ? blocks.TopicPos(links[end].position) : kNone);
     }
-    std::string data;
+    data.clear();
     data.reserve(links.empty() ? 0 : links.back().position + links.back().Size());
     for (std::size_t l = 0; l < links.size(); ++l) {
         const Link& link = links[l];
@@ -136,7 +136,6 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
         data += link.data1;
         data += link.data2;
     }
-    return data;
 }
 
 }  // namespace
@@ -214,7 +213,8 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         }
     }
 
-    std::string data;
+    std::string data;  // unpacked only
+    std::size_t dataSize = 0;
     std::vector<std::string> packed;
     bool tooLarge = false;
     if (compress) {
@@ -223,20 +223,19 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         for (const Link& link : links) {
             records.push_back(link.position);
         }
-        const auto serialize = [&](const std::vector<uint32_t>& starts) -> const std::string& {
+        std::size_t serialized = 0;
+        const auto serialize = [&](const std::vector<uint32_t>& starts, std::string& into) {
             blocks.starts = starts;
-            data = Serialize(help, built, headerLink, links, blocks, &tooLarge);
-            return data;
+            Serialize(help, built, headerLink, links, blocks, &tooLarge, into);
+            serialized = into.size();
         };
         PackedBlocks laidOut = LayOutPackedBlocks(serialize, records);
         // The last serialization was of the cuts it settled on.
         packed = std::move(laidOut.packed);
+        dataSize = serialized;
     } else {
-        data = Serialize(help, built, headerLink, links, blocks, &tooLarge);
-    }
-    const std::size_t dataSize = data.size();
-    if (compress) {
-        std::string().swap(data);  // the packed blocks hold it now
+        Serialize(help, built, headerLink, links, blocks, &tooLarge, data);
+        dataSize = data.size();
     }
 
     if (tooLarge) {
