@@ -1,6 +1,6 @@
 #pragma once
-// The build output of a generated 10,000-topic project, shared by the help
-// compiler's benchmarks.
+// The build output of a generated project (10,000 topics unless told), shared
+// by the help compiler's benchmarks.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,15 +21,15 @@ constexpr int kTopics = 10000;
 // A topic as the editor saves it: a bold heading kept as a non-scrolling
 // region, three paragraphs of text with two jumps and a pop-up to other
 // topics, and a bullet.
-inline TTopic MakeTopic(int id) {
+inline TTopic MakeTopic(int id, int count = kTopics) {
     TTopic topic;
     topic.TopicID = id;
     topic.Title = "Topic number " + std::to_string(id);
     topic.Keywords = "topic " + std::to_string(id) + ";group " + std::to_string(id % 100);
     topic.BrowseSeq = "main:" + std::to_string(id);
-    const std::string next = std::to_string(id % kTopics + 1);
-    const std::string back = std::to_string((id + kTopics - 2) % kTopics + 1);
-    const std::string far = std::to_string((id * 7) % kTopics + 1);
+    const std::string next = std::to_string(id % count + 1);
+    const std::string back = std::to_string((id + count - 2) % count + 1);
+    const std::string far = std::to_string((id * 7) % count + 1);
     topic.Text = {
         "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New "
         "Roman;}}",
@@ -52,16 +52,16 @@ inline TTopic MakeTopic(int id) {
     return topic;
 }
 
-// Builds the project and writes scrv1.rtf and scrv1.hpj into a fresh
-// temporary folder named FOLDER_NAME; returns the folder.
-inline fs::path WriteBuildOutput(const char* folderName) {
+// Builds the project of COUNT topics and writes scrv1.rtf and scrv1.hpj into
+// a fresh temporary folder named FOLDER_NAME; returns the folder.
+inline fs::path WriteBuildOutput(const char* folderName, int count = kTopics) {
     const fs::path folder = fs::temp_directory_path() / folderName;
     fs::remove_all(folder);
     fs::create_directories(folder);
     Project project;
     project.ProjectFileName = (folder / "big.scw").string();
-    for (int id = 1; id <= kTopics; ++id) {
-        project.Topics.Add(MakeTopic(id));
+    for (int id = 1; id <= count; ++id) {
+        project.Topics.Add(MakeTopic(id, count));
     }
     project.DefaultTopic = "scrv1";
     project.WindowDefs = {"main=\"Big\",,0,(r16777215),(r16777215),0"};

@@ -17,25 +17,9 @@ Place TopicPlace(const Topic& topic) {
     return {topic.file, 0, topic.number, topic.title};
 }
 
-// Characters that end or redirect a hotspot target, so no context string can
-// hold them.
-bool IsUsableContextString(std::string_view name) {
-    if (name.empty()) {
-        return false;
-    }
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte <= ' ' || c == '#' || c == '=' || c == '+' || c == '@' || c == '*' || c == '%' ||
-            c == '!' || c == '>' || c == ';') {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Some viewers hash a context string over its letters, digits, "." and "_"
 // only, so they look other names up under a different hash and never find
-// them.
+// them; the help file still holds them under the full hash.
 bool HashesTheSameEverywhere(std::string_view name) {
     for (const char c : name) {
         const bool letterOrDigit =
@@ -78,6 +62,10 @@ public:
             }
         }
         counts_.bitmaps = static_cast<int>(bitmapNames_.size());
+        if (counts_.topics == 0 && log_.Fatal() == 0) {
+            log_.Report(Code::NoTopics, {project_.fileName, 0, 0, {}},
+                        "The topic files hold no topic to build.");
+        }
         return counts_;
     }
 
@@ -90,12 +78,9 @@ private:
         std::unordered_map<uint32_t, std::string> hashes;
         for (const Topic& topic : help_.topics) {
             for (const ContextDefinition& context : topic.contexts) {
-                if (!IsUsableContextString(context.name)) {
-                    log_.Error(Code::BadContextString, TopicPlace(topic),
-                               context.name.empty()
-                                   ? std::string("A \"#\" footnote holds no context string.")
-                                   : "The context string \"" + context.name +
-                                         "\" holds a blank or one of # = + @ * % ! > ;.");
+                if (context.name.empty()) {
+                    log_.Report(Code::BadContextString, TopicPlace(topic),
+                                "A \"#\" footnote holds no context string.");
                     continue;
                 }
                 const std::string key = UpperAscii(context.name);
@@ -104,28 +89,29 @@ private:
                     continue;
                 }
                 if (!HashesTheSameEverywhere(context.name)) {
-                    log_.Warning(Code::ContextNotPortable, TopicPlace(topic),
-                                 "The context string \"" + context.name +
-                                     "\" holds characters other than letters, digits, \".\" and "
-                                     "\"_\"; some help viewers cannot find the topic by it.");
+                    log_.Report(Code::ContextNotPortable, TopicPlace(topic),
+                                "The context string \"" + context.name +
+                                    "\" holds blanks or characters other than letters, digits, "
+                                    "\".\" and \"_\"; some help viewers cannot find the topic "
+                                    "by it.");
                 }
                 const auto [it, inserted] = defined_.emplace(key, Definition{&topic});
                 if (!inserted) {
                     const Topic& first = *it->second.topic;
-                    log_.Error(Code::ContextTwice, TopicPlace(topic),
-                               "The context string \"" + context.name +
-                                   "\" is already defined in topic #" +
-                                   std::to_string(first.number) +
-                                   (first.file == topic.file ? "" : " of " + first.file) + ".");
+                    log_.Report(Code::ContextTwice, TopicPlace(topic),
+                                "The context string \"" + context.name +
+                                    "\" is already defined in topic #" +
+                                    std::to_string(first.number) +
+                                    (first.file == topic.file ? "" : " of " + first.file) + ".");
                     continue;
                 }
                 const uint32_t hash = ContextHash(context.name);
                 const auto [h, fresh] = hashes.emplace(hash, context.name);
                 if (!fresh) {
-                    log_.Error(Code::HashCollision, TopicPlace(topic),
-                               "The context string \"" + context.name +
-                                   "\" has the same hash value as \"" + h->second +
-                                   "\"; rename one of them.");
+                    log_.Report(Code::HashCollision, TopicPlace(topic),
+                                "The context string \"" + context.name +
+                                    "\" has the same hash value as \"" + h->second +
+                                    "\"; rename one of them.");
                 }
             }
         }
@@ -157,9 +143,9 @@ private:
         for (const AliasEntry& alias : project_.aliases) {
             const Place place{project_.fileName, alias.line, 0, {}};
             if (ResolveDirect(UpperAscii(alias.context)) == Resolution::Undefined) {
-                log_.Error(Code::AliasUndefined, place,
-                           "The alias \"" + alias.alias + "\" names \"" + alias.context +
-                               "\", which no topic defines.");
+                log_.Report(Code::AliasUndefined, place,
+                            "The alias \"" + alias.alias + "\" names \"" + alias.context +
+                                "\", which no topic defines.");
             }
         }
     }
@@ -169,14 +155,14 @@ private:
             const Place place{entry.file, entry.line, 0, {}};
             switch (Resolve(entry.context)) {
                 case Resolution::Undefined:
-                    log_.Error(Code::MapUndefined, place,
-                               "The [MAP] entry \"" + entry.context +
-                                   "\" names a context string no topic defines.");
+                    log_.Report(Code::MapUndefined, place,
+                                "The [MAP] entry \"" + entry.context +
+                                    "\" names a context string no topic defines.");
                     break;
                 case Resolution::Excluded:
-                    log_.Warning(Code::MapExcluded, place,
-                                 "The [MAP] entry \"" + entry.context +
-                                     "\" names a topic the build tags leave out.");
+                    log_.Report(Code::MapExcluded, place,
+                                "The [MAP] entry \"" + entry.context +
+                                    "\" names a topic the build tags leave out.");
                     break;
                 case Resolution::Defined:
                     break;
@@ -192,12 +178,12 @@ private:
         const Place place{project_.fileName, contents.line, 0, {}};
         switch (Resolve(contents.text)) {
             case Resolution::Undefined:
-                log_.Error(Code::ContentsUndefined, place,
-                           "The CONTENTS topic \"" + contents.text +
-                               "\" is a context string no topic defines.");
+                log_.Report(Code::ContentsUndefined, place,
+                            "The CONTENTS topic \"" + contents.text +
+                                "\" is a context string no topic defines.");
                 break;
             case Resolution::Excluded:
-                log_.Warning(
+                log_.Report(
                     Code::ContentsExcluded, place,
                     "The CONTENTS topic \"" + contents.text + "\" is left out by the build tags.");
                 break;
@@ -215,8 +201,8 @@ private:
                 return;
             }
         }
-        log_.Error(Code::UndefinedWindow, place,
-                   "The window \"" + name + "\" is not defined in [WINDOWS].");
+        log_.Report(Code::UndefinedWindow, place,
+                    "The window \"" + name + "\" is not defined in [WINDOWS].");
     }
 
     void CheckMacros(const std::string& text, const Place& place) {
@@ -226,12 +212,12 @@ private:
         }
         for (const MacroCall& call : scan.calls) {
             if (FindMacro(call.name) == nullptr && registered_.count(UpperAscii(call.name)) == 0) {
-                log_.Warning(Code::UnknownMacro, place,
-                             "WinHelp knows no macro \"" + call.name + "\".");
+                log_.Report(Code::UnknownMacro, place,
+                            "WinHelp knows no macro \"" + call.name + "\".");
             }
         }
         if (!scan.fault.empty()) {
-            log_.Warning(
+            log_.Report(
                 Code::BadMacro, place,
                 "The macro string \"" + text + "\" is not well formed: " + scan.fault + ".");
         }
@@ -250,9 +236,9 @@ private:
                 paragraph.format.keepNext = false;
                 if (!reported) {
                     reported = true;
-                    log_.Warning(Code::KeepnNotAtStart, TopicPlace(topic),
-                                 "A keep-with-next paragraph follows scrolling text; only those "
-                                 "at the start of a topic form its non-scrolling region.");
+                    log_.Report(Code::KeepnNotAtStart, TopicPlace(topic),
+                                "A keep-with-next paragraph follows scrolling text; only those "
+                                "at the start of a topic form its non-scrolling region.");
                 }
             }
         }
@@ -263,25 +249,27 @@ private:
         ++counts_.topics;
         if (topic.contexts.empty() && topic.keywords.empty() && topic.aKeywords.empty() &&
             topic.browse.empty()) {
-            log_.Warning(Code::Unreachable, place,
-                         "The topic has no context string, keywords or browse sequence; no "
-                         "jump, index entry or browse button can reach it.");
+            log_.Report(Code::Unreachable, place,
+                        "The topic has no context string, keywords or browse sequence; no "
+                        "jump, index entry or browse button can reach it.");
         }
-        if (!topic.hasTitle || topic.title.empty()) {
-            log_.Warning(Code::NoTitle, place, "The topic has no title.");
+        // Pop-ups rarely have titles; only a topic the index lists needs one.
+        const bool listed = !topic.keywords.empty() || !topic.aKeywords.empty();
+        if (listed && (!topic.hasTitle || topic.title.empty())) {
+            log_.Report(Code::NoTitle, place, "The topic has keywords but no title.");
         }
         for (const std::string& keyword : topic.keywords) {
             if (keyword.empty()) {
-                log_.Warning(Code::EmptyKeyword, place,
-                             "A keyword footnote holds an empty keyword.");
+                log_.Report(Code::EmptyKeyword, place,
+                            "A keyword footnote holds an empty keyword.");
             } else {
                 ++counts_.keywords;
             }
         }
         for (const std::string& keyword : topic.aKeywords) {
             if (keyword.empty()) {
-                log_.Warning(Code::EmptyKeyword, place,
-                             "An A-keyword footnote holds an empty keyword.");
+                log_.Report(Code::EmptyKeyword, place,
+                            "An A-keyword footnote holds an empty keyword.");
             }
         }
         if (!topic.window.empty()) {
@@ -302,8 +290,8 @@ private:
         }
         for (const BitmapRef& bitmap : topic.bitmaps) {
             if (bitmap.path.empty()) {
-                log_.Error(Code::BitmapNotFound, place,
-                           "The bitmap \"" + bitmap.name + "\" was not found.");
+                log_.Report(Code::BitmapNotFound, place,
+                            "The bitmap \"" + bitmap.name + "\" was not found.");
             } else {
                 bitmapNames_.insert(bitmap.path);
             }
@@ -326,14 +314,14 @@ private:
         }
         switch (Resolve(hotspot.target)) {
             case Resolution::Undefined:
-                log_.Error(popup ? Code::UndefinedPopup : Code::UndefinedJump, place,
-                           std::string(popup ? "Pop-up" : "Jump") +
-                               " to undefined context string \"" + hotspot.target + "\".");
+                log_.Report(popup ? Code::UndefinedPopup : Code::UndefinedJump, place,
+                            std::string(popup ? "Pop-up" : "Jump") +
+                                " to undefined context string \"" + hotspot.target + "\".");
                 break;
             case Resolution::Excluded:
-                log_.Warning(Code::JumpToExcluded, place,
-                             std::string(popup ? "Pop-up" : "Jump") + " to \"" + hotspot.target +
-                                 "\", a topic the build tags leave out.");
+                log_.Report(Code::JumpToExcluded, place,
+                            std::string(popup ? "Pop-up" : "Jump") + " to \"" + hotspot.target +
+                                "\", a topic the build tags leave out.");
                 break;
             case Resolution::Defined:
                 break;

@@ -101,7 +101,7 @@ int RunHcrtf(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << Cp1252ToUtf8(line) << "\n";
         }
     }
-    int status = result.log.Errors() > 0 ? 1 : 0;
+    int status = result.log.Fatal() > 0 ? 1 : 0;
     if (!result.project.errorLog.text.empty()) {
         const auto path = PathForWriting(result.folder, result.project.errorLog.text);
         try {

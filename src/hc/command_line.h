@@ -21,8 +21,8 @@ HcrtfArguments ParseHcrtfArguments(const std::vector<std::string>& args);
 
 // Runs the compiler on ARGS (without the program name). Findings go to the
 // ERRORLOG file the project names and, unless quiet, to OUT; problems with the
-// command line or the log file go to ERR. Returns 0 when no error was found,
-// 1 otherwise.
+// command line or the log file go to ERR. Returns 0 when the help file was
+// written (whatever the warnings and errors) and the log too, 1 otherwise.
 int RunHcrtf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace scrivlet::hc

@@ -31,7 +31,7 @@ std::vector<fs::path> Folders(const fs::path& base, const std::vector<ProjectLin
         std::error_code ec;
         if (driveLetter || !fs::is_directory(folder, ec)) {
             if (log != nullptr) {
-                log->Warning(
+                log->Report(
                     Code::FolderNotFound, {line.file, line.line, 0, {}},
                     std::string("The ") + option + " folder \"" + line.text + "\" was not found.");
             }
@@ -112,10 +112,10 @@ BuildTagFilter MakeFilter(const HelpProject& project, Log& log) {
     if (project.buildExpression.line != 0) {
         const std::string fault = filter.SetExpression(project.buildExpression.text);
         if (!fault.empty()) {
-            log.Error(Code::BadBuildExpression,
-                      {project.fileName, project.buildExpression.line, 0, {}},
-                      "The build expression \"" + project.buildExpression.text +
-                          "\" is not sound: " + fault + "; it is not applied.");
+            log.Report(Code::BadBuildExpression,
+                       {project.fileName, project.buildExpression.line, 0, {}},
+                       "The build expression \"" + project.buildExpression.text +
+                           "\" is not sound: " + fault + "; it is not applied.");
         }
     }
     return filter;
@@ -132,8 +132,8 @@ CompileResult CompileHelpProject(const fs::path& projectPath) {
     const std::string fileName = projectPath.filename().string();
     const std::optional<std::string> bytes = ReadFileBytes(projectPath);
     if (!bytes) {
-        result.log.Error(Code::ProjectNotFound, {},
-                         "The help project file \"" + projectPath.string() + "\" cannot be read.");
+        result.log.Report(Code::ProjectNotFound, {},
+                          "The help project file \"" + projectPath.string() + "\" cannot be read.");
         return result;
     }
     const fs::path folder = result.folder;
@@ -146,8 +146,8 @@ CompileResult CompileHelpProject(const fs::path& projectPath) {
     const BuildTagFilter filter = MakeFilter(project, result.log);
 
     if (project.files.empty()) {
-        result.log.Error(Code::NoTopicFiles, {fileName, 0, 0, {}},
-                         "The [FILES] section names no topic file.");
+        result.log.Report(Code::NoTopicFiles, {fileName, 0, 0, {}},
+                          "The [FILES] section names no topic file.");
     }
     const std::vector<fs::path> roots = Folders(folder, project.roots, "ROOT", &result.log);
     BitmapLookup bitmaps(folder, project, result.log);
@@ -168,8 +168,8 @@ CompileResult CompileHelpProject(const fs::path& projectPath) {
         }
         const std::optional<std::string> rtf = path ? ReadFileBytes(*path) : std::nullopt;
         if (!rtf) {
-            result.log.Error(Code::TopicFileNotFound, {fileName, file.line, 0, {}},
-                             "The topic file \"" + file.text + "\" was not found.");
+            result.log.Report(Code::TopicFileNotFound, {fileName, file.line, 0, {}},
+                              "The topic file \"" + file.text + "\" was not found.");
             continue;
         }
         ReadTopicFile(*rtf, LastPart(file.text), result.help, result.log, findBitmap);

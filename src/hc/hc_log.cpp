@@ -7,13 +7,38 @@ std::string Plural(int count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+const char* SeverityWord(Severity severity) {
+    switch (severity) {
+        case Severity::Note:
+            return "Note: ";
+        case Severity::Warning:
+            return "Warning: ";
+        case Severity::Error:
+            return "Error: ";
+        case Severity::Fatal:
+            return "Fatal Error: ";
+    }
+    return "";
+}
+
 }  // namespace
 
-void Log::Add(Code code, Severity severity, Place place, std::string message) {
-    if (severity == Severity::Error) {
-        ++errors_;
-    } else {
-        ++warnings_;
+void Log::Report(Code code, Place place, std::string message) {
+    const Severity severity = SeverityOf(code);
+    switch (severity) {
+        case Severity::Fatal:
+            ++fatal_;
+            ++errors_;
+            break;
+        case Severity::Error:
+            ++errors_;
+            break;
+        case Severity::Warning:
+            ++warnings_;
+            break;
+        case Severity::Note:
+            ++notes_;
+            break;
     }
     if (findings_.size() < kMaxKept) {
         findings_.push_back({code, severity, std::move(place), std::move(message)});
@@ -22,7 +47,7 @@ void Log::Add(Code code, Severity severity, Place place, std::string message) {
 
 std::string FormatFinding(const Finding& finding) {
     std::string line = "HC" + std::to_string(static_cast<int>(finding.code)) + ": ";
-    line += finding.severity == Severity::Error ? "Error: " : "Warning: ";
+    line += SeverityWord(finding.severity);
     const Place& place = finding.place;
     std::string where = place.file;
     if (place.topic > 0) {
@@ -44,24 +69,31 @@ std::string FormatFinding(const Finding& finding) {
     return line;
 }
 
-std::vector<std::string> LogLines(const Log& log, bool report, const CompileCounts& counts) {
+std::vector<std::string> LogLines(const Log& log, const CompileCounts& counts,
+                                  const std::string& written) {
     std::vector<std::string> lines;
-    lines.reserve(log.Findings().size() + 3);
+    lines.reserve(log.Findings().size() + 4);
     for (const Finding& finding : log.Findings()) {
         lines.push_back(FormatFinding(finding));
     }
     if (log.Dropped()) {
-        const int dropped = log.Errors() + log.Warnings() - static_cast<int>(log.Findings().size());
+        const int dropped =
+            log.Errors() + log.Warnings() + log.Notes() - static_cast<int>(log.Findings().size());
         lines.push_back(Plural(dropped, "further finding", "further findings") + " not listed.");
     }
-    if (report) {
-        lines.push_back(Plural(counts.topics, "topic", "topics") + ", " +
-                        Plural(counts.jumps, "jump", "jumps") + ", " +
-                        Plural(counts.popups, "pop-up", "pop-ups") + ", " +
-                        Plural(counts.keywords, "keyword", "keywords") + ", " +
-                        Plural(counts.bitmaps, "bitmap", "bitmaps") + " compiled.");
-        lines.push_back(Plural(log.Errors(), "error", "errors") + ", " +
-                        Plural(log.Warnings(), "warning", "warnings") + ".");
+    lines.push_back(Plural(counts.topics, "topic", "topics") + ", " +
+                    Plural(counts.jumps, "jump", "jumps") + ", " +
+                    Plural(counts.popups, "pop-up", "pop-ups") + ", " +
+                    Plural(counts.keywords, "keyword", "keywords") + ", " +
+                    Plural(counts.bitmaps, "bitmap", "bitmaps") + " compiled.");
+    std::string totals = Plural(log.Errors(), "error", "errors") + ", " +
+                         Plural(log.Warnings(), "warning", "warnings");
+    if (log.Notes() > 0) {
+        totals += ", " + Plural(log.Notes(), "note", "notes");
+    }
+    lines.push_back(totals + ".");
+    if (!written.empty()) {
+        lines.push_back(written);
     }
     return lines;
 }

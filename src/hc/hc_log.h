@@ -6,7 +6,10 @@
 
 namespace scrivlet::hc {
 
-enum class Severity { Warning, Error };
+// How much a finding weighs. Notes and warnings only inform; an error means
+// something the author wrote is left out of the help file or changed; a fatal
+// error means no help file can be written at all.
+enum class Severity { Note, Warning, Error, Fatal };
 
 // Every finding has a fixed code, so authors and tests can tell them apart
 // whatever the message says. 1xxx: the help project file; 2xxx: reading the
@@ -71,10 +74,16 @@ enum class Code {
     KeepnNotAtStart = 4020,
     ContextNotPortable = 4021,
 
+    NoTopics = 4022,
+
     HelpFileNotWritten = 5001,
     BadBitmapFile = 5002,
     IconNotUsable = 5003,
+    NotAHelpFile = 5004,
 };
+
+// The one severity each code has, wherever it is reported.
+Severity SeverityOf(Code code);
 
 // Where a finding belongs: a line of a file, a topic of a topic file (its
 // number in that file, from 1, and its title), or the whole run.
@@ -99,30 +108,32 @@ public:
     // cannot fill the disk.
     static constexpr std::size_t kMaxKept = 5000;
 
-    void Add(Code code, Severity severity, Place place, std::string message);
-    void Error(Code code, Place place, std::string message) {
-        Add(code, Severity::Error, std::move(place), std::move(message));
-    }
-    void Warning(Code code, Place place, std::string message) {
-        Add(code, Severity::Warning, std::move(place), std::move(message));
-    }
+    // Adds a finding with the severity its code has.
+    void Report(Code code, Place place, std::string message);
 
     const std::vector<Finding>& Findings() const { return findings_; }
+    // Errors count the fatal ones too.
     int Errors() const { return errors_; }
+    int Fatal() const { return fatal_; }
     int Warnings() const { return warnings_; }
-    bool Dropped() const { return errors_ + warnings_ > static_cast<int>(findings_.size()); }
+    int Notes() const { return notes_; }
+    bool Dropped() const {
+        return errors_ + warnings_ + notes_ > static_cast<int>(findings_.size());
+    }
 
 private:
     std::vector<Finding> findings_;
     int errors_ = 0;
+    int fatal_ = 0;
     int warnings_ = 0;
+    int notes_ = 0;
 };
 
 // One log line, for example
 // HC4001: Error: help.rtf, topic #3 "Printing": Jump to undefined context string "prt".
 std::string FormatFinding(const Finding& finding);
 
-// Counts of what was compiled, for the summary of REPORT=Yes.
+// Counts of what was compiled, for the summary.
 struct CompileCounts {
     int topics = 0;
     int jumps = 0;
@@ -132,7 +143,9 @@ struct CompileCounts {
 };
 
 // Every line the log file gets: the findings, a note when some were not kept,
-// and with REPORT=Yes the summary.
-std::vector<std::string> LogLines(const Log& log, bool report, const CompileCounts& counts);
+// the totals and the counts of errors and warnings, and last WRITTEN: what
+// became of the help file ("Created NAME, N bytes", or that none was written).
+std::vector<std::string> LogLines(const Log& log, const CompileCounts& counts,
+                                  const std::string& written);
 
 }  // namespace scrivlet::hc

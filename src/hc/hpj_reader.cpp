@@ -23,16 +23,59 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
+// A ";" starts a comment after a value too, outside quotation marks. Macro
+// lines separate macros with ";", so there only a ";" after a blank and
+// outside the macros' parentheses and quoted strings starts one.
+std::string_view WithoutComment(std::string_view text, bool macros) {
+    int depth = 0;
+    char quote = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote != 0) {
+            if (c == quote) {
+                quote = 0;
+            }
+            continue;
+        }
+        if (c == '"') {
+            quote = '"';
+        } else if (macros && c == '`') {
+            quote = '\'';
+        } else if (macros && c == '(') {
+            ++depth;
+        } else if (macros && c == ')') {
+            --depth;
+        } else if (c == ';' && (!macros || (depth <= 0 && i > 0 &&
+                                            (text[i - 1] == ' ' || text[i - 1] == '\t')))) {
+            return Trim(text.substr(0, i));
+        }
+    }
+    return text;
+}
+
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
 }
 
 // Options WinHelp compilers know that this one reads but does not act on.
-constexpr std::array<std::string_view, 20> kUnsupportedOptions{
-    "CHARSET",          "DBCS",     "DEFFONT",     "FORCEFONT", "FTS",     "HCW",
-    "INDEX_SEPARATORS", "LANGUAGE", "MAPFONTSIZE", "MULTIKEY",  "NOTES",   "OLDKEYPHRASE",
-    "OPTCDROM",         "PREFIX",   "REVISIONS",   "TMPDIR",    "WARNING", "CONTENTS_SEARCH",
-    "REPLACE",          "NOTE"};
+constexpr std::array<std::string_view, 18> kUnsupportedOptions{"DBCS",
+                                                               "DEFFONT",
+                                                               "FORCEFONT",
+                                                               "FTS",
+                                                               "INDEX_SEPARATORS",
+                                                               "LANGUAGE",
+                                                               "MAPFONTSIZE",
+                                                               "MULTIKEY",
+                                                               "NOTES",
+                                                               "OLDKEYPHRASE",
+                                                               "OPTCDROM",
+                                                               "PREFIX",
+                                                               "REVISIONS",
+                                                               "TMPDIR",
+                                                               "WARNING",
+                                                               "CONTENTS_SEARCH",
+                                                               "REPLACE",
+                                                               "NOTE"};
 
 enum class Section {
     None,
@@ -77,10 +120,14 @@ private:
             ReadSectionHeader(text);
             return;
         }
+        text = WithoutComment(text, section_ == Section::Config);
+        if (text.empty()) {
+            return;
+        }
         switch (section_) {
             case Section::None:
-                log_.Warning(Code::LineOutsideSection, Here(),
-                             "This line is not in any section; it is ignored.");
+                log_.Report(Code::LineOutsideSection, Here(),
+                            "This line is not in any section; it is ignored.");
                 section_ = Section::Skipped;
                 break;
             case Section::Options:
@@ -121,9 +168,9 @@ private:
     void ReadSectionHeader(std::string_view text) {
         const std::size_t close = text.find(']');
         if (close == std::string_view::npos) {
-            log_.Warning(Code::UnknownSection, Here(),
-                         "The section name \"" + std::string(text) +
-                             "\" has no closing \"]\"; the section is ignored.");
+            log_.Report(Code::UnknownSection, Here(),
+                        "The section name \"" + std::string(text) +
+                            "\" has no closing \"]\"; the section is ignored.");
             section_ = Section::Skipped;
             return;
         }
@@ -158,19 +205,19 @@ private:
         section_ = Section::Skipped;
         if (name == "BAGGAGE" || name == "FONTS" || name == "MACROS" || name == "CHARTAB" ||
             name == "GROUPS") {
-            log_.Warning(Code::SectionNotSupported, Here(),
-                         "The section [" + name + "] is not supported; it is ignored.");
+            log_.Report(Code::SectionNotSupported, Here(),
+                        "The section [" + name + "] is not supported; it is ignored.");
         } else {
-            log_.Warning(Code::UnknownSection, Here(),
-                         "Unknown section [" + std::string(rawName) + "]; it is ignored.");
+            log_.Report(Code::UnknownSection, Here(),
+                        "Unknown section [" + std::string(rawName) + "]; it is ignored.");
         }
     }
 
     // A single-valued option: a second line overrides the first, with a note.
     void SetSingle(ProjectLine& target, const std::string& key, std::string_view value) {
         if (target.line != 0) {
-            log_.Warning(Code::OptionTwice, Here(),
-                         "The option " + key + " is given twice; this line is used.");
+            log_.Report(Code::OptionTwice, Here(),
+                        "The option " + key + " is given twice; this line is used.");
         }
         target = {std::string(value), line_, project_.fileName};
     }
@@ -204,8 +251,8 @@ private:
     void ReadOption(std::string_view text) {
         const std::size_t eq = text.find('=');
         if (eq == std::string_view::npos) {
-            log_.Error(Code::BadOptionValue, Here(),
-                       "\"" + std::string(text) + "\" is not an option: \"=\" is missing.");
+            log_.Report(Code::BadOptionValue, Here(),
+                        "\"" + std::string(text) + "\" is not an option: \"=\" is missing.");
             return;
         }
         const std::string key = UpperAscii(Trim(text.substr(0, eq)));
@@ -215,8 +262,8 @@ private:
         } else if (key == "REPORT") {
             const auto yes = ReadYesNo(value);
             if (!yes) {
-                log_.Error(Code::BadOptionValue, Here(),
-                           "REPORT must be Yes or No, not \"" + std::string(value) + "\".");
+                log_.Report(Code::BadOptionValue, Here(),
+                            "REPORT must be Yes or No, not \"" + std::string(value) + "\".");
                 return;
             }
             project_.report = *yes;
@@ -240,22 +287,38 @@ private:
             SetSingle(project_.buildExpression, key, value);
         } else if (key == "ICON") {
             SetSingle(project_.icon, key, value);
+        } else if (key == "CHARSET") {
+            const auto number = TryStrToInt(value);
+            if (!number || *number < 0 || *number > 255) {
+                log_.Report(Code::BadOptionValue, Here(),
+                            "CHARSET must be a character set number from 0 to 255, not \"" +
+                                std::string(value) + "\"; the fonts' character set is used.");
+                return;
+            }
+            SetSingle(project_.charset, key, value);
         } else if (key == "BMROOT") {
             AddFolders(project_.bmRoots, value);
         } else if (key == "ROOT") {
             AddFolders(project_.roots, value);
+        } else if (key == "HCW") {
+            // The authoring workshop's own note to itself; nothing to build.
         } else if (std::find(kUnsupportedOptions.begin(), kUnsupportedOptions.end(), key) !=
                    kUnsupportedOptions.end()) {
-            log_.Warning(Code::OptionNotSupported, Here(),
-                         "The option " + key + " is not supported; it is ignored.");
+            log_.Report(Code::OptionNotSupported, Here(),
+                        "The option " + key + " is not supported; it is ignored.");
         } else {
-            log_.Warning(
+            log_.Report(
                 Code::UnknownOption, Here(),
                 "Unknown option \"" + std::string(Trim(text.substr(0, eq))) + "\"; it is ignored.");
         }
     }
 
+    // "12 Hall Zeck": the level, then the names of the methods it stands for.
     void ReadCompress(std::string_view value) {
+        if (const std::size_t blank = value.find_first_of(" \t");
+            blank != std::string_view::npos && TryStrToInt(value.substr(0, blank))) {
+            value = value.substr(0, blank);
+        }
         const std::string upper = UpperAscii(value);
         if (upper == "0" || upper == "NO" || upper == "FALSE" || upper == "OFF" ||
             upper == "NONE") {
@@ -268,7 +331,7 @@ private:
         } else if (const auto n = TryStrToInt(value); n && *n >= 0 && *n <= 255) {
             project_.compress = *n;
         } else {
-            log_.Error(
+            log_.Report(
                 Code::BadOptionValue, Here(),
                 "COMPRESS must be a number or Yes or No, not \"" + std::string(value) + "\".");
         }
@@ -332,10 +395,10 @@ private:
             }
             if (directive != "#DEFINE") {
                 if (!inHeader) {
-                    log_.Warning(Code::BadMapLine, place,
-                                 "\"" + std::string(words[0]) +
-                                     "\" is not read; the line is "
-                                     "ignored.");
+                    log_.Report(Code::BadMapLine, place,
+                                "\"" + std::string(words[0]) +
+                                    "\" is not read; the line is "
+                                    "ignored.");
                 }
                 return;
             }
@@ -344,30 +407,30 @@ private:
             return;  // C declarations and the like in a header
         }
         if (words.size() != 2) {
-            log_.Error(Code::BadMapLine, place,
-                       "\"" + std::string(text) + "\" is not a context string and a number.");
+            log_.Report(Code::BadMapLine, place,
+                        "\"" + std::string(text) + "\" is not a context string and a number.");
             return;
         }
         const auto number = TryStrToInt(words[1]);
         if (!number) {
-            log_.Error(Code::BadMapLine, place,
-                       "\"" + std::string(words[1]) + "\" is not a context number.");
+            log_.Report(Code::BadMapLine, place,
+                        "\"" + std::string(words[1]) + "\" is not a context number.");
             return;
         }
         MapEntry entry{std::string(words[0]), static_cast<uint32_t>(*number), line, file};
         // Indexed, so that a [MAP] of many thousand lines stays linear.
         if (!mapContexts_.emplace(UpperAscii(entry.context), project_.map.size()).second) {
-            log_.Warning(Code::MapContextTwice, place,
-                         "The context string \"" + entry.context +
-                             "\" is mapped twice; the first number is used.");
+            log_.Report(Code::MapContextTwice, place,
+                        "The context string \"" + entry.context +
+                            "\" is mapped twice; the first number is used.");
             return;
         }
         const auto [other, fresh] = mapNumbers_.emplace(entry.number, project_.map.size());
         if (!fresh) {
-            log_.Warning(Code::MapNumberTwice, place,
-                         "The context number " + std::to_string(entry.number) + " is given to \"" +
-                             project_.map[other->second].context + "\" and to \"" + entry.context +
-                             "\".");
+            log_.Report(Code::MapNumberTwice, place,
+                        "The context number " + std::to_string(entry.number) + " is given to \"" +
+                            project_.map[other->second].context + "\" and to \"" + entry.context +
+                            "\".");
         }
         project_.map.push_back(std::move(entry));
     }
@@ -379,20 +442,20 @@ private:
         }
         const std::string file(Trim(name));
         if (depth >= kMaxIncludeDepth) {
-            log_.Error(Code::IncludeNotFound, place,
-                       "\"" + file + "\" is included too deeply; it is not read.");
+            log_.Report(Code::IncludeNotFound, place,
+                        "\"" + file + "\" is included too deeply; it is not read.");
             return;
         }
         const std::string key = UpperAscii(file);
         if (std::find(includeStack_.begin(), includeStack_.end(), key) != includeStack_.end()) {
-            log_.Error(Code::IncludeNotFound, place,
-                       "\"" + file + "\" includes itself; it is not read again.");
+            log_.Report(Code::IncludeNotFound, place,
+                        "\"" + file + "\" includes itself; it is not read again.");
             return;
         }
         std::optional<std::string> bytes = loader_ ? loader_(file) : std::nullopt;
         if (!bytes) {
-            log_.Error(Code::IncludeNotFound, place,
-                       "The included file \"" + file + "\" was not found.");
+            log_.Report(Code::IncludeNotFound, place,
+                        "The included file \"" + file + "\" was not found.");
             return;
         }
         includeStack_.push_back(key);
@@ -409,13 +472,13 @@ private:
         const std::string_view target =
             eq == std::string_view::npos ? std::string_view{} : Trim(text.substr(eq + 1));
         if (eq == std::string_view::npos || alias.empty() || target.empty()) {
-            log_.Error(Code::BadAliasLine, Here(),
-                       "\"" + std::string(text) + "\" is not \"alias = context string\".");
+            log_.Report(Code::BadAliasLine, Here(),
+                        "\"" + std::string(text) + "\" is not \"alias = context string\".");
             return;
         }
         for (const AliasEntry& other : project_.aliases) {
             if (EqualsNoCase(other.alias, alias)) {
-                log_.Warning(
+                log_.Report(
                     Code::AliasTwice, Here(),
                     "The alias \"" + std::string(alias) + "\" is given twice; the first is used.");
                 return;
@@ -427,8 +490,8 @@ private:
     void ReadWindowLine(std::string_view text) {
         const std::size_t eq = text.find('=');
         if (eq == std::string_view::npos || Trim(text.substr(0, eq)).empty()) {
-            log_.Error(Code::BadWindowLine, Here(),
-                       "\"" + std::string(text) + "\" is not \"name = definition\".");
+            log_.Report(Code::BadWindowLine, Here(),
+                        "\"" + std::string(text) + "\" is not \"name = definition\".");
             return;
         }
         WindowDefinition window;
@@ -436,21 +499,21 @@ private:
         window.line = line_;
         const std::string fault = ReadWindowFields(text.substr(eq + 1), window);
         if (!fault.empty()) {
-            log_.Error(
+            log_.Report(
                 Code::BadWindowLine, Here(),
                 "The window \"" + window.name + "\" is not defined correctly: " + fault + ".");
             return;
         }
         if (window.name.size() > kMaxWindowName) {
-            log_.Warning(Code::WindowNameTooLong, Here(),
-                         "The window name \"" + window.name + "\" is longer than " +
-                             std::to_string(kMaxWindowName) + " characters.");
+            log_.Report(Code::WindowNameTooLong, Here(),
+                        "The window name \"" + window.name + "\" is longer than " +
+                            std::to_string(kMaxWindowName) + " characters.");
         }
         for (const WindowDefinition& other : project_.windows) {
             if (EqualsNoCase(other.name, window.name)) {
-                log_.Warning(Code::WindowDefinedTwice, Here(),
-                             "The window \"" + window.name +
-                                 "\" is defined twice; the first definition is used.");
+                log_.Report(Code::WindowDefinedTwice, Here(),
+                            "The window \"" + window.name +
+                                "\" is defined twice; the first definition is used.");
                 return;
             }
         }

@@ -8,6 +8,7 @@
 #include "core/rtf/rtf_tokenizer.h"
 #include "core/util/convert.h"
 #include "core/util/cp1252.h"
+#include "hc/embedded_picture.h"
 #include "hc/topic_file_tables.h"
 
 namespace scrivlet::hc {
@@ -20,26 +21,46 @@ using rtf::TokenKind;
 // files stay far below it, and it bounds the memory a hostile file can claim.
 constexpr std::size_t kMaxDepth = 200;
 
-enum class Destination { Body, Skip, FontTable, ColorTable, Footnote };
+enum class Destination { Body, Skip, FontTable, ColorTable, Footnote, Picture };
 
 struct GroupState {
     Destination destination = Destination::Body;
     CharFormat chars;
     bool hidden = false;
     ParagraphFormat paragraph;
-    bool fresh = true;  // no token read in the group yet
+    bool fresh = true;     // no token read in the group yet
+    bool starred = false;  // the group began with "\*": skipped unless a footnote
 };
 
 // More columns than a table row can have in a help file are ignored.
 constexpr std::size_t kMaxColumns = 64;
 
 // Groups whose content is not topic text.
-constexpr std::array<std::string_view, 24> kSkippedDestinations{
-    "stylesheet",   "info",      "header",  "headerl",   "headerr",
-    "headerf",      "footer",    "footerl", "footerr",   "footerf",
-    "object",       "xe",        "tc",      "listtable", "listoverridetable",
-    "rsidtbl",      "fldinst",   "pn",      "themedata", "colorschememapping",
-    "latentstyles", "datastore", "revtbl",  "filetbl"};
+constexpr std::array<std::string_view, 25> kSkippedDestinations{"nonshppict",
+                                                                "stylesheet",
+                                                                "info",
+                                                                "header",
+                                                                "headerl",
+                                                                "headerr",
+                                                                "headerf",
+                                                                "footer",
+                                                                "footerl",
+                                                                "footerr",
+                                                                "footerf",
+                                                                "object",
+                                                                "xe",
+                                                                "tc",
+                                                                "listtable",
+                                                                "listoverridetable",
+                                                                "rsidtbl",
+                                                                "fldinst",
+                                                                "pn",
+                                                                "themedata",
+                                                                "colorschememapping",
+                                                                "latentstyles",
+                                                                "datastore",
+                                                                "revtbl",
+                                                                "filetbl"};
 
 // The paragraph border a control word starts, or 0.
 unsigned BorderSide(std::string_view word) {
@@ -94,8 +115,8 @@ public:
         Token first = tokens_.Next();
         Token second = tokens_.Next();
         if (first.kind != TokenKind::kGroupStart || !second.IsWord("rtf")) {
-            log_.Error(Code::NotRtf, {fileName_, 1, 0, {}},
-                       "The file is not an RTF file: it does not begin with \"{\\rtf\".");
+            log_.Report(Code::NotRtf, {fileName_, 1, 0, {}},
+                        "The file is not an RTF file: it does not begin with \"{\\rtf\".");
             return;
         }
         stack_.push_back(GroupState{});
@@ -105,8 +126,8 @@ public:
             if (ended) {
                 if (token.kind != TokenKind::kText ||
                     token.text.find_first_not_of(" \t") != std::string_view::npos) {
-                    log_.Warning(Code::TextAfterEnd, {fileName_, LineOf(token.offset), 0, {}},
-                                 "Text after the end of the RTF document is ignored.");
+                    log_.Report(Code::TextAfterEnd, {fileName_, LineOf(token.offset), 0, {}},
+                                "Text after the end of the RTF document is ignored.");
                     break;
                 }
                 continue;
@@ -120,14 +141,14 @@ public:
         }
         tables_.FinishFontTable();
         builder_.EndFootnote();
-        builder_.EndTopic(Current().paragraph);
+        builder_.EndTopic(Current().paragraph, Current().chars);
         if (tokens_.Depth() > 0) {
-            log_.Error(Code::UnexpectedEnd, {fileName_, LineOf(bytes_.size()), 0, {}},
-                       "The file ends inside a group: " + std::to_string(tokens_.Depth()) +
-                           " closing brace(s) are missing.");
+            log_.Report(Code::UnexpectedEnd, {fileName_, LineOf(bytes_.size()), 0, {}},
+                        "The file ends inside a group: " + std::to_string(tokens_.Depth()) +
+                            " closing brace(s) are missing.");
         } else if (tokens_.HasError()) {
-            log_.Warning(Code::RtfFault, {fileName_, 0, 0, {}},
-                         "The RTF is not well formed: " + tokens_.Error() + ".");
+            log_.Report(Code::RtfFault, {fileName_, 0, 0, {}},
+                        "The RTF is not well formed: " + tokens_.Error() + ".");
         }
     }
 
@@ -171,6 +192,20 @@ private:
         GroupState& state = Current();
         const bool fresh = state.fresh;
         state.fresh = false;
+        if (state.starred) {
+            // "{\*\footnote ...}", as some word processors write it, is a
+            // footnote like any other; every other starred group is skipped.
+            state.starred = false;
+            if (token.IsWord("footnote")) {
+                ControlWord(token, true);
+            } else if (token.IsWord("shppict")) {
+                // The picture as newer word processors draw it; the copy for
+                // older ones ("\nonshppict") that follows is skipped.
+            } else {
+                state.destination = Destination::Skip;
+            }
+            return;
+        }
         switch (state.destination) {
             case Destination::Skip:
                 return;
@@ -184,6 +219,9 @@ private:
                 return;
             case Destination::ColorTable:
                 tables_.ColorTableToken(token);
+                return;
+            case Destination::Picture:
+                PictureToken(token, fresh);
                 return;
             case Destination::Body:
             case Destination::Footnote:
@@ -227,14 +265,15 @@ private:
             ++overflow_;
             if (!depthReported_) {
                 depthReported_ = true;
-                log_.Error(Code::NestedTooDeep, {fileName_, 0, 0, {}},
-                           "RTF groups are nested more than " + std::to_string(kMaxDepth) +
-                               " deep; the deeper groups are read as part of their parent.");
+                log_.Report(Code::NestedTooDeep, {fileName_, 0, 0, {}},
+                            "RTF groups are nested more than " + std::to_string(kMaxDepth) +
+                                " deep; the deeper groups are read as part of their parent.");
             }
             return;
         }
         GroupState state = Current();
         state.fresh = true;
+        state.starred = false;
         stack_.push_back(std::move(state));
     }
 
@@ -252,10 +291,77 @@ private:
             Current().destination != Destination::FontTable) {
             tables_.FinishFontTable();
         }
-        if (closed.destination == Destination::Footnote &&
-            Current().destination != Destination::Footnote) {
-            builder_.EndFootnote();
+        if (closed.destination == Destination::Picture &&
+            Current().destination != Destination::Picture) {
+            FinishPicture(closed.chars);
         }
+        if (closed.destination == Destination::Footnote) {
+            if (Current().destination != Destination::Footnote) {
+                builder_.EndFootnote();
+            } else {
+                builder_.FootnoteGroupEnded();
+            }
+        }
+    }
+
+    void PictureToken(const Token& token, bool fresh) {
+        if (token.IsSymbol('*') && fresh) {
+            Current().destination = Destination::Skip;  // {\*\picprop ...} and the like
+            return;
+        }
+        using Form = EmbeddedPicture::Form;
+        const std::string_view word = token.text;
+        switch (token.kind) {
+            case TokenKind::kText:
+                picture_.AddHex(word);
+                return;
+            case TokenKind::kBinary:
+                picture_.data.append(word);
+                return;
+            case TokenKind::kControlWord:
+                break;
+            default:
+                return;
+        }
+        if (word == "dibitmap") {
+            picture_.form = Form::Dib;
+        } else if (word == "wbitmap") {
+            picture_.form = Form::Ddb;
+        } else if (word == "wmetafile") {
+            picture_.form = Form::Metafile;
+        } else if (word == "emfblip") {
+            picture_.form = Form::Enhanced;
+        } else if (word == "pngblip") {
+            picture_.form = Form::Png;
+        } else if (word == "jpegblip") {
+            picture_.form = Form::Jpeg;
+        } else if (word == "picw") {
+            picture_.width = token.param;
+        } else if (word == "pich") {
+            picture_.height = token.param;
+        } else if (word == "wbmbitspixel") {
+            picture_.bitsPerPixel = token.param;
+        } else if (word == "wbmwidthbytes") {
+            picture_.widthBytes = token.param;
+        }
+    }
+
+    // A bitmap goes into the help file as one; what cannot is left out with
+    // a warning, and the text goes on.
+    void FinishPicture(const CharFormat& format) {
+        std::string why;
+        std::string bmp = EmbeddedPictureAsBmp(picture_, &why);
+        picture_ = EmbeddedPicture{};
+        const std::string where = fileName_ + ", line " + std::to_string(pictureLine_);
+        if (bmp.empty()) {
+            log_.Report(Code::EmbeddedPicture, builder_.Here(),
+                        "The picture embedded at line " + std::to_string(pictureLine_) + " is " +
+                            why +
+                            ", which this compiler cannot store; it is left out. Save it as a "
+                            "bitmap and use {bmc file.bmp}.");
+            return;
+        }
+        builder_.EmbeddedBitmap(std::move(bmp), where, format);
     }
 
     void EmitText(const Token& token, std::string_view bytes) {
@@ -273,7 +379,7 @@ private:
         switch (c) {
             case '*':
                 if (fresh) {
-                    Current().destination = Destination::Skip;
+                    Current().starred = true;
                 }
                 return;
             case '{':
@@ -299,9 +405,9 @@ private:
             return *font;
         }
         if (tables_.FontTableRead() && reportedFonts_.insert_or_assign(number, true).second) {
-            log_.Warning(Code::UnknownFont, {fileName_, LineOf(token.offset), 0, {}},
-                         "The font \\f" + std::to_string(number) +
-                             " is not in the font table; the default font is used.");
+            log_.Report(Code::UnknownFont, {fileName_, LineOf(token.offset), 0, {}},
+                        "The font \\f" + std::to_string(number) +
+                            " is not in the font table; the default font is used.");
         }
         return tables_.DefaultFont();
     }
@@ -332,11 +438,14 @@ private:
                 return;
             }
             if (word == "pict") {
-                state.destination = Destination::Skip;
+                if (state.destination == Destination::Footnote) {
+                    state.destination = Destination::Skip;
+                    return;
+                }
                 EnsureTopic(token);
-                log_.Warning(Code::EmbeddedPicture, {fileName_, LineOf(token.offset), 0, {}},
-                             "A picture embedded in the RTF is not supported; use a bitmap "
-                             "reference such as {bmc file.bmp}.");
+                state.destination = Destination::Picture;
+                picture_ = EmbeddedPicture{};
+                pictureLine_ = LineOf(token.offset);
                 return;
             }
             if (std::find(kSkippedDestinations.begin(), kSkippedDestinations.end(), word) !=
@@ -357,7 +466,10 @@ private:
             chars.bold = on;
         } else if (word == "i") {
             chars.italic = on;
-        } else if (word == "ul") {
+        } else if (word == "ul" || word == "uld" || word == "ulw" || word == "uldash" ||
+                   word == "ulth" || word == "ulwave") {
+            // Dotted, word and other single underlines make pop-up hotspots
+            // as the plain one does.
             chars.underline = on;
             if (!on) {
                 chars.doubleUnderline = false;
@@ -457,26 +569,26 @@ private:
             ParagraphFormat end = para;
             end.cellEnd = true;
             if (word == "cell") {
-                builder_.EndParagraph(end);
+                builder_.EndParagraph(end, chars);
             } else {
                 end.rowEnd = true;
                 end.cellEdges = row_.cellEdges;
                 end.rowGap = row_.rowGap;
                 end.rowLeft = row_.rowLeft;
-                builder_.EndRow(end);
+                builder_.EndRow(end, chars);
             }
         } else if (word == "par" || word == "row") {
             if (state.destination == Destination::Footnote) {
                 return;
             }
             EnsureTopic(token);
-            builder_.EndParagraph(para);
+            builder_.EndParagraph(para, chars);
         } else if (word == "page") {
             if (state.destination == Destination::Footnote) {
                 return;
             }
             EnsureTopic(token);
-            builder_.EndTopic(para);
+            builder_.EndTopic(para, chars);
         } else if (word == "tab" || word == "cell") {
             if (state.destination == Destination::Footnote) {
                 builder_.FootnoteText(" ");
@@ -510,6 +622,9 @@ private:
 
     TopicFileTables tables_;
     std::unordered_map<int, bool> reportedFonts_;
+
+    EmbeddedPicture picture_;
+    int pictureLine_ = 0;
 
     TabKind pendingTab_ = TabKind::Left;
     ParagraphFormat row_;  // the table row being defined: its edges, gap and left edge

@@ -179,8 +179,8 @@ void TopicBuilder::FlushCommand() {
     switch (command.kind) {
         case TextCommand::Kind::Bitmap: {
             if (command.argument.empty()) {
-                log_.Error(Code::BadBitmapReference, Here(),
-                           "\"{" + command_ + "}\" names no bitmap file.");
+                log_.Report(Code::BadBitmapReference, Here(),
+                            "\"{" + command_ + "}\" names no bitmap file.");
                 return;
             }
             BitmapRef bitmap;
@@ -201,13 +201,31 @@ void TopicBuilder::FlushCommand() {
             AddRun(std::move(run));
             return;
         case TextCommand::Kind::Unsupported:
-            log_.Warning(Code::UnsupportedCommand, Here(),
-                         "\"{" + command.name + "}\" is not supported; it is shown as text.");
+            log_.Report(Code::UnsupportedCommand, Here(),
+                        "\"{" + command.name + "}\" is not supported; it is shown as text.");
             break;
         case TextCommand::Kind::None:
             break;
     }
     run.text = "{" + command_ + "}";
+    AddRun(std::move(run));
+}
+
+void TopicBuilder::EmbeddedBitmap(std::string bmp, const std::string& where,
+                                  const CharFormat& format) {
+    if (inFootnote_ || inCommand_) {
+        return;
+    }
+    afterFootnote_ = false;
+    BitmapRef bitmap;
+    bitmap.name = "picture at " + where;
+    bitmap.path = where;
+    bitmap.embedded = std::move(bmp);
+    Run run;
+    run.kind = RunKind::Bitmap;
+    run.format = format;
+    run.bitmap = static_cast<int>(topic_.bitmaps.size());
+    topic_.bitmaps.push_back(std::move(bitmap));
     AddRun(std::move(run));
 }
 
@@ -219,7 +237,7 @@ void TopicBuilder::FlushHidden() {
     hidden_.clear();
     if (pendingFirst_ < 0) {
         if (!TrimBlanks(hidden).empty()) {
-            log_.Warning(
+            log_.Report(
                 Code::HiddenTextWithoutHotspot, Here(),
                 "The hidden text \"" + hidden + "\" follows no hotspot text; it is ignored.");
         }
@@ -233,8 +251,8 @@ void TopicBuilder::FlushHidden() {
     const int first = pendingFirst_;
     pendingFirst_ = -1;
     if (!fault.empty()) {
-        log_.Error(Code::BadHotspotTarget, Here(),
-                   "The hotspot target \"" + hidden + "\" is not sound: " + fault + ".");
+        log_.Report(Code::BadHotspotTarget, Here(),
+                    "The hotspot target \"" + hidden + "\" is not sound: " + fault + ".");
         return;
     }
     const int index = static_cast<int>(topic_.hotspots.size());
@@ -260,23 +278,23 @@ void TopicBuilder::EndPendingHotspot() {
     }
     pendingFirst_ = -1;
     if (jump) {
-        log_.Warning(Code::HotspotWithoutTarget, Here(),
-                     "The jump text \"" + text +
-                         "\" is not followed by hidden text naming its target; it is shown as "
-                         "plain text.");
+        log_.Report(Code::HotspotWithoutTarget, Here(),
+                    "The jump text \"" + text +
+                        "\" is not followed by hidden text naming its target; it is shown as "
+                        "plain text.");
     }
 }
 
-void TopicBuilder::EndParagraph(const ParagraphFormat& format) {
+void TopicBuilder::EndParagraph(const ParagraphFormat& format, const CharFormat& mark) {
     if (inCommand_) {
         inCommand_ = false;
         const TextCommand command = ReadTextCommand(command_);
         if (command.kind == TextCommand::Kind::Bitmap ||
             command.kind == TextCommand::Kind::Button) {
-            log_.Warning(Code::BadBitmapReference, Here(),
-                         "\"{" + command_ +
-                             "\" has no closing brace in its paragraph; it is "
-                             "shown as text.");
+            log_.Report(Code::BadBitmapReference, Here(),
+                        "\"{" + command_ +
+                            "\" has no closing brace in its paragraph; it is "
+                            "shown as text.");
         }
         Run run;
         run.format = commandFormat_;
@@ -287,16 +305,19 @@ void TopicBuilder::EndParagraph(const ParagraphFormat& format) {
     EndPendingHotspot();
     afterFootnote_ = false;
     paragraph_.format = format;
+    paragraph_.mark = mark;
+    // Held until the help file is written: no room to spare.
+    paragraph_.runs.shrink_to_fit();
     topic_.paragraphs.push_back(std::move(paragraph_));
     paragraph_ = Paragraph{};
 }
 
-void TopicBuilder::EndRow(const ParagraphFormat& format) {
+void TopicBuilder::EndRow(const ParagraphFormat& format, const CharFormat& mark) {
     const bool lastCellEnded =
         paragraph_.runs.empty() && !inCommand_ && !topic_.paragraphs.empty() &&
         topic_.paragraphs.back().format.cellEnd && !topic_.paragraphs.back().format.rowEnd;
     if (!lastCellEnded) {
-        EndParagraph(format);
+        EndParagraph(format, mark);
         return;
     }
     ParagraphFormat& last = topic_.paragraphs.back().format;
@@ -306,14 +327,17 @@ void TopicBuilder::EndRow(const ParagraphFormat& format) {
     last.rowLeft = format.rowLeft;
 }
 
-void TopicBuilder::EndTopic(const ParagraphFormat& format) {
+void TopicBuilder::EndTopic(const ParagraphFormat& format, const CharFormat& mark) {
     if (!inTopic_) {
         return;
     }
     if (inCommand_ || !paragraph_.runs.empty() || !hidden_.empty()) {
-        EndParagraph(format);
+        EndParagraph(format, mark);
     }
-    while (!topic_.paragraphs.empty() && topic_.paragraphs.back().runs.empty()) {
+    // Blank lines before a page break are not the topic's; a table's empty
+    // cells and rows are, up to the last cell.
+    while (!topic_.paragraphs.empty() && topic_.paragraphs.back().runs.empty() &&
+           !topic_.paragraphs.back().format.cellEnd) {
         topic_.paragraphs.pop_back();
     }
     inTopic_ = false;
@@ -324,6 +348,7 @@ void TopicBuilder::EndTopic(const ParagraphFormat& format) {
     if (!hasFootnotes && topic_.paragraphs.empty()) {
         return;  // nothing between two page breaks, or after the last one
     }
+    topic_.paragraphs.shrink_to_fit();
     topic_.number = ++topicCount_;
     help_.topics.push_back(std::move(topic_));
     topic_ = Topic{};
@@ -344,6 +369,7 @@ void TopicBuilder::BeginFootnote() {
         }
     }
     inFootnote_ = true;
+    markRepeated_ = false;
     footnoteText_.clear();
 }
 
@@ -363,18 +389,29 @@ void TopicBuilder::EndFootnote() {
     afterFootnote_ = true;
 }
 
+void TopicBuilder::FootnoteGroupEnded() {
+    if (inFootnote_ && footnoteMark_ != 0 && TrimBlanks(footnoteText_).size() == 1 &&
+        TrimBlanks(footnoteText_).front() == footnoteMark_) {
+        markRepeated_ = true;
+    }
+}
+
 void TopicBuilder::ApplyFootnote(char mark, std::string raw) {
     std::string_view text = TrimBlanks(raw);
-    // Word repeats the mark at the start of the footnote text, then a blank.
-    if (mark != 0 && text.size() >= 2 && text[0] == mark && (text[1] == ' ' || text[1] == '\t')) {
+    // Word processors repeat the mark at the start of the footnote text: in
+    // a group of its own, or followed by a blank; "#" always, since no
+    // context string begins with it.
+    if (mark != 0 && !text.empty() && text[0] == mark &&
+        (markRepeated_ || mark == '#' ||
+         (text.size() >= 2 && (text[1] == ' ' || text[1] == '\t')))) {
         text = TrimBlanks(text.substr(1));
     }
     std::string value(text);
     if (value.size() > kMaxProperty && mark != 'K' && mark != 'A' && mark != '!') {
-        log_.Warning(Code::FootnoteTooLong, Here(),
-                     std::string("The \"") + mark +
-                         "\" footnote is longer than 255 characters; "
-                         "it is cut.");
+        log_.Report(Code::FootnoteTooLong, Here(),
+                    std::string("The \"") + mark +
+                        "\" footnote is longer than 255 characters; "
+                        "it is cut.");
         value.resize(kMaxProperty);
     }
     switch (mark) {
@@ -383,8 +420,8 @@ void TopicBuilder::ApplyFootnote(char mark, std::string raw) {
             break;
         case '$':
             if (topic_.hasTitle) {
-                log_.Warning(Code::TitleTwice, Here(),
-                             "The topic has a second title \"" + value + "\"; the first is used.");
+                log_.Report(Code::TitleTwice, Here(),
+                            "The topic has a second title \"" + value + "\"; the first is used.");
                 break;
             }
             topic_.hasTitle = true;
@@ -419,13 +456,13 @@ void TopicBuilder::ApplyFootnote(char mark, std::string raw) {
         case '@':
             break;  // an author's comment
         case 0:
-            log_.Warning(Code::UnknownFootnote, Here(),
-                         "A footnote has no mark character before it; it is ignored.");
+            log_.Report(Code::UnknownFootnote, Here(),
+                        "A footnote has no mark character before it; it is ignored.");
             break;
         default:
-            log_.Warning(Code::UnknownFootnote, Here(),
-                         std::string("The footnote mark \"") + mark +
-                             "\" has no meaning in a help file; the footnote is ignored.");
+            log_.Report(Code::UnknownFootnote, Here(),
+                        std::string("The footnote mark \"") + mark +
+                            "\" has no meaning in a help file; the footnote is ignored.");
             break;
     }
 }

@@ -25,22 +25,32 @@ public:
     void Text(std::string_view bytes, const CharFormat& format, bool hidden);
     void Tab(const CharFormat& format, bool hidden);
     void LineBreak(const CharFormat& format, bool hidden);
-    void EndParagraph(const ParagraphFormat& format);
+    // MARK is the character format in force where the paragraph ends.
+    void EndParagraph(const ParagraphFormat& format, const CharFormat& mark);
     // Ends a table row: the paragraph in progress, when it has text, ends
     // the last cell; FORMAT (with its row definition) goes to the row's
     // last paragraph.
-    void EndRow(const ParagraphFormat& format);
-    void EndTopic(const ParagraphFormat& format);
+    void EndRow(const ParagraphFormat& format, const CharFormat& mark);
+    void EndTopic(const ParagraphFormat& format, const CharFormat& mark);
+
+    // Where a finding about the topic being read belongs.
+    Place Here() const;
+
+    // A bitmap embedded in the topic file, as the bytes of a BMP file; WHERE
+    // names the place.
+    void EmbeddedBitmap(std::string bmp, const std::string& where, const CharFormat& format);
 
     // A "{\footnote" group begins: the mark is the character just before it.
     void BeginFootnote();
     void FootnoteText(std::string_view bytes);
+    // A group inside the footnote closed; one that held only the mark
+    // repeats it.
+    void FootnoteGroupEnded();
     void EndFootnote();
 
     bool InTopic() const { return inTopic_; }
 
 private:
-    Place Here() const;
     void AddRun(Run run);
     void AddVisible(std::string_view bytes, const CharFormat& format);
     void FlushHidden();
@@ -68,6 +78,7 @@ private:
 
     bool inFootnote_ = false;
     char footnoteMark_ = 0;
+    bool markRepeated_ = false;
     std::string footnoteText_;
 };
 

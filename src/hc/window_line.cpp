@@ -163,8 +163,19 @@ std::string ReadWindowFields(std::string_view definition, WindowDefinition& wind
     if (fields.size() > 4 && !ReadColor(fields[4], window.fixedColor)) {
         return "the non-scrolling colour is not a colour";
     }
-    if (fields.size() > 5 && !ReadNumber(fields[5], window.onTop)) {
-        return "the on-top field is not a number";
+    if (fields.size() > 5) {
+        // "f3": window flags, of which the lowest keeps the window on top.
+        std::string_view last = fields[5];
+        const bool flags = !last.empty() && (last.front() == 'f' || last.front() == 'F');
+        if (flags) {
+            last.remove_prefix(1);
+        }
+        if (!ReadNumber(last, window.onTop)) {
+            return "the on-top field is not a number";
+        }
+        if (flags && window.onTop) {
+            window.onTop = *window.onTop & 1;
+        }
     }
     return {};
 }

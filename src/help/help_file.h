@@ -110,6 +110,9 @@ struct BitmapRef {
     std::string name;  // as written
     std::string path;  // the file found on disk; empty when not found
     int picture = -1;  // index into HelpDocument::pictures when it came with the document
+    // A picture embedded in a topic file (\pict), as the bytes of a BMP
+    // file; PATH then names the place it was embedded at, not a file.
+    std::string embedded;
 };
 
 enum class RunKind { Text, Tab, LineBreak, Bitmap, Button };
@@ -126,6 +129,9 @@ struct Run {
 struct Paragraph {
     ParagraphFormat format;
     std::vector<Run> runs;
+    // The character format at the paragraph's end, which sets the height of
+    // a paragraph without text.
+    CharFormat mark;
 };
 
 // A context string defined by a "#" footnote, and where: the paragraph it

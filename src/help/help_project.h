@@ -77,6 +77,10 @@ struct HelpProject {
     std::vector<ProjectLine> buildTags;
     std::vector<ProjectLine> includeTags;
     std::vector<ProjectLine> excludeTags;
+
+    // CHARSET: the character set of the help file's text, when the project
+    // names it rather than leaving it to the fonts.
+    ProjectLine charset;
 };
 
 }  // namespace scrivlet::help

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -6,9 +7,12 @@
 
 #include "core/util/file_io.h"
 #include "hc/command_line.h"
+#include "hc/hlp/hlp_writer.h"
 
 namespace scrivlet::hc {
 namespace {
+
+using hlp::GroupedNumber;
 
 namespace fs = std::filesystem;
 
@@ -69,17 +73,21 @@ constexpr const char* kTopics =
     "\\deflang1033\\pard\\plain\\f0\\fs22 See {\\strike more}{\\v missing}.\n"
     "\\par }\n";
 
-TEST_F(HcrtfRun, WritesTheLogNamedByErrorlogAndSetsTheExitStatus) {
+// A jump to nowhere is worth a warning, not the help file.
+TEST_F(HcrtfRun, WritesTheLogNamedByErrorlogAndTheHelpFileInSpiteOfWarnings) {
     Write("p.hpj", "[OPTIONS]\r\nERRORLOG=.\\p.txt\r\nREPORT=Yes\r\n\r\n[FILES]\r\ntopics.rtf\r\n");
     Write("topics.rtf", kTopics);
     std::ostringstream out, err;
     const int status = RunHcrtf({"-x", (folder_ / "p.hpj").string()}, out, err);
-    EXPECT_EQ(status, 1);
+    EXPECT_EQ(status, 0);
+    const std::string size = GroupedNumber(fs::file_size(folder_ / "p.hlp"));
     const std::string expected =
-        "HC4001: Error: topics.rtf, topic #1 \"Introduction\": Jump to undefined context "
+        "HC4001: Warning: topics.rtf, topic #1 \"Introduction\": Jump to undefined context "
         "string \"missing\".\r\n"
         "1 topic, 1 jump, 0 pop-ups, 0 keywords, 0 bitmaps compiled.\r\n"
-        "1 error, 0 warnings.\r\n";
+        "0 errors, 1 warning.\r\n"
+        "Created p.hlp, " +
+        size + " bytes.\r\n";
     EXPECT_EQ(ReadFileBytes(folder_ / "p.txt").value_or("(none)"), expected);
     std::string plain = expected;
     for (std::size_t at; (at = plain.find('\r')) != std::string::npos;) {
@@ -89,7 +97,7 @@ TEST_F(HcrtfRun, WritesTheLogNamedByErrorlogAndSetsTheExitStatus) {
     EXPECT_EQ(err.str(), "");
 }
 
-TEST_F(HcrtfRun, CleanProjectExitsWithZeroAndQuietWritesOnlyTheLog) {
+TEST_F(HcrtfRun, QuietWritesOnlyTheLogAndItAlwaysHasTheTotals) {
     Write("p.hpj", "[OPTIONS]\nERRORLOG=log.txt\n[FILES]\ntopics.rtf\n");
     std::string clean = kTopics;
     clean.replace(clean.find("missing"), 7, "intro");
@@ -97,7 +105,66 @@ TEST_F(HcrtfRun, CleanProjectExitsWithZeroAndQuietWritesOnlyTheLog) {
     std::ostringstream out, err;
     EXPECT_EQ(RunHcrtf({"-xn", (folder_ / "p.hpj").string()}, out, err), 0);
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(ReadFileBytes(folder_ / "log.txt").value_or("(none)"), "");
+    EXPECT_EQ(ReadFileBytes(folder_ / "log.txt").value_or("(none)"),
+              "1 topic, 1 jump, 0 pop-ups, 0 keywords, 0 bitmaps compiled.\r\n"
+              "0 errors, 0 warnings.\r\n"
+              "Created p.hlp, " +
+                  GroupedNumber(fs::file_size(folder_ / "p.hlp")) + " bytes.\r\n");
+}
+
+// A file of the help file's name that is not a help file is someone's work.
+TEST_F(HcrtfRun, RefusesToReplaceAFileThatIsNotAHelpFile) {
+    Write("p.hpj", "[OPTIONS]\nHLP=p.scw\n[FILES]\ntopics.rtf\n");
+    Write("topics.rtf", kTopics);
+    Write("p.scw", "[PROJECT]\r\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunHcrtf({"-x", (folder_ / "p.hpj").string()}, out, err), 1);
+    EXPECT_EQ(ReadFileBytes(folder_ / "p.scw"), "[PROJECT]\r\n");
+    EXPECT_NE(out.str().find("HC5004: Fatal Error: \"p.scw\" is a file but not a help file; it "
+                             "is not replaced. Name another help file in the HLP option.\n"),
+              std::string::npos);
+    EXPECT_NE(out.str().find("\nNo help file was written.\n"), std::string::npos);
+    // A help file, or an empty file, is replaced.
+    fs::remove(folder_ / "p.scw");
+    EXPECT_EQ(RunHcrtf({"-x", (folder_ / "p.hpj").string()}, out, err), 0);
+    const std::string first = ReadFileBytes(folder_ / "p.scw").value_or("");
+    EXPECT_EQ(first.substr(0, 4), std::string("\x3F\x5F\x03\x00", 4));
+    EXPECT_EQ(RunHcrtf({"-x", (folder_ / "p.hpj").string()}, out, err), 0);
+    Write("p.scw", "");
+    EXPECT_EQ(RunHcrtf({"-x", (folder_ / "p.hpj").string()}, out, err), 0);
+    EXPECT_EQ(ReadFileBytes(folder_ / "p.scw").value_or("").size(), first.size());
+}
+
+// The previous help file stays whole when the new one cannot be written.
+TEST_F(HcrtfRun, AFailedWriteLeavesThePreviousHelpFile) {
+    Write("p.hpj", "[OPTIONS]\n[FILES]\ntopics.rtf\n");
+    Write("topics.rtf", kTopics);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunHcrtf({"-x", (folder_ / "p.hpj").string()}, out, err), 0);
+    const std::optional<std::string> before = ReadFileBytes(folder_ / "p.hlp");
+    Write("topics.rtf", std::string(kTopics) + "{\\page}");
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    std::ostringstream failed;
+    const int status = RunHcrtf({"-x", (folder_ / "p.hpj").string()}, failed, err);
+    fs::permissions(folder_, fs::perms::owner_all);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(failed.str().find("HC5001: Fatal Error: The help file \"p.hlp\" cannot be written"),
+              std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder_ / "p.hlp"), before);
+}
+
+TEST_F(HcrtfRun, AHelpFileThatCannotBeWrittenIsFatal) {
+    Write("p.hpj", "[OPTIONS]\nHLP=nofolder\\p.hlp\n[FILES]\ntopics.rtf\n");
+    Write("topics.rtf", kTopics);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunHcrtf({"-x", (folder_ / "p.hpj").string()}, out, err), 1);
+    EXPECT_NE(out.str().find("HC5001: Fatal Error: The help file \"nofolder\\p.hlp\" cannot be "
+                             "written"),
+              std::string::npos);
+    EXPECT_NE(out.str().find("\nNo help file was written.\n"), std::string::npos);
 }
 
 TEST_F(HcrtfRun, WarningsAloneDoNotFail) {
@@ -107,7 +174,7 @@ TEST_F(HcrtfRun, WarningsAloneDoNotFail) {
     Write("topics.rtf", clean);
     std::ostringstream out, err;
     EXPECT_EQ(RunHcrtf({(folder_ / "p.hpj").string()}, out, err), 0);
-    EXPECT_EQ(out.str(),
+    EXPECT_EQ(out.str().substr(0, out.str().find('\n') + 1),
               "HC1003: Warning: p.hpj, line 3: The option FTS is not supported; it is ignored.\n");
 }
 
@@ -115,8 +182,11 @@ TEST_F(HcrtfRun, MissingProjectIsAnError) {
     std::ostringstream out, err;
     const fs::path missing = folder_ / "none.hpj";
     EXPECT_EQ(RunHcrtf({"-x", missing.string()}, out, err), 1);
-    EXPECT_EQ(out.str(), "HC1001: Error: The help project file \"" + missing.string() +
-                             "\" cannot be read.\n");
+    EXPECT_EQ(out.str(), "HC1001: Fatal Error: The help project file \"" + missing.string() +
+                             "\" cannot be read.\n"
+                             "0 topics, 0 jumps, 0 pop-ups, 0 keywords, 0 bitmaps compiled.\n"
+                             "1 error, 0 warnings.\n"
+                             "No help file was written.\n");
 }
 
 TEST_F(HcrtfRun, UnwritableLogIsReportedAndFails) {
@@ -136,10 +206,15 @@ TEST_F(HcrtfRun, TheProgramRunsInTheProjectFolder) {
         "cd '" + folder_.string() + "' && '" HCRTF_PATH "' -x p.hpj > out.txt 2>&1";
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
-    EXPECT_EQ(WEXITSTATUS(raw), 1);
-    EXPECT_EQ(ReadFileBytes(folder_ / "p.txt").value_or("(none)"),
-              "HC4001: Error: topics.rtf, topic #1 \"Introduction\": Jump to undefined context "
-              "string \"missing\".\r\n");
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    EXPECT_EQ(
+        ReadFileBytes(folder_ / "p.txt")
+            .value_or("(none)")
+            .rfind("HC4001: Warning: topics.rtf, topic #1 \"Introduction\": Jump to undefined "
+                   "context string \"missing\".\r\n",
+                   0),
+        0u);
+    EXPECT_TRUE(fs::exists(folder_ / "p.hlp"));
 }
 
 }  // namespace

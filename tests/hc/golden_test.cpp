@@ -1,12 +1,16 @@
 // Golden folders: each folder under tests/data/hc holds a help project
 // (project.hpj), the topic files it names and expected.log, the exact log
-// file the compiler must write for it.
+// file the compiler must write for it; where expected.dump is there too, it
+// is the independent reader's dump of the help file written.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/util/file_io.h"
 #include "hc/compile.h"
+#include "hc/hlp/hlp_writer.h"
+#include "hlp_reader/hlp_reader.h"
 
 namespace scrivlet::hc {
 namespace {
@@ -17,16 +21,33 @@ fs::path GoldenRoot() {
     return fs::path(SCRIVLET_TEST_DATA) / "hc";
 }
 
+// Compares ACTUAL with the file at PATH; SCRIVLET_UPDATE_GOLDEN=1 rewrites it.
+void ExpectFile(const std::string& actual, const fs::path& path) {
+    if (std::getenv("SCRIVLET_UPDATE_GOLDEN") != nullptr) {
+        WriteFileBytes(path, actual);
+    }
+    const std::optional<std::string> expected = ReadFileBytes(path);
+    ASSERT_TRUE(expected.has_value()) << path;
+    EXPECT_EQ(actual, *expected) << path;
+}
+
 class GoldenFolder : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(GoldenFolder, LogMatches) {
+// The folder is compiled in a copy, so that the help file it writes stays
+// out of the sources.
+TEST_P(GoldenFolder, LogAndHelpFileMatch) {
     const fs::path folder = GoldenRoot() / GetParam();
-    const CompileResult result = CompileHelpProject(folder / "project.hpj");
-    const std::string log =
-        LogFileBytes(LogLines(result.log, result.project.report, result.counts));
-    const std::optional<std::string> expected = ReadFileBytes(folder / "expected.log");
-    ASSERT_TRUE(expected.has_value()) << folder;
-    EXPECT_EQ(log, *expected);
+    const fs::path work = fs::temp_directory_path() / ("hc_golden_" + GetParam());
+    fs::remove_all(work);
+    fs::copy(folder, work, fs::copy_options::recursive);
+    CompileResult result = CompileHelpProject(work / "project.hpj");
+    ExpectFile(LogFileBytes(hlp::WriteHelpFileAndLog(result)), folder / "expected.log");
+    if (fs::exists(folder / "expected.dump")) {
+        const std::optional<std::string> hlp = ReadFileBytes(work / "project.hlp");
+        ASSERT_TRUE(hlp.has_value());
+        ExpectFile(test::HlpReader(*hlp).Dump(), folder / "expected.dump");
+    }
+    fs::remove_all(work);
 }
 
 std::vector<std::string> Folders() {

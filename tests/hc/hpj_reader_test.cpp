@@ -210,24 +210,24 @@ INSTANTIATE_TEST_SUITE_P(
                       "HC1005: Warning: b.hpj, line 1: This line is not in any section; it is "
                       "ignored."},
         BrokenProject{"OptionWithoutEquals", "[OPTIONS]\nCOMPRESS\n",
-                      "HC1006: Error: b.hpj, line 2: \"COMPRESS\" is not an option: \"=\" is "
+                      "HC1006: Warning: b.hpj, line 2: \"COMPRESS\" is not an option: \"=\" is "
                       "missing."},
         BrokenProject{"BadReport", "[OPTIONS]\nREPORT=Maybe\n",
-                      "HC1006: Error: b.hpj, line 2: REPORT must be Yes or No, not \"Maybe\"."},
+                      "HC1006: Warning: b.hpj, line 2: REPORT must be Yes or No, not \"Maybe\"."},
         BrokenProject{"BadCompress", "[OPTIONS]\nCOMPRESS=lots\n",
-                      "HC1006: Error: b.hpj, line 2: COMPRESS must be a number or Yes or No, not "
+                      "HC1006: Warning: b.hpj, line 2: COMPRESS must be a number or Yes or No, not "
                       "\"lots\"."},
         BrokenProject{"OptionTwice", "[OPTIONS]\nTITLE=a\nTITLE=b\n",
-                      "HC1018: Warning: b.hpj, line 3: The option TITLE is given twice; this "
+                      "HC1018: Note: b.hpj, line 3: The option TITLE is given twice; this "
                       "line is used."},
         BrokenProject{"SectionNotClosed", "[OPTIONS\nTITLE=a\n",
                       "HC1002: Warning: b.hpj, line 1: The section name \"[OPTIONS\" has no "
                       "closing \"]\"; the section is ignored."},
         BrokenProject{"MapOneWord", "[MAP]\nintro\n",
-                      "HC1007: Error: b.hpj, line 2: \"intro\" is not a context string and a "
+                      "HC1007: Warning: b.hpj, line 2: \"intro\" is not a context string and a "
                       "number."},
         BrokenProject{"MapBadNumber", "[MAP]\nintro ten\n",
-                      "HC1007: Error: b.hpj, line 2: \"ten\" is not a context number."},
+                      "HC1007: Warning: b.hpj, line 2: \"ten\" is not a context number."},
         BrokenProject{"MapContextTwice", "[MAP]\nintro 1\nINTRO 2\n",
                       "HC1008: Warning: b.hpj, line 3: The context string \"INTRO\" is mapped "
                       "twice; the first number is used."},
@@ -241,30 +241,30 @@ INSTANTIATE_TEST_SUITE_P(
                       "HC1017: Error: b.hpj, line 2: The included file \"nothere.h\" was not "
                       "found."},
         BrokenProject{"AliasWithoutTarget", "[ALIAS]\nold =\n",
-                      "HC1010: Error: b.hpj, line 2: \"old =\" is not \"alias = context "
+                      "HC1010: Warning: b.hpj, line 2: \"old =\" is not \"alias = context "
                       "string\"."},
         BrokenProject{"AliasTwice", "[ALIAS]\na=b\nA=c\n",
                       "HC1020: Warning: b.hpj, line 3: The alias \"A\" is given twice; the first "
                       "is used."},
         BrokenProject{"WindowWithoutEquals", "[WINDOWS]\nmain\n",
-                      "HC1011: Error: b.hpj, line 2: \"main\" is not \"name = definition\"."},
+                      "HC1011: Warning: b.hpj, line 2: \"main\" is not \"name = definition\"."},
         BrokenProject{"WindowOpenCaption", "[WINDOWS]\nmain=\"Manual,,0\n",
-                      "HC1011: Error: b.hpj, line 2: The window \"main\" is not defined "
+                      "HC1011: Warning: b.hpj, line 2: The window \"main\" is not defined "
                       "correctly: the caption's closing quotation mark is missing."},
         BrokenProject{"WindowBadPosition", "[WINDOWS]\nmain=\"M\",(1,2,3),0\n",
-                      "HC1011: Error: b.hpj, line 2: The window \"main\" is not defined "
+                      "HC1011: Warning: b.hpj, line 2: The window \"main\" is not defined "
                       "correctly: the position does not hold four numbers."},
         BrokenProject{"WindowPositionText", "[WINDOWS]\nmain=\"M\",(1,2,3,x),0\n",
-                      "HC1011: Error: b.hpj, line 2: The window \"main\" is not defined "
+                      "HC1011: Warning: b.hpj, line 2: The window \"main\" is not defined "
                       "correctly: the position holds something that is not a number."},
         BrokenProject{"WindowBadColour", "[WINDOWS]\nmain=\"M\",,0,(r99999999),(r0),0\n",
-                      "HC1011: Error: b.hpj, line 2: The window \"main\" is not defined "
+                      "HC1011: Warning: b.hpj, line 2: The window \"main\" is not defined "
                       "correctly: the scrolling colour is not a colour."},
         BrokenProject{"WindowOpenParenthesis", "[WINDOWS]\nmain=\"M\",(1,2,3,4,0\n",
-                      "HC1011: Error: b.hpj, line 2: The window \"main\" is not defined "
+                      "HC1011: Warning: b.hpj, line 2: The window \"main\" is not defined "
                       "correctly: \")\" is missing."},
         BrokenProject{"WindowTooManyFields", "[WINDOWS]\nmain=\"M\",,0,,,0,7\n",
-                      "HC1011: Error: b.hpj, line 2: The window \"main\" is not defined "
+                      "HC1011: Warning: b.hpj, line 2: The window \"main\" is not defined "
                       "correctly: it has more than six fields."},
         BrokenProject{"WindowNameTooLong", "[WINDOWS]\nverylongname=\"M\"\n",
                       "HC1016: Warning: b.hpj, line 2: The window name \"verylongname\" is "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,33 +34,36 @@ inline void SetDword(std::string& bytes, std::size_t at, uint32_t value) {
 
 // The variable-length numbers of topic records: the low bit of the first
 // byte tells the short form from the long one. Unsigned values below 128
-// (short) or 32768 (long) take the short form.
+// (short) or 32768 (long) take the short form. A value beyond what the long
+// form holds is stored as the nearest one it holds, never as a wrapped one.
 inline void PutCompressedUShort(std::string& bytes, unsigned value) {
     if (value < 0x80) {
         PutByte(bytes, value * 2);
     } else {
-        PutWord(bytes, value * 2 + 1);
+        PutWord(bytes, std::min(value, 0x7FFFu) * 2 + 1);
     }
 }
 inline void PutCompressedShort(std::string& bytes, int value) {
     if (value >= -0x40 && value < 0x40) {
         PutByte(bytes, static_cast<unsigned>((value + 0x40) * 2));
     } else {
-        PutWord(bytes, static_cast<unsigned>((value + 0x4000) * 2 + 1));
+        PutWord(bytes,
+                static_cast<unsigned>((std::clamp(value, -0x4000, 0x3FFF) + 0x4000) * 2 + 1));
     }
 }
 inline void PutCompressedULong(std::string& bytes, uint32_t value) {
     if (value < 0x8000) {
         PutWord(bytes, value * 2);
     } else {
-        PutDword(bytes, value * 2 + 1);
+        PutDword(bytes, std::min(value, 0x7FFFFFFFu) * 2 + 1);
     }
 }
 inline void PutCompressedLong(std::string& bytes, int32_t value) {
     if (value >= -0x4000 && value < 0x4000) {
         PutWord(bytes, static_cast<unsigned>((value + 0x4000) * 2));
     } else {
-        PutDword(bytes, static_cast<uint32_t>((value + 0x40000000) * 2 + 1));
+        const int64_t biased = std::clamp<int64_t>(value, -0x40000000, 0x3FFFFFFF) + 0x40000000;
+        PutDword(bytes, static_cast<uint32_t>(biased * 2 + 1));
     }
 }
 

@@ -2,12 +2,14 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <stdexcept>
 
 #include "core/util/convert.h"
 #include "core/util/errors.h"
 #include "core/util/file_io.h"
 #include "hc/file_lookup.h"
+#include "hc/hlp/bytes.h"
 #include "hc/hlp/file_system.h"
 #include "hc/hlp/index_files.h"
 #include "hc/hlp/system_file.h"
@@ -34,6 +36,21 @@ std::string HelpFileName(const CompileResult& result) {
         name.erase(dot);
     }
     return name + ".hlp";
+}
+
+// A help file, or nothing (or nothing yet) worth keeping, may be replaced;
+// any other file is someone's work.
+bool IsReplaceable(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::file_size(path, ec) == 0) {
+        return true;
+    }
+    std::ifstream in(path, std::ios::binary);
+    char magic[4] = {};
+    in.read(magic, sizeof magic);
+    std::string expected;
+    PutDword(expected, kHelpFileMagic);
+    return in.gcount() == 4 && std::string_view(magic, 4) == expected;
 }
 
 }  // namespace
@@ -65,11 +82,20 @@ Resources LoadResources(const CompileResult& result, Log& log) {
 
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
                                const Resources& resources) {
+    const FileSystem files = BuildHelpFile(result, date, resources, nullptr);
+    if (files.Size() > 0xFFFFFFFFu) {
+        throw std::length_error("the help file would be larger than 4 GB");
+    }
+    return files.Build();
+}
+
+FileSystem BuildHelpFile(const CompileResult& result, uint32_t date, const Resources& resources,
+                         HelpFile* release) {
     const Pictures& pictures = resources.pictures;
     const HelpFile& help = result.help;
     const HelpProject& project = result.project;
     const bool compress = project.compress != 0;
-    const TopicOutput topics = BuildTopics(help, project, pictures, compress);
+    TopicOutput topics = BuildTopics(help, project, pictures, compress, release);
     const ContextOffsets contexts = FindContextOffsets(help, topics);
 
     uint32_t contents = 0;
@@ -88,7 +114,6 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
     FileSystem files;
     files.Add("|SYSTEM",
               BuildSystemFile(project, contents, compress ? 4 : 0, date, resources.system));
-    files.Add("|TOPIC", topics.topicFile);
     files.Add("|FONT", topics.fontFile);
     files.Add("|CONTEXT", BuildContextFile(project, contexts));
     files.Add("|CTXOMAP", BuildContextMap(project, contexts));
@@ -108,37 +133,48 @@ std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
                       ? BuildPictureFile(picture.dib, picture.transparent, compress)
                       : picture.ready);
     }
-    const std::string bytes = files.Build();
-    if (bytes.size() > 0xFFFFFFFFu) {
-        throw std::length_error("the help file would be larger than 4 GB");
-    }
-    return bytes;
+    // Last, when nothing needs the topic offsets any more.
+    files.Add("|TOPIC", std::move(topics.topicFile));
+    return files;
 }
 
 std::vector<std::string> WriteHelpFileAndLog(CompileResult& result) {
     std::string written;
-    const Resources resources =
-        result.log.Errors() == 0 ? LoadResources(result, result.log) : Resources();
-    if (result.log.Errors() == 0) {
-        const std::string name = HelpFileName(result);
+    const std::string name = HelpFileName(result);
+    if (result.log.Fatal() == 0) {
+        const Resources resources = LoadResources(result, result.log);
         const std::filesystem::path path = PathForWriting(result.folder, name);
         try {
-            const std::string bytes = BuildHelpFileBytes(result, BuildDate(), resources);
-            WriteFileBytes(path, bytes);
-            written = "Created " + name + ", " + GroupedNumber(bytes.size()) + " bytes";
+            if (!IsReplaceable(path)) {
+                result.log.Report(Code::NotAHelpFile, {},
+                                  "\"" + name +
+                                      "\" is a file but not a help file; it is not replaced. "
+                                      "Name another help file in the HLP option.");
+            } else {
+                // The topic text is not needed once it is records.
+                const FileSystem files =
+                    BuildHelpFile(result, BuildDate(), resources, &result.help);
+                const uint64_t size = files.Size();
+                if (size > 0xFFFFFFFFu) {
+                    throw std::length_error("the help file would be larger than 4 GB");
+                }
+                // The previous help file stays whole until the new one is.
+                WriteFileAtomic(path, [&files](const ByteSink& sink) { files.Write(sink); });
+                written = "Created " + name + ", " + GroupedNumber(size) + " bytes.";
+            }
         } catch (const std::length_error& e) {
-            result.log.Error(Code::HelpFileNotWritten, {},
-                             "The help file \"" + name + "\" cannot be written: " + e.what() + ".");
+            result.log.Report(
+                Code::HelpFileNotWritten, {},
+                "The help file \"" + name + "\" cannot be written: " + e.what() + ".");
         } catch (const ScrivletError& e) {
-            result.log.Error(Code::HelpFileNotWritten, {},
-                             "The help file \"" + name + "\" cannot be written: " + e.what());
+            result.log.Report(Code::HelpFileNotWritten, {},
+                              "The help file \"" + name + "\" cannot be written: " + e.what());
         }
     }
-    std::vector<std::string> lines = LogLines(result.log, result.project.report, result.counts);
-    if (!written.empty() && result.project.report) {
-        lines.push_back(written);
+    if (written.empty()) {
+        written = "No help file was written.";
     }
-    return lines;
+    return LogLines(result.log, result.counts, written);
 }
 
 }  // namespace scrivlet::hc::hlp

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hc/compile.h"
+#include "hc/hlp/file_system.h"
 #include "hc/hlp/picture_file.h"
 #include "hc/hlp/system_extras.h"
 
@@ -20,6 +21,10 @@ struct Resources {
 };
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date,
                                const Resources& resources);
+// The same as internal files, to be written piece by piece; with RELEASE
+// (RESULT's own help file), its paragraphs are freed on the way.
+FileSystem BuildHelpFile(const CompileResult& result, uint32_t date, const Resources& resources,
+                         HelpFile* release);
 
 // Reads the bitmaps and the icon; what cannot be used is reported in LOG.
 Resources LoadResources(const CompileResult& result, Log& log);
@@ -29,9 +34,11 @@ Resources LoadResources(const CompileResult& result, Log& log);
 std::string BuildHelpFileBytes(const CompileResult& result, uint32_t date);
 
 // Writes the help file the project's HLP option names (or NAME.hlp beside the
-// project) when the run found no errors, and gives the log file's lines: the
-// findings and, with REPORT=Yes, the summary and last the file written and
-// its size. A help file that cannot be written is an error of the log.
+// project) unless the run found a fatal error, and gives the log file's
+// lines: the findings, the totals and last whether the help file was written
+// and its size. The help file is replaced only when the new one is complete,
+// and only when it is a help file. A help file that cannot be written is a
+// fatal error.
 std::vector<std::string> WriteHelpFileAndLog(CompileResult& result);
 
 // "12,345": a byte count as the log shows it.

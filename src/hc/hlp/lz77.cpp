@@ -104,4 +104,19 @@ std::string Lz77CompressPrefix(std::string_view input, std::size_t maxInput, std
     return out;
 }
 
+std::string Lz77Literals(std::string_view input, std::size_t limit, std::size_t* consumed) {
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < input.size() && out.size() < limit) {
+        // A flag byte of literals, then up to eight of them; a flag byte
+        // alone in the last place reads as nothing.
+        out.push_back('\0');
+        const std::size_t take = std::min({std::size_t{8}, input.size() - pos, limit - out.size()});
+        out.append(input.substr(pos, take));
+        pos += take;
+    }
+    *consumed = pos;
+    return out;
+}
+
 }  // namespace scrivlet::hc::hlp

@@ -17,4 +17,8 @@ namespace scrivlet::hc::hlp {
 std::string Lz77CompressPrefix(std::string_view input, std::size_t maxInput, std::size_t limit,
                                std::size_t* consumed);
 
+// The same form with literal bytes only: as many bytes of INPUT as fill
+// LIMIT bytes exactly, or all of it.
+std::string Lz77Literals(std::string_view input, std::size_t limit, std::size_t* consumed);
+
 }  // namespace scrivlet::hc::hlp

@@ -286,7 +286,10 @@ void EncodeRuns(Encoder& encoder, const Paragraph& paragraph, const Topic& topic
         encoder.EndHotspot();
     }
     if (paragraph.runs.empty()) {
-        encoder.Font(CharFormat{});
+        // An empty line is as high as the font its paragraph mark has.
+        CharFormat mark = paragraph.mark;
+        mark.underline = mark.doubleUnderline = mark.strike = false;
+        encoder.Font(mark);
     }
 }
 

@@ -12,7 +12,44 @@ namespace {
 constexpr unsigned kPictureMagic = 0x506C;  // "lP"
 constexpr unsigned kDib = 6;
 constexpr unsigned kUnpacked = 0;
+constexpr unsigned kRunLength = 1;
 constexpr unsigned kLz77 = 2;
+constexpr unsigned kRunLengthLz77 = 3;
+constexpr std::size_t kMaxCount = 0x7F;
+
+// RunLen: a count byte; with its top bit set that many bytes follow as they
+// are, otherwise the next byte is repeated that many times.
+std::string PackRunLength(std::string_view data) {
+    std::string out;
+    const std::size_t n = data.size();
+    auto runAt = [&](std::size_t at) {
+        std::size_t run = 1;
+        while (at + run < n && run < kMaxCount && data[at + run] == data[at]) {
+            ++run;
+        }
+        return run;
+    };
+    for (std::size_t at = 0; at < n;) {
+        if (const std::size_t run = runAt(at); run >= 3) {
+            out.push_back(static_cast<char>(run));
+            out.push_back(data[at]);
+            at += run;
+            continue;
+        }
+        const std::size_t start = at;
+        while (at < n && at - start < kMaxCount && runAt(at) < 3) {
+            ++at;
+        }
+        out.push_back(static_cast<char>(0x80 | (at - start)));
+        out.append(data.substr(start, at - start));
+    }
+    return out;
+}
+
+std::string PackLz77(std::string_view data) {
+    std::size_t consumed = 0;
+    return Lz77CompressPrefix(data, data.size(), SIZE_MAX, &consumed);
+}
 
 // Picture headers give the resolution in dots per inch.
 uint32_t Dpi(uint32_t pelsPerMeter) {
@@ -22,15 +59,23 @@ uint32_t Dpi(uint32_t pelsPerMeter) {
 }  // namespace
 
 std::string BuildPictureFile(const Dib& dib, bool transparent, bool compress) {
+    // Pixels are packed whichever way makes them smallest, whatever COMPRESS
+    // says: that only asks for more (LZ77) work.
     std::string data = dib.bits;
     unsigned packing = kUnpacked;
-    if (compress && !data.empty()) {
-        std::size_t consumed = 0;
-        std::string packed = Lz77CompressPrefix(data, data.size(), SIZE_MAX, &consumed);
-        if (consumed == data.size() && packed.size() < data.size()) {
+    auto consider = [&](std::string packed, unsigned how) {
+        if (packed.size() < data.size()) {
             data = std::move(packed);
-            packing = kLz77;
+            packing = how;
         }
+    };
+    if (!dib.bits.empty()) {
+        const std::string runs = PackRunLength(dib.bits);
+        if (compress) {
+            consider(PackLz77(dib.bits), kLz77);
+            consider(PackLz77(runs), kRunLengthLz77);
+        }
+        consider(runs, kRunLength);
     }
     std::string picture;
     PutByte(picture, kDib);
@@ -106,7 +151,8 @@ Pictures Pictures::Load(const HelpFile& help, Log& log) {
             if (file == files.end()) {
                 std::string problem = "it cannot be read";
                 std::optional<Picture> picture;
-                if (auto bytes = ReadFileBytes(ref.path)) {
+                if (auto bytes = ref.embedded.empty() ? ReadFileBytes(ref.path)
+                                                      : std::optional<std::string>(ref.embedded)) {
                     if (IsPictureFile(*bytes)) {
                         if (SoundPictureFile(*bytes)) {
                             picture = Picture{{}, false, std::move(*bytes)};
@@ -122,8 +168,8 @@ Pictures Pictures::Load(const HelpFile& help, Log& log) {
                     }
                 }
                 if (!picture) {
-                    log.Error(Code::BadBitmapFile, {topic.file, 0, topic.number, topic.title},
-                              "The bitmap \"" + ref.name + "\" cannot be used: " + problem + ".");
+                    log.Report(Code::BadBitmapFile, {topic.file, 0, topic.number, topic.title},
+                               "The bitmap \"" + ref.name + "\" cannot be used: " + problem + ".");
                 }
                 file = files.emplace(ref.path, std::move(picture)).first;
             }

@@ -69,6 +69,9 @@ SystemExtras FindSystemExtras(const CompileResult& result, Log* log) {
             extras.charset = static_cast<unsigned>(charset);
         }
     }
+    if (const auto named = Number(project.charset.text); named && *named <= 255) {
+        extras.charset = *named;
+    }
 
     if (!project.icon.text.empty()) {
         const Place place{project.fileName, project.icon.line, 0, {}};
@@ -85,9 +88,9 @@ SystemExtras FindSystemExtras(const CompileResult& result, Log* log) {
             extras.icon = std::move(*bytes);
         }
         if (!problem.empty() && log != nullptr) {
-            log->Warning(Code::IconNotUsable, place,
-                         "The icon file \"" + project.icon.text + "\" " + problem +
-                             "; the help file has no icon.");
+            log->Report(Code::IconNotUsable, place,
+                        "The icon file \"" + project.icon.text + "\" " + problem +
+                            "; the help file has no icon.");
         }
     }
     return extras;

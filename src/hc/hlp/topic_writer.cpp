@@ -4,9 +4,9 @@
 #include <map>
 #include <stdexcept>
 
+#include "hc/hlp/block_layout.h"
 #include "hc/hlp/bytes.h"
 #include "hc/hlp/font_table.h"
-#include "hc/hlp/lz77.h"
 #include "hc/hlp/paragraph_record.h"
 
 namespace scrivlet::hc::hlp {
@@ -78,9 +78,9 @@ std::vector<std::pair<std::size_t, std::size_t>> BrowseNeighbours(
 
 // The topic offsets of LINKS under BLOCKS, the positions the topic headers
 // name, and the run of record bytes.
-std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
-                      const std::vector<std::size_t>& headerLink, std::vector<Link>& links,
-                      const Blocks& blocks, bool* tooLarge) {
+void Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
+               const std::vector<std::size_t>& headerLink, std::vector<Link>& links,
+               const Blocks& blocks, bool* tooLarge, std::string& data) {
     *tooLarge = false;
     uint32_t characters = 0;
     std::size_t block = SIZE_MAX;
@@ -123,7 +123,8 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
         SetDword(header.data1, 24,
                  end < links.size() ? blocks.TopicPos(links[end].position) : kNone);
     }
-    std::string data;
+    data.clear();
+    data.reserve(links.empty() ? 0 : links.back().position + links.back().Size());
     for (std::size_t l = 0; l < links.size(); ++l) {
         const Link& link = links[l];
         PutDword(data, static_cast<uint32_t>(link.Size()));
@@ -135,13 +136,12 @@ std::string Serialize(const HelpFile& help, const std::vector<std::size_t>& buil
         data += link.data1;
         data += link.data2;
     }
-    return data;
 }
 
 }  // namespace
 
 TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const Pictures& pictures,
-                        bool compress) {
+                        bool compress, HelpFile* release) {
     TopicOutput out;
     FontTable fonts(help);
     std::vector<Link> links;
@@ -196,6 +196,9 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
             }
             links.push_back(std::move(link));
         }
+        if (release != nullptr) {
+            std::vector<Paragraph>().swap(release->topics[t].paragraphs);
+        }
     }
 
     uint32_t total = 0;
@@ -210,56 +213,29 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         }
     }
 
-    // Compressed blocks hold as much as compresses into one; where they are
-    // cut changes the positions the records hold, which changes what
-    // compresses, so the cuts are made again until they stay.
-    std::string data;
+    std::string data;  // unpacked only
+    std::size_t dataSize = 0;
     std::vector<std::string> packed;
     bool tooLarge = false;
-    for (int round = 0;; ++round) {
-        data = Serialize(help, built, headerLink, links, blocks, &tooLarge);
-        if (!compress)
-            break;
-        Blocks next;
-        next.span = blocks.span;
-        next.starts.clear();
-        packed.clear();
-        for (std::size_t start = 0; start < data.size() || start == 0;) {
-            std::size_t consumed = 0;
-            const std::string_view rest = std::string_view(data).substr(start);
-            // A block that packs into less than 4 KB is padded, and readers
-            // unpack the padding too, to at most as many bytes again; so
-            // that a block never unpacks to more than 16 KB, it takes at
-            // most 16 KB less a block's worth.
-            constexpr std::size_t kMaxInput = 0x4000 - kTopicBlockData;
-            std::string block = Lz77CompressPrefix(rest, kMaxInput, kTopicBlockData, &consumed);
-            if (consumed < rest.size() && block.size() < kTopicBlockData) {
-                // The input limit stopped it: the block ends after the last
-                // record that starts in it, so that no record runs on through
-                // the padding.
-                std::size_t boundary = 0;
-                for (const Link& link : links) {
-                    if (link.position > start && link.position <= start + consumed) {
-                        boundary = link.position - start;
-                    }
-                }
-                if (boundary == 0) {
-                    throw std::length_error("a paragraph is too large for a topic block");
-                }
-                block = Lz77CompressPrefix(rest, boundary, kTopicBlockData, &consumed);
-            }
-            packed.push_back(std::move(block));
-            next.starts.push_back(static_cast<uint32_t>(start));
-            start += consumed;
-            if (consumed == 0)
-                break;
+    if (compress) {
+        std::vector<uint32_t> records;
+        records.reserve(links.size());
+        for (const Link& link : links) {
+            records.push_back(link.position);
         }
-        if (next.starts == blocks.starts)
-            break;
-        if (round == 30) {
-            throw std::length_error("the topic blocks cannot be laid out compressed");
-        }
-        blocks = std::move(next);
+        std::size_t serialized = 0;
+        const auto serialize = [&](const std::vector<uint32_t>& starts, std::string& into) {
+            blocks.starts = starts;
+            Serialize(help, built, headerLink, links, blocks, &tooLarge, into);
+            serialized = into.size();
+        };
+        PackedBlocks laidOut = LayOutPackedBlocks(serialize, records);
+        // The last serialization was of the cuts it settled on.
+        packed = std::move(laidOut.packed);
+        dataSize = serialized;
+    } else {
+        Serialize(help, built, headerLink, links, blocks, &tooLarge, data);
+        dataSize = data.size();
     }
 
     if (tooLarge) {
@@ -280,7 +256,7 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
     uint32_t lastHeader = kNone;
     for (std::size_t b = 0; b < blocks.starts.size(); ++b) {
         const std::size_t start = blocks.starts[b];
-        const std::size_t end = b + 1 < blocks.starts.size() ? blocks.starts[b + 1] : data.size();
+        const std::size_t end = b + 1 < blocks.starts.size() ? blocks.starts[b + 1] : dataSize;
         uint32_t firstLink = kNone;
         while (next < links.size() && links[next].position < end) {
             if (firstLink == kNone)

@@ -25,8 +25,10 @@ constexpr uint32_t kTopicBlockSize = 4096;
 constexpr uint32_t kTopicBlockData = kTopicBlockSize - 12;
 
 // COMPRESS packs the blocks with LZ77: each then holds up to 16 KB of
-// records, as much as packs into 4 KB.
+// records, as much as packs into 4 KB. With RELEASE (the same help file as
+// HELP), each topic's paragraphs are freed once they are records, so that the
+// text is not held twice.
 TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const Pictures& pictures,
-                        bool compress);
+                        bool compress, HelpFile* release = nullptr);
 
 }  // namespace scrivlet::hc::hlp
