@@ -14,6 +14,9 @@ packages=(
     libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
     # running under a virtual display, screenshots, a font
     xvfb xauth imagemagick fonts-dejavu-core
+    # icons (the SVG image and icon plugins, a theme found without a desktop)
+    # and fonts metric-compatible with Arial, Times New Roman and Courier New
+    libqt6svg6 breeze-icon-theme fonts-liberation
 )
 
 missing=()

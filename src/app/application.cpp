@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/common/app_icon.h"
 #include "app/mainform/splash_window.h"
 #include "app/mainform/tmainform.h"
 
@@ -37,6 +38,7 @@ int RunApplication(int argc, char* argv[]) {
     QApplication::setOrganizationName("Scrivlet");
     QApplication::setApplicationName("Scrivlet");
     QApplication::setApplicationDisplayName(QString());
+    ChooseIconTheme(QApplication::palette());
 
     auto* splash = new SplashWindow;
     splash->show();

@@ -16,6 +16,7 @@
 #include <QToolBar>
 
 #include "app/editor/color_box.h"
+#include "app/editor/font_name_box.h"
 #include "app/editor/ruler_widget.h"
 #include "app/editor/text_format.h"
 #include "app/editor/tsrichedit.h"
@@ -246,8 +247,7 @@ void EditorCommands::SelectionChange() {
         bars.color->setCurrentIndex(IndexOfColor(RgbOfFormat(format)));
         form_.Action("BulletsBtn")->setChecked(HasBullet(block));
         bars.fontSize->setCurrentIndex(bars.fontSize->findText(SizeText(format)));
-        bars.fontName->setCurrentIndex(
-            bars.fontName->findText(FontNameOf(format, edit_->font()), Qt::MatchFixedString));
+        ShowFontName(*bars.fontName, FontNameOf(format, edit_->font()));
         const int alignment = AlignmentTag(block.blockFormat().alignment());
         form_.Action(alignment == 1   ? "RightBtn"
                      : alignment == 2 ? "CenterBtn"
