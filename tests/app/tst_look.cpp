@@ -26,6 +26,7 @@
 #include "app/report/report_box.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
+#include "app/windows/window_box.h"
 #include "helpers/window_fixture.h"
 
 using namespace scrivlet;
@@ -253,6 +254,16 @@ private slots:
         QCOMPARE(text.defaultSuffix(), QString("txt"));
         emit text.filterSelected(text.nameFilters().value(1));
         QCOMPARE(text.defaultSuffix(), QString("htm"));
+    }
+
+    void windowButtonsFieldNamesItsButtons() {
+        TWindowBox box({"main=\"Main\",,16388,(r0),(r0),0", "note=\"Note\",,0,(r0),(r0),0"});
+        QLineEdit* buttons = box.findChild<QLineEdit*>("wbuttons");
+        QCOMPARE(buttons->toolTip(), QString("No default buttons, Back"));
+        buttons->setText("0");  // the window "main" keeps the standard buttons
+        QCOMPARE(buttons->toolTip(), QString("Contents, Index, Print, Back"));
+        box.findChild<QLineEdit*>("wName")->setText("other");
+        QCOMPARE(buttons->toolTip(), QString("No default buttons"));
     }
 
     void toolEditorUnderlinesItsFilenameKey() {
