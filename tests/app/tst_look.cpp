@@ -156,6 +156,16 @@ private slots:
         QCOMPARE(form->Action("EditCopy")->shortcut(), QKeySequence(QKeySequence::Copy));
         QCOMPARE(form->Action("EditPaste")->shortcut(), QKeySequence(QKeySequence::Paste));
         QCOMPARE(form->Action("EditCut")->shortcut().toString(), QString("Ctrl+X"));
+        // The editor's popup shows the same keys and pictures.
+        auto* popup = form->findChild<QMenu*>("EditorPopup");
+        QVERIFY(popup);
+        for (const char* name : {"PopUndo", "PopCut", "PopCopy", "PopPaste", "PopSelectAll"}) {
+            QVERIFY2(Draws(popup->findChild<QAction*>(name)->icon(), 16), name);
+        }
+        QCOMPARE(popup->findChild<QAction*>("PopPaste")->shortcut(),
+                 QKeySequence(QKeySequence::Paste));
+        QCOMPARE(popup->findChild<QAction*>("PopSelectAll")->shortcut().toString(),
+                 QString("Ctrl+A"));
     }
 
     void editMenuEnabledFollowsTheToolbar() {

@@ -14,7 +14,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolBar>
+#include <utility>
 
+#include "app/common/app_icon.h"
 #include "app/editor/color_box.h"
 #include "app/editor/font_name_box.h"
 #include "app/editor/ruler_widget.h"
@@ -94,6 +96,20 @@ void EditorCommands::BuildPopup() {
     item("PopPaste", "&Paste", [this] { edit_->paste(); });
     popup_->addSeparator();
     item("PopSelectAll", "&Select All", [this] { edit_->selectAll(); })->setStatusTip("Select All");
+    for (auto [name, icon] :
+         {std::pair{"PopUndo", "edit-undo"}, std::pair{"PopCut", "edit-cut"},
+          std::pair{"PopCopy", "edit-copy"}, std::pair{"PopPaste", "edit-paste"},
+          std::pair{"PopSelectAll", "edit-select-all"}}) {
+        popup_->findChild<QAction*>(name)->setIcon(AppIcon(icon));
+    }
+    // Shown beside the items as in any editor's menu; the editor itself
+    // handles the keys.
+    for (auto [name, keys] :
+         {std::pair{"PopCut", QKeySequence::Cut}, std::pair{"PopCopy", QKeySequence::Copy},
+          std::pair{"PopPaste", QKeySequence::Paste},
+          std::pair{"PopSelectAll", QKeySequence::SelectAll}}) {
+        popup_->findChild<QAction*>(name)->setShortcuts(keys);
+    }
     connect(popup_, &QMenu::aboutToShow, this, [this] {
         const bool selected = edit_->textCursor().hasSelection();
         popup_->findChild<QAction*>("PopCut")->setEnabled(selected);
