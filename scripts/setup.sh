@@ -17,6 +17,9 @@ packages=(
     # the install test's checks (desktop entries, AppStream, MIME types) and
     # the Debian package's dependencies (dpkg-shlibdeps)
     desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin dpkg-dev
+    # icons (the SVG image and icon plugins, a theme found without a desktop)
+    # and fonts metric-compatible with Arial, Times New Roman and Courier New
+    libqt6svg6 breeze-icon-theme fonts-liberation
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/common/app_icon.h"
 #include "app/mainform/splash_window.h"
 #include "app/mainform/tmainform.h"
 
@@ -51,6 +52,7 @@ int RunApplication(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("org.scrivlet.Scrivlet"));
     QApplication::setWindowIcon(ApplicationIcon());
+    ChooseIconTheme(QApplication::palette());
 
     auto* splash = new SplashWindow;
     splash->show();

@@ -166,10 +166,25 @@ private slots:
             return target;
         };
         QVERIFY(box.FileSave());
-        QCOMPARE(proposed, QString("Untitled"));
+        // Where the project looks for its contents file, not the program's
+        // folder.
+        QCOMPARE(proposed, SavedProjectContents());
         QCOMPARE(ReadBytes(target), QByteArray(":Base manual.hlp\r\n:Title The Manual\r\n"));
         QCOMPARE(box.windowTitle(), QString("chosen.cnt - Scrivlet Contents Editor"));
         QVERIFY(!box.Contents().CntModified);
+    }
+
+    void saveProposesTheProjectsNameWhenItNamesNoContentsFile() {
+        Project project = SavedProject();
+        project.ContentsFileName = "";
+        TContentsBox box(project, nullptr);
+        QString proposed;
+        box.ChooseSaveFile = [&](const QString& name) {
+            proposed = name;
+            return QString();
+        };
+        QVERIFY(!box.FileSave());
+        QCOMPARE(proposed, SavedProjectContents());
     }
 
     void unsavedProjectUsesTheBareName() {

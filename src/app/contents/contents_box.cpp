@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/common/app_icon.h"
 #include "app/common/message_box.h"
 #include "app/contents/cnt_item_box.h"
 #include "app/contents/contents_glyphs.h"
@@ -103,16 +103,15 @@ void TContentsBox::BuildToolbar() {
     Toolbar = new QToolBar("Contents Toolbar", this);
     Toolbar->setMovable(false);
     Toolbar->setIconSize(QSize(16, 16));
-    const QStyle* s = style();
     auto add = [this](const QIcon& icon, const QString& hint, void (TContentsBox::*slot)()) {
         QAction* action = Toolbar->addAction(icon, hint);
         action->setToolTip(hint);
         action->setStatusTip(hint);
         connect(action, &QAction::triggered, this, slot);
     };
-    add(s->standardIcon(QStyle::SP_FileIcon), "New", &TContentsBox::FileNew);
-    add(s->standardIcon(QStyle::SP_DialogOpenButton), "Open", &TContentsBox::FileOpen);
-    QAction* save = Toolbar->addAction(s->standardIcon(QStyle::SP_DialogSaveButton), "Save");
+    add(AppIcon("document-new"), "New", &TContentsBox::FileNew);
+    add(AppIcon("document-open"), "Open", &TContentsBox::FileOpen);
+    QAction* save = Toolbar->addAction(AppIcon("document-save"), "Save");
     save->setToolTip("Save");
     connect(save, &QAction::triggered, this, [this] { FileSave(); });
     Toolbar->addSeparator();
@@ -120,10 +119,10 @@ void TContentsBox::BuildToolbar() {
     add(DeleteItemIcon(), "Delete Item", &TContentsBox::DeleteItem);
     add(EditItemIcon(), "Edit Item", &TContentsBox::EditItem);
     Toolbar->addSeparator();
-    add(s->standardIcon(QStyle::SP_ArrowUp), "Move Up", &TContentsBox::MoveUpItem);
-    add(s->standardIcon(QStyle::SP_ArrowDown), "Move Down", &TContentsBox::MoveDownItem);
-    add(s->standardIcon(QStyle::SP_ArrowLeft), "Move Left", &TContentsBox::MoveLeftItem);
-    add(s->standardIcon(QStyle::SP_ArrowRight), "Move Right", &TContentsBox::MoveRightItem);
+    add(AppIcon("go-up"), "Move Up", &TContentsBox::MoveUpItem);
+    add(AppIcon("go-down"), "Move Down", &TContentsBox::MoveDownItem);
+    add(AppIcon("go-previous"), "Move Left", &TContentsBox::MoveLeftItem);
+    add(AppIcon("go-next"), "Move Right", &TContentsBox::MoveRightItem);
 }
 
 QWidget* TContentsBox::BuildLists() {
@@ -255,6 +254,14 @@ void TContentsBox::OpenProjectContents(const Project& project) {
         FindContentsFileName(Cp1252ToUtf8(project.ContentsFileName.str()),
                              Cp1252ToUtf8(project.HelpFileName.str()), project.ProjectFileName);
     const std::string path = ContentsDiskPath(found);
+    if (project.ProjectFileName != kUntitled) {
+        // The project's own contents file, or one named after the project
+        // beside it.
+        proposedName_ =
+            !path.empty()
+                ? path
+                : std::filesystem::path(project.ProjectFileName).replace_extension(".cnt").string();
+    }
     std::error_code ec;
     if (!path.empty() && std::filesystem::exists(path, ec)) {
         try {
@@ -363,7 +370,8 @@ bool TContentsBox::Save(bool quiet) {
 }
 
 bool TContentsBox::SaveAs(bool quiet) {
-    const QString name = ChooseSaveFile(DisplayPath(file_.CntFileName));
+    const QString name = ChooseSaveFile(DisplayPath(
+        file_.IsUntitled() && !proposedName_.empty() ? proposedName_ : file_.CntFileName));
     if (name.isEmpty()) {
         return false;
     }

@@ -102,6 +102,9 @@ private:
     QStringList WindowNames() const;
 
     ContentsFile file_;
+    // What Save As proposes while the file is "Untitled"; empty for a
+    // project never saved.
+    std::string proposedName_;
     QStringList contexts_;
     QStringList titles_;
     bool updating_ = false;

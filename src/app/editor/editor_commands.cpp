@@ -14,8 +14,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolBar>
+#include <utility>
 
+#include "app/common/app_icon.h"
 #include "app/editor/color_box.h"
+#include "app/editor/font_name_box.h"
 #include "app/editor/ruler_widget.h"
 #include "app/editor/text_format.h"
 #include "app/editor/tsrichedit.h"
@@ -93,6 +96,20 @@ void EditorCommands::BuildPopup() {
     item("PopPaste", "&Paste", [this] { edit_->paste(); });
     popup_->addSeparator();
     item("PopSelectAll", "&Select All", [this] { edit_->selectAll(); })->setStatusTip("Select All");
+    for (auto [name, icon] :
+         {std::pair{"PopUndo", "edit-undo"}, std::pair{"PopCut", "edit-cut"},
+          std::pair{"PopCopy", "edit-copy"}, std::pair{"PopPaste", "edit-paste"},
+          std::pair{"PopSelectAll", "edit-select-all"}}) {
+        popup_->findChild<QAction*>(name)->setIcon(AppIcon(icon));
+    }
+    // Shown beside the items as in any editor's menu; the editor itself
+    // handles the keys.
+    for (auto [name, keys] :
+         {std::pair{"PopCut", QKeySequence::Cut}, std::pair{"PopCopy", QKeySequence::Copy},
+          std::pair{"PopPaste", QKeySequence::Paste},
+          std::pair{"PopSelectAll", QKeySequence::SelectAll}}) {
+        popup_->findChild<QAction*>(name)->setShortcuts(keys);
+    }
     connect(popup_, &QMenu::aboutToShow, this, [this] {
         const bool selected = edit_->textCursor().hasSelection();
         popup_->findChild<QAction*>("PopCut")->setEnabled(selected);
@@ -246,8 +263,7 @@ void EditorCommands::SelectionChange() {
         bars.color->setCurrentIndex(IndexOfColor(RgbOfFormat(format)));
         form_.Action("BulletsBtn")->setChecked(HasBullet(block));
         bars.fontSize->setCurrentIndex(bars.fontSize->findText(SizeText(format)));
-        bars.fontName->setCurrentIndex(
-            bars.fontName->findText(FontNameOf(format, edit_->font()), Qt::MatchFixedString));
+        ShowFontName(*bars.fontName, FontNameOf(format, edit_->font()));
         const int alignment = AlignmentTag(block.blockFormat().alignment());
         form_.Action(alignment == 1   ? "RightBtn"
                      : alignment == 2 ? "CenterBtn"

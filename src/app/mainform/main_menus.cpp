@@ -34,9 +34,14 @@ MainMenus BuildMainMenus(QMainWindow& window, ActionRegistry& a) {
     m.edit = bar->addMenu("&Edit");
     m.edit->setObjectName("EditMenu");
     m.edit->addAction(a.Add("EditUndo", "&Undo", {}, "Undo last editing action"));
-    m.edit->addAction(a.Add("EditCut", "Cu&t", {}, "Cut selected text to clipboard"));
-    m.edit->addAction(a.Add("EditCopy", "&Copy", {}, "Copy selected text to clipboard"));
-    m.edit->addAction(a.Add("EditPaste", "&Paste", {}, "Paste text from clipboard"));
+    for (auto [name, caption, hint, keys] :
+         {std::tuple{"EditCut", "Cu&t", "Cut selected text to clipboard", QKeySequence::Cut},
+          std::tuple{"EditCopy", "&Copy", "Copy selected text to clipboard", QKeySequence::Copy},
+          std::tuple{"EditPaste", "&Paste", "Paste text from clipboard", QKeySequence::Paste}}) {
+        QAction* item = a.Add(name, caption, {}, hint);
+        item->setShortcuts(keys);
+        m.edit->addAction(item);
+    }
     m.edit->addAction(a.Add("EditSelectAll", "&Select All", {}, "Select All"));
     m.edit->addAction(a.Add("EditFind", "&Find...", Keys("Ctrl+Shift+F"), "Find text"));
     m.edit->addAction(a.Add("EditFindNext", "Find &Next", Keys("F3"), "Find Next"));

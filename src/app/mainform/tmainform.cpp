@@ -19,28 +19,30 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/build/build_commands.h"
 #include "app/contents/contents_commands.h"
+#include "app/editor/edit_menu_state.h"
 #include "app/editor/editor_commands.h"
 #include "app/editor/ruler_widget.h"
 #include "app/editor/tsrichedit.h"
+#include "app/help/context_help.h"
 #include "app/mainform/about_box.h"
+#include "app/mainform/action_icons.h"
 #include "app/mainform/preferences_store.h"
 #include "app/mainform/project_commands.h"
 #include "app/mainform/toolbar_layout.h"
-#include "app/spelling/spell_commands.h"
 #include "app/mainform/topic_commands.h"
 #include "app/markup/markup_hookup.h"
-#include "app/report/report_commands.h"
 #include "app/navigator/navigator_hookup.h"
+#include "app/options/options_command.h"
+#include "app/report/report_commands.h"
 #include "app/search/search_hookup.h"
+#include "app/spelling/spell_commands.h"
 #include "app/topics/grid_font.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
 #include "app/windows/project_settings_commands.h"
-#include "app/build/build_commands.h"
-#include "app/help/context_help.h"
-#include "app/options/options_command.h"
 #include "core/tools/tool_list.h"
 #include "core/topics/recent_files.h"
 
@@ -90,6 +92,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     HookMarkupCommands(*this);
     HookSearchCommands(*this);
     HookNavigator(*this);
+    ApplyActionIcons(actions_);
 }
 
 TMainForm::~TMainForm() {
@@ -263,6 +266,7 @@ void TMainForm::ConnectCommands() {
     connect(richEdit_, &QTextEdit::textChanged, this, &TMainForm::RichEdit1Change);
     connect(richEdit_, &QTextEdit::cursorPositionChanged, this, &TMainForm::SelectionChange);
     InstallEditorCommands(*this);
+    KeepEditMenuInStep(*this);
     InstallSpelling(*this);
 }
 

@@ -26,6 +26,11 @@
 namespace scrivlet::app {
 namespace {
 
+// The property grid's rows whose values the topic grid shows as text.
+constexpr int kTitleRow = 2;
+constexpr int kKeywordsRow = 4;
+constexpr int kCommentRow = 10;
+
 bool ValidIndex(const Project& project, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < project.Topics.Count();
 }
@@ -281,7 +286,40 @@ void TopicCommands::PropertyEdited(int row) {
     form_.SetModified(true);
     if (PropertyRowShownInTopicGrid(row)) {
         form_.GetProject().TopicGridStale = true;
+        ShowTypedProperty(row);
     }
+}
+
+void TopicCommands::ShowTypedProperty(int row) {
+    const int topic = form_.GetProject().CurrentTopic;
+    if (!ValidIndex(form_.GetProject(), topic)) {
+        return;
+    }
+    const QString text = form_.PropGrid()->Value(row);
+    TopicGridModel::Column column;
+    switch (row) {
+        case kTitleRow: {
+            column = TopicGridModel::TitleColumn;
+            TSRichEdit* editor = form_.RichEdit1();
+            // The status bar shows the title while the pointer is over the
+            // editor.
+            if (form_.StatusPanel(2)->text() == editor->statusTip()) {
+                form_.StatusPanel(2)->setText(text);
+            }
+            editor->setStatusTip(text);
+            break;
+        }
+        case kKeywordsRow:
+            column = TopicGridModel::KeywordsColumn;
+            break;
+        case kCommentRow:
+            column = TopicGridModel::CommentColumn;
+            form_.StatusPanel(1)->setText(text);
+            break;
+        default:
+            return;  // the ID stands until the topic is stored and checked
+    }
+    form_.TopicGridRows()->ShowCell(topic, column, text);
 }
 
 }  // namespace scrivlet::app

@@ -41,6 +41,10 @@ public:
     void PropertyEdited(int row);
 
 private:
+    // Shows the current topic's typed title, keywords or comment in the
+    // topic grid and the status bar at once.
+    void ShowTypedProperty(int row);
+
     TMainForm& form_;
 };
 

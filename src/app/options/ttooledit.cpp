@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,7 +27,11 @@ TToolEdit::TToolEdit(QWidget* parent)
     fileRow->addWidget(browse_);
     auto* form = new QFormLayout;
     form->addRow("&Title:", title_);
-    form->addRow("&Filename:", fileRow);
+    // A label beside a layout has no buddy of its own, and without one it
+    // would show the "&" rather than underline the F.
+    auto* fileLabel = new QLabel("&Filename:", this);
+    fileLabel->setBuddy(fname_);
+    form->addRow(fileLabel, fileRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -51,10 +56,9 @@ void TToolEdit::Browse() {
     if (!fname_->text().isEmpty() && current.isFile()) {
         start = current.absoluteFilePath();
     }
-    const QString chosen =
-        QFileDialog::getOpenFileName(this, "Select Tool File", start,
-                                     "Programs (*.exe);;All files (*)", nullptr,
-                                     QFileDialog::DontResolveSymlinks);
+    const QString chosen = QFileDialog::getOpenFileName(this, "Select Tool File", start,
+                                                        "Programs (*.exe);;All files (*)", nullptr,
+                                                        QFileDialog::DontResolveSymlinks);
     if (!chosen.isEmpty()) {
         TakeChosenFile(chosen);
     }

@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -29,16 +31,35 @@ bool TickedAtFirst(ReportField field) {
 
 }  // namespace
 
+void PrepareReportFileDialog(QFileDialog& dialog, const QString& current, int filterIndex) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(kFilters);
+    if (!current.isEmpty()) {
+        const QFileInfo file(current);
+        dialog.setDirectory(file.absolutePath());
+        dialog.selectFile(file.fileName());
+    }
+    // The dialog keeps its filters with runs of blanks made single, so they
+    // are chosen by position, not by text.
+    const auto choose = [&dialog](int index) {
+        dialog.setDefaultSuffix(index == 1 ? "htm" : "txt");
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, choose](const QString& filter) {
+                         choose(static_cast<int>(dialog.nameFilters().indexOf(filter)));
+                     });
+    dialog.selectNameFilter(dialog.nameFilters().value(filterIndex));
+    choose(filterIndex);
+}
+
 TReportBox::TReportBox(const Project& project, QWidget* parent)
     : QDialog(parent), project_(project) {
     setWindowTitle("Project Report");
 
     ChooseFile = [this](const QString& current, int filterIndex) {
-        QFileDialog dialog(this, QString(), current, kFilters.join(";;"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix("txt");
-        dialog.selectNameFilter(kFilters.value(filterIndex));
+        QFileDialog dialog(this);
+        PrepareReportFileDialog(dialog, current, filterIndex);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 
@@ -63,6 +84,11 @@ TReportBox::TReportBox(const Project& project, QWidget* parent)
     fname = new QLineEdit(this);
     fname->setObjectName("fname");
     fname->setReadOnly(true);
+    // Only the browse button fills the box; it looks it, not like a field
+    // to type in.
+    QPalette readOnly = fname->palette();
+    readOnly.setBrush(QPalette::Base, readOnly.window());
+    fname->setPalette(readOnly);
     BrowseBtn = new QToolButton(this);
     BrowseBtn->setText("...");
     auto* fileRow = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "core/report/topic_report.h"
 
 class QCheckBox;
+class QFileDialog;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -18,6 +19,11 @@ class Project;
 namespace scrivlet::app {
 
 class TCheckList;
+
+// Sets up DIALOG as the report's save dialog: starting at CURRENT, with the
+// filter of output type FILTERINDEX (0 text, 1 HTML) chosen and a default
+// extension that follows the chosen filter.
+void PrepareReportFileDialog(QFileDialog& dialog, const QString& current, int filterIndex);
 
 // "Project Report": which topic fields, in which order, as which kind of
 // file. OK builds the report from the topics as they stand and writes it.

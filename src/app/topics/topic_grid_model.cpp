@@ -41,6 +41,17 @@ void TopicGridModel::SetCurrentRow(int row) {
     }
 }
 
+void TopicGridModel::ShowCell(int row, Column column, const QString& text) {
+    if (row < 0 || row >= rows_.size()) {
+        return;
+    }
+    QString& cell = rows_[row].cells[column];
+    if (cell != text) {
+        cell = text;
+        emit dataChanged(index(row, column), index(row, column));
+    }
+}
+
 int TopicGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }

@@ -28,6 +28,9 @@ public:
     // The row whose fixed "ID" cell is drawn dark; -1 for none.
     void SetCurrentRow(int row);
     int CurrentRow() const { return currentRow_; }
+    // Shows TEXT in a cell while the author types it elsewhere (the
+    // property grid); the topic itself takes it when it is stored.
+    void ShowCell(int row, Column column, const QString& text);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

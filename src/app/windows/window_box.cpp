@@ -20,6 +20,7 @@
 #include "app/windows/typed_key_filter.h"
 #include "core/model/project.h"
 #include "core/util/errors.h"
+#include "core/windows/button_flags.h"
 #include "core/windows/color_ref.h"
 #include "core/windows/key_filters.h"
 #include "rtf/ansi_text.h"
@@ -28,6 +29,27 @@ namespace scrivlet::app {
 namespace {
 
 const QString kAddWindowFirst = QStringLiteral("Please add a window to the list first.");
+
+// The captions of the boxes the buttons dialog opens ticked for BUTTONS of
+// the window NAME, so that the field's sum can be read; empty when it is not
+// a number.
+QString ButtonNames(const QString& buttons, const QString& name) {
+    ButtonsState state;
+    try {
+        state.Open(ToAnsi(buttons), ToAnsi(name));
+    } catch (const ScrivletError&) {
+        return {};
+    }
+    QStringList names;
+    for (auto flag = kButtonFlagsDescending.rbegin(); flag != kButtonFlagsDescending.rend();
+         ++flag) {
+        if (state.Checked(*flag)) {
+            const std::string_view caption = ButtonFlagCaption(*flag);
+            names << QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+        }
+    }
+    return names.join(", ");
+}
 
 QPushButton* NewButton(QWidget* parent, const QString& caption, const char* name) {
     auto* button = new QPushButton(caption, parent);
@@ -95,6 +117,12 @@ TWindowBox::TWindowBox(std::vector<std::string> windowDefs, QWidget* parent)
     auto* groups = new QHBoxLayout;
     groups->addWidget(BuildPositionGroup());
     groups->addWidget(BuildStateGroup());
+    // The field holds the sum of the buttons' flags; its tip names them.
+    const auto nameButtons = [this] {
+        wbuttons_->setToolTip(ButtonNames(wbuttons_->text(), wName_->text()));
+    };
+    connect(wbuttons_, &QLineEdit::textChanged, this, nameButtons);
+    connect(wName_, &QLineEdit::textChanged, this, nameButtons);
     auto* fieldColumn = new QVBoxLayout;
     fieldColumn->addLayout(names);
     fieldColumn->addLayout(groups);
