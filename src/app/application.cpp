@@ -9,8 +9,6 @@
 #include "app/mainform/tmainform.h"
 
 namespace scrivlet::app {
-namespace {
-
 // Qt aborts when it cannot reach a display; say so plainly instead.
 bool DisplayAvailable() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -21,8 +19,6 @@ bool DisplayAvailable() {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
 }
-
-}  // namespace
 
 int RunApplication(int argc, char* argv[]) {
     if (!DisplayAvailable()) {

@@ -12,6 +12,7 @@ constexpr const char* kUsage =
     "Usage: scrivlet [PROJECT.scw]\n"
     "       scrivlet --check PROJECT.scw\n"
     "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME] [--keep] [--no-run]\n"
+    "       scrivlet --view FILE.hlp [--context NAME | --map N | --keyword WORD]\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
@@ -20,6 +21,9 @@ constexpr const char* kUsage =
     "                       an error. --compiler names the compiler (default: the\n"
     "                       Compiler setting), --base fixes the build files' name,\n"
     "                       --keep keeps them, --no-run only writes the .rtf and .hpj\n"
+    "  --view FILE.hlp      show the help file in the help viewer, at its contents\n"
+    "                       topic or at the topic of a context string, a map number\n"
+    "                       or a keyword\n"
     "  --help               show this text\n";
 
 }  // namespace

@@ -20,7 +20,9 @@ public:
         open_.push_back(&tree_.nodes);
     }
 
-    void ReadFile(const std::string& name, bool first) {
+    // BASE is the :Base of the including file, which an included file
+    // without one of its own takes over.
+    void ReadFile(const std::string& name, bool first, const ContentsFile* base) {
         const std::string key = UpperAscii(name);
         if (std::find(including_.begin(), including_.end(), key) != including_.end() ||
             including_.size() >= kMaxIncludeDepth) {
@@ -36,6 +38,10 @@ public:
         }
         ContentsFile file;
         file.ReadText(*bytes);
+        if (file.DefaultFile.empty() && base) {
+            file.DefaultFile = base->DefaultFile;
+            file.DefaultWindow = base->DefaultWindow;
+        }
         if (first) {
             tree_.title = file.DefaultTitle;
         }
@@ -66,7 +72,7 @@ private:
     void ReadLine(const std::string& line, std::size_t offset, const ContentsFile& file) {
         const ContentsEntry entry = ParseEntry(line);
         if (IsInclude(entry)) {
-            ReadFile(TrimBlanks(std::string_view(line).substr(8)), false);
+            ReadFile(TrimBlanks(std::string_view(line).substr(8)), false, &file);
             return;
         }
         if (IsComment(entry) || entry.EntryLevel <= 0) {
@@ -107,7 +113,7 @@ private:
 
 ContentsTree ReadContentsTree(const std::string& name, const ContentsLoader& load) {
     ContentsTree tree;
-    TreeBuilder(tree, load).ReadFile(name, true);
+    TreeBuilder(tree, load).ReadFile(name, true, nullptr);
     return tree;
 }
 

@@ -40,7 +40,8 @@ using ContentsLoader = std::function<std::optional<std::string>(const std::strin
 
 // Reads the contents file NAME and, in their places, the files it includes:
 // an included file's level 1 sits inside the book that is open where the
-// :Include stands. A level deeper than the open books allow joins the
+// :Include stands, and its pages name the including file's :Base when it
+// has none of its own. A level deeper than the open books allow joins the
 // deepest open book.
 ContentsTree ReadContentsTree(const std::string& name, const ContentsLoader& load);
 

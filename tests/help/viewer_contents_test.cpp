@@ -71,10 +71,11 @@ TEST(ViewerContents, LevelsThatSkipJoinTheDeepestOpenBook) {
 }
 
 TEST(ViewerContents, MissingAndSelfIncludingFilesAreSkipped) {
-    const ContentsTree tree =
-        ReadContentsTree("a.cnt", Files({{"a.cnt", "1 A=a\n:Include b.cnt\n:Include gone.cnt\n"},
-                                         {"b.cnt", "1 B=b\n:include A.CNT\n"}}));
-    EXPECT_EQ(tree.nodes, (std::vector<ContentsNode>{Page("A", "a", ""), Page("B", "b", "")}));
+    const ContentsTree tree = ReadContentsTree(
+        "a.cnt", Files({{"a.cnt", ":Base a.hlp\n1 A=a\n:Include b.cnt\n:Include gone.cnt\n"},
+                        {"b.cnt", "1 B=b\n:include A.CNT\n"}}));
+    EXPECT_EQ(tree.nodes,
+              (std::vector<ContentsNode>{Page("A", "a", "a.hlp"), Page("B", "b", "a.hlp")}));
     EXPECT_EQ(tree.skipped, (std::vector<std::string>{"A.CNT", "gone.cnt"}));
 
     const ContentsTree none = ReadContentsTree("none.cnt", Files({}));
