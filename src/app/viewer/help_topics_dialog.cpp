@@ -111,6 +111,9 @@ QWidget* HelpTopicsDialog::BuildContentsTab() {
         }
     });
     auto icon = [this](QTreeWidgetItem* item, bool open) {
+        if (item->childCount() == 0) {
+            return;
+        }
         item->setIcon(
             0, style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
     };

@@ -105,7 +105,7 @@ HelpWindow::HelpWindow(std::shared_ptr<HelpLibrary> library, std::string windowN
     fixed_->setObjectName("FixedRegion");
     fixed_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     fixed_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fixed_->installEventFilter(this);
+    fixed_->viewport()->installEventFilter(this);
     auto* rule = new QFrame(central);
     rule->setObjectName("FixedRule");
     rule->setFrameShape(QFrame::HLine);
@@ -126,8 +126,7 @@ HelpWindow::HelpWindow(std::shared_ptr<HelpLibrary> library, std::string windowN
     popup_->hide();
     connect(popup_, &PopupWindow::anchorActivated, this, &HelpWindow::ActivatePopupAnchor);
     for (TopicView* view : {fixed_, scrolling_}) {
-        connect(view, &TopicView::anchorActivated, this,
-                [this](const QString& anchor) { ActivateAnchor(anchor, QCursor::pos()); });
+        connect(view, &TopicView::anchorActivated, this, &HelpWindow::ActivateAnchor);
     }
     connect(findBar_, &FindBar::notFound, this,
             [this](const QString& text) { StatusMessage(FindBar::NotFoundMessage(text)); });
@@ -430,7 +429,7 @@ void HelpWindow::FitFixedRegion() {
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == fixed_ && event->type() == QEvent::Resize) {
+    if (watched == fixed_->viewport() && event->type() == QEvent::Resize) {
         FitFixedRegion();
     }
     return QMainWindow::eventFilter(watched, event);
@@ -546,7 +545,7 @@ void HelpWindow::ActivateAnchor(const QString& anchor, const QPoint& globalPoint
     }
 }
 
-void HelpWindow::ActivatePopupAnchor(const QString& anchor) {
+void HelpWindow::ActivatePopupAnchor(const QString& anchor, const QPoint& globalPoint) {
     if (!popupFile_) {
         return;
     }
@@ -565,7 +564,7 @@ void HelpWindow::ActivatePopupAnchor(const QString& anchor) {
     if (resolved.file.empty() && from != file_) {
         resolved.file = from->path.toStdString();
     }
-    FollowHotspot(resolved, popup_->isVisible() ? popup_->pos() : QCursor::pos());
+    FollowHotspot(resolved, globalPoint);
 }
 
 bool HelpWindow::CloseNamedWindow(const std::string& name) {

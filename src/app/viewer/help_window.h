@@ -109,7 +109,7 @@ private:
     void ShowRequested(const std::shared_ptr<OpenHelpFile>& file, const HelpTarget& target);
     std::shared_ptr<OpenHelpFile> FileNamed(const std::string& name);
     void FollowHotspot(const help::Hotspot& hotspot, const QPoint& globalPoint);
-    void ActivatePopupAnchor(const QString& anchor);
+    void ActivatePopupAnchor(const QString& anchor, const QPoint& globalPoint);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -65,6 +65,18 @@ void PopupWindow::ShowTopic(const help::HelpDocument& model, int topic, double z
     move(at);
     show();
     view_->setFocus();
+    FitHeight();
+}
+
+void PopupWindow::FitHeight() {
+    // The view lays the text out at its own width, which is known once the
+    // pop-up is shown.
+    QTextDocument* doc = view_->document();
+    doc->setTextWidth(view_->viewport()->width());
+    const QScreen* screen = QGuiApplication::screenAt(pos());
+    const int limit = screen ? screen->availableGeometry().height() - 20 : 700;
+    const int chrome = height() - view_->viewport()->height();
+    resize(width(), std::min(static_cast<int>(doc->size().height()) + chrome + 1, limit));
 }
 
 void PopupWindow::keyPressEvent(QKeyEvent* event) {

@@ -29,13 +29,14 @@ public:
 signals:
     // A hotspot inside the pop-up was clicked; the pop-up is already closed
     // for a jump and stays for another pop-up.
-    void anchorActivated(const QString& anchor);
+    void anchorActivated(const QString& anchor, const QPoint& globalPoint);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitHeight();
     TopicView* view_;
     int topic_ = -1;
     std::vector<std::string> buttonMacros_;

@@ -58,6 +58,9 @@ Qt::Alignment AlignmentOf(Alignment alignment) {
     return Qt::AlignLeft;
 }
 
+// The tab stops every half inch that RTF assumes when a paragraph sets none.
+constexpr int kDefaultTab = 720;
+
 QTextOption::TabType TabTypeOf(help::TabKind kind) {
     switch (kind) {
         case help::TabKind::Right:
@@ -83,6 +86,9 @@ public:
     std::unique_ptr<QTextDocument> Write(std::size_t first, std::size_t last) {
         auto doc = std::make_unique<QTextDocument>();
         doc->setDocumentMargin(8 * zoom_);
+        QTextOption text = doc->defaultTextOption();
+        text.setTabStopDistance(Px(kDefaultTab));
+        doc->setDefaultTextOption(text);
         doc_ = doc.get();
         cursor_ = QTextCursor(doc_);
         fresh_ = true;
@@ -122,6 +128,12 @@ private:
             block.setNonBreakableLines(true);
         }
         QList<QTextOption::Tab> tabs;
+        // A hanging indent stops the first tab at the left indent, as
+        // bulleted and numbered lists rely on.
+        if (format.firstIndent < 0 && format.leftIndent > 0 &&
+            (format.tabs.empty() || format.tabs.front().position > format.leftIndent)) {
+            tabs.append(QTextOption::Tab(Px(format.leftIndent), QTextOption::LeftTab));
+        }
         for (const help::TabStop& stop : format.tabs) {
             QTextOption::Tab tab(Px(stop.position), TabTypeOf(stop.kind));
             if (stop.kind == help::TabKind::Decimal) {

@@ -17,7 +17,8 @@ TopicView::TopicView(QWidget* parent) : QTextBrowser(parent) {
     // mouse clicks are handled in mouseReleaseEvent.
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         if (!fromMouse_) {
-            emit anchorActivated(url.toString());
+            emit anchorActivated(url.toString(),
+                                 viewport()->mapToGlobal(cursorRect().bottomLeft()));
         }
     });
 }
@@ -122,7 +123,7 @@ void TopicView::mouseReleaseEvent(QMouseEvent* event) {
     const bool dragged = (point - pressedAt_).manhattanLength() > 4;
     const QString anchor = AnchorAtPoint(point);
     if (!anchor.isEmpty() && !dragged) {
-        emit anchorActivated(anchor);
+        emit anchorActivated(anchor, viewport()->mapToGlobal(point));
     } else if (!dragged && !textCursor().hasSelection()) {
         emit plainClick();
     }

@@ -28,7 +28,9 @@ public:
     int ContentHeight() const;
 
 signals:
-    void anchorActivated(const QString& anchor);
+    // GLOBALPOINT is where the click was (the hotspot's place for the
+    // keyboard), for a pop-up to open beside.
+    void anchorActivated(const QString& anchor, const QPoint& globalPoint);
     void plainClick();
 
 protected:
