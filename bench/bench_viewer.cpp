@@ -8,6 +8,7 @@
 
 #include "app/viewer/help_window.h"
 #include "app/viewer/topic_renderer.h"
+#include "app/viewer/topic_view.h"
 #include "core/util/file_io.h"
 #include "hc/compile.h"
 #include "hc/hlp/hlp_writer.h"
