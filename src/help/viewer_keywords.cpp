@@ -4,10 +4,8 @@
 #include <map>
 
 namespace scrivlet::help {
-namespace {
-
-std::string Folded(std::string_view text) {
-    std::string out(text);
+std::string FoldedKeyword(std::string_view keyword) {
+    std::string out(keyword);
     for (char& c : out) {
         if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c + 32);
@@ -16,8 +14,6 @@ std::string Folded(std::string_view text) {
     return out;
 }
 
-}  // namespace
-
 std::vector<KeywordEntry> BuildKeywordIndex(const HelpFile& help) {
     std::map<std::string, KeywordEntry> byFolded;
     for (std::size_t t = 0; t < help.topics.size(); ++t) {
@@ -25,7 +21,7 @@ std::vector<KeywordEntry> BuildKeywordIndex(const HelpFile& help) {
             if (keyword.empty()) {
                 continue;
             }
-            KeywordEntry& entry = byFolded[Folded(keyword)];
+            KeywordEntry& entry = byFolded[FoldedKeyword(keyword)];
             if (entry.keyword.empty()) {
                 entry.keyword = keyword;
             }
@@ -43,10 +39,10 @@ std::vector<KeywordEntry> BuildKeywordIndex(const HelpFile& help) {
 }
 
 std::size_t KeywordIndexPosition(const std::vector<KeywordEntry>& index, std::string_view typed) {
-    const std::string folded = Folded(typed);
+    const std::string folded = FoldedKeyword(typed);
     const auto it = std::lower_bound(index.begin(), index.end(), folded,
                                      [](const KeywordEntry& entry, const std::string& key) {
-                                         return Folded(entry.keyword) < key;
+                                         return FoldedKeyword(entry.keyword) < key;
                                      });
     return static_cast<std::size_t>(it - index.begin());
 }

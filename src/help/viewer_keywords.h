@@ -16,6 +16,9 @@ struct KeywordEntry {
     friend bool operator==(const KeywordEntry&, const KeywordEntry&) = default;
 };
 
+// KEYWORD with the letters A to Z in lower case: how the Index compares.
+std::string FoldedKeyword(std::string_view keyword);
+
 // Every K keyword of the help file once (letters a to z without regard to
 // case), sorted as the Index lists them: without regard to case.
 std::vector<KeywordEntry> BuildKeywordIndex(const HelpFile& help);

@@ -18,6 +18,7 @@
 #include "app/viewer/topic_chooser.h"
 #include "help/hlp/hlp_reader.h"
 #include "help/viewer_contents.h"
+#include "help/viewer_keywords.h"
 #include "rtf/ansi_text.h"
 
 namespace scrivlet::app {
@@ -56,16 +57,6 @@ QTreeWidgetItem* ItemOf(const help::ContentsNode& node, const QStyle* style) {
             break;
     }
     return item;
-}
-
-std::string Folded(const std::string& text) {
-    std::string out = text;
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -207,7 +198,7 @@ void HelpTopicsDialog::FillIndex() {
     std::map<std::string, IndexLine> lines;
     for (const auto& file : files) {
         for (const help::KeywordEntry& entry : file->Keywords()) {
-            IndexLine& line = lines[Folded(entry.keyword)];
+            IndexLine& line = lines[help::FoldedKeyword(entry.keyword)];
             if (line.keyword.empty()) {
                 line.keyword = entry.keyword;
             }
@@ -227,10 +218,11 @@ void HelpTopicsDialog::FillIndex() {
 }
 
 void HelpTopicsDialog::TypeAhead(const QString& text) {
-    const std::string typed = Folded(ToAnsi(text));
-    const auto it = std::lower_bound(
-        index_.begin(), index_.end(), typed,
-        [](const IndexLine& line, const std::string& key) { return Folded(line.keyword) < key; });
+    const std::string typed = help::FoldedKeyword(ToAnsi(text));
+    const auto it = std::lower_bound(index_.begin(), index_.end(), typed,
+                                     [](const IndexLine& line, const std::string& key) {
+                                         return help::FoldedKeyword(line.keyword) < key;
+                                     });
     const int row = it == index_.end() ? static_cast<int>(index_.size()) - 1
                                        : static_cast<int>(it - index_.begin());
     if (row >= 0) {

@@ -9,16 +9,16 @@
 namespace scrivlet::app {
 
 int RunViewer(int argc, char* argv[], const QString& file, const HelpTarget& target) {
-    if (!DisplayAvailable()) {
-        std::fprintf(stderr,
-                     "scrivlet: no display available (DISPLAY and WAYLAND_DISPLAY are not set).\n");
-        return 1;
-    }
     auto library = std::make_shared<HelpLibrary>();
     try {
         library->Open(file);
     } catch (const help::HelpFileError& e) {
         std::fprintf(stderr, "scrivlet: %s\n", e.what());
+        return 1;
+    }
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr,
+                     "scrivlet: no display available (DISPLAY and WAYLAND_DISPLAY are not set).\n");
         return 1;
     }
     QApplication app(argc, argv);
