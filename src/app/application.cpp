@@ -11,8 +11,6 @@
 #include "app/mainform/tmainform.h"
 
 namespace scrivlet::app {
-namespace {
-
 // Qt aborts when it cannot reach a display; say so plainly instead.
 bool DisplayAvailable() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -23,6 +21,8 @@ bool DisplayAvailable() {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
 }
+
+namespace {
 
 // The desktop theme's icon for us when it has one (an icon theme may draw
 // its own), else the one built into the program.

@@ -14,6 +14,7 @@ constexpr const char* kUsage =
     "       scrivlet --check PROJECT.scw\n"
     "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME] [--keep] [--no-run]\n"
     "       scrivlet --lint PROJECT.scw\n"
+    "       scrivlet --view FILE.hlp [--context NAME | --map N | --keyword WORD]\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
@@ -25,6 +26,9 @@ constexpr const char* kUsage =
     "  --lint PROJECT.scw   check links, orphans, duplicates, titles, images, macros\n"
     "                       and windows; one finding a line, exit status 1 when any\n"
     "                       is an error\n"
+    "  --view FILE.hlp      show the help file in the help viewer, at its contents\n"
+    "                       topic or at the topic of a context string, a map number\n"
+    "                       or a keyword\n"
     "  --help               show this text\n";
 
 }  // namespace

@@ -67,8 +67,8 @@ public:
 
 class RecordingViewer : public HelpViewer {
 public:
-    bool Show(const QString& file, const std::optional<std::string>& context, QString&) override {
-        shown.push_back({file, context.value_or("")});
+    bool Show(const QString& file, const HelpTopicRequest& request, QString&) override {
+        shown.push_back({file, request.context.value_or("")});
         return true;
     }
     std::vector<std::pair<QString, std::string>> shown;

@@ -136,8 +136,10 @@ void BuildCommands::Compile() {
 
 void BuildCommands::ShowHelp(const std::string& path, int contextNumber) {
     QString error;
-    const auto context = ContextStringOfNumber(form_.GetProject().Topics, contextNumber);
-    if (!viewer_ || !viewer_->Show(FromAnsi(path), context, error)) {
+    HelpTopicRequest request;
+    request.mapNumber = contextNumber;
+    request.context = ContextStringOfNumber(form_.GetProject().Topics, contextNumber);
+    if (!viewer_ || !viewer_->Show(FromAnsi(path), request, error)) {
         form_.LogLine(error.isEmpty() ? QString(kUnableToDisplay) : error);
     }
 }

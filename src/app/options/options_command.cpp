@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "app/build/help_viewer.h"
 #include "app/common/message_box.h"
 #include "app/mainform/tmainform.h"
 #include "app/options/toptionsbox.h"
@@ -17,6 +18,7 @@ OptionsValues CurrentOptions(TMainForm& form) {
     const Preferences& prefs = form.Prefs();
     OptionsValues v;
     v.compiler = prefs.Compiler;
+    v.wineViewer = WineViewerChosen();
     v.insColor = prefs.InsColor;
     v.delWarn = prefs.DelWarn;
     v.idCount = prefs.IDcount;
@@ -34,6 +36,7 @@ OptionsValues CurrentOptions(TMainForm& form) {
 bool ApplyOptions(TMainForm& form, const OptionsValues& values) {
     Preferences& prefs = form.Prefs();
     prefs.Compiler = values.compiler;
+    ChooseWineViewer(values.wineViewer);
     prefs.InsColor = static_cast<uint8_t>(values.insColor);
     prefs.DelWarn = values.delWarn;
     prefs.IDask = values.idAsk;

@@ -85,6 +85,11 @@ QWidget* TOptionsBox::BuildGeneralPage(const OptionsValues& values) {
     compilerRow->addWidget(browse);
     layout->addLayout(compilerRow);
 
+    wineViewer_ = new QCheckBox("Show help files with Wine's winhlp32");
+    wineViewer_->setObjectName("wineViewer");
+    wineViewer_->setChecked(values.wineViewer);
+    layout->addWidget(wineViewer_);
+
     layout->addWidget(new QLabel("Highlight inserted commands with this color:"));
     inscolor_ = new ColorList;
     inscolor_->setObjectName("inscolor");
@@ -297,6 +302,7 @@ void TOptionsBox::BrowseCompiler() {
 OptionsValues TOptionsBox::Values() const {
     OptionsValues v;
     v.compiler = CutShort(ToAnsi(compiler_->text()));
+    v.wineViewer = wineViewer_->isChecked();
     v.insColor = std::max(0, inscolor_->currentRow());
     v.delWarn = warn_->isChecked();
     v.idAsk = ask_->isChecked();

@@ -23,6 +23,8 @@ class UpDown;
 // What the options dialog edits, as it fills and hands back its controls.
 struct OptionsValues {
     std::string compiler;
+    // Show Help File opens Wine's winhlp32 instead of our own viewer.
+    bool wineViewer = false;
     int insColor = 9;
     bool delWarn = true;
     int idCount = 0;
@@ -50,6 +52,7 @@ public:
 
     QTabWidget* Pages() const { return pages_; }
     QLineEdit* CompilerEdit() const { return compiler_; }
+    QCheckBox* WineViewer() const { return wineViewer_; }
     ColorList* InsColorList() const { return inscolor_; }
     QCheckBox* Warn() const { return warn_; }
     QComboBox* Choose() const { return choose_; }
@@ -85,6 +88,7 @@ private:
     ToolDialog toolDialog_;
     QTabWidget* pages_ = nullptr;
     QLineEdit* compiler_ = nullptr;
+    QCheckBox* wineViewer_ = nullptr;
     ColorList* inscolor_ = nullptr;
     QCheckBox* warn_ = nullptr;
     QComboBox* choose_ = nullptr;
