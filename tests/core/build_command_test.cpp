@@ -85,7 +85,7 @@ TEST_F(BuildCommandTest, KeptFilesAreTheGoldenOnesAndCompilerFindingsCount) {
     ASSERT_EQ(lines.size(), 11u) << out.str();
     EXPECT_EQ(lines[0], "markup.scw");
     EXPECT_EQ(lines[1], "   - Topic \"Dup\" has no keywords.");
-    EXPECT_EQ(lines[2], "    Topic ID 999 not found.");
+    EXPECT_EQ(lines[2], "    Topic ID 999 not found. (topic 10 \"Intro\")");
     EXPECT_EQ(lines[8], kHyphenLine);
     // Of the five jumps only "glossary" names no context string; "!" macros
     // and "@" files are not checked.

@@ -147,7 +147,8 @@ TEST_F(CompileTest, WritesBothFilesHandsThemToTheCompilerAndDeletesEverything) {
 
     EXPECT_EQ(log.lines, (std::vector<std::string>{
                              "<start shown>", "manual.scw", "   - Topic \"T20\" has no keywords.",
-                             "    Topic ID 5 not found.", "    Topic ID 5 not found.", kHyphenLine,
+                             "    Topic ID 5 not found. (topic 10 \"T10\")",
+                             "    Topic ID 5 not found. (topic 20 \"T20\")", kHyphenLine,
                              "HC1002: Error: one", "HC3025: Warning: two"}));
     EXPECT_EQ(files.removed,
               (std::vector<std::string>{stem + ".txt", stem + ".rtf", stem + ".hpj"}));

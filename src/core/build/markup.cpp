@@ -99,7 +99,12 @@ std::optional<Rewrite> ReadHref(std::string_view line, std::size_t start,
     }
     const int index = context.index.IndexOfTopicID(number);
     if (index < 0) {
-        context.log.LogLine("    Topic ID " + std::string(number) + " not found.");
+        std::string message = "    Topic ID " + std::string(number) + " not found.";
+        if (context.holder != nullptr) {
+            message += " (topic " + IntToStr(context.holder->TopicID) + " \"" +
+                       context.holder->Title.str() + "\")";
+        }
+        context.log.LogLine(message);
         return Rewrite{*closing + 1, ""};
     }
     const std::string target = EscapeHighChars(context.topics[index].ContextString.str());

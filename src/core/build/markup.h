@@ -16,6 +16,9 @@ struct MarkupContext {
     const TTopicList& topics;
     const TopicIdIndex& index;
     LogSink& log;
+    // The topic whose text is translated, named in the log after a link to a
+    // missing topic so the author can find the link; none when unknown.
+    const TTopic* holder = nullptr;
 };
 
 // Turns the authoring markup of one RTF line into WinHelp codes, in three

@@ -222,7 +222,7 @@ void WriteTopicRtf(Project& project, LogSink& log, ProgressSink& progress, LineO
     // Second pass: each topic's lines put together, renumbered, translated
     // and sent out before the next topic is read.
     const TopicIdIndex index(topics);
-    const MarkupContext context{topics, index, log};
+    MarkupContext context{topics, index, log};
     HeldBackOutput output(out);
     std::size_t lineNumber = 0;
     std::string scratch;
@@ -237,6 +237,7 @@ void WriteTopicRtf(Project& project, LogSink& log, ProgressSink& progress, LineO
     for (std::size_t k = 1; k <= count; ++k) {
         const TTopic& topic = topics[k - 1];
         TopicPlan& plan = plans[k - 1];
+        context.holder = &topic;
         topicLines.clear();
         if (k == 1) {
             topicLines.assign(topic.Text.begin(), topic.Text.end());
