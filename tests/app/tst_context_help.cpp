@@ -66,15 +66,15 @@ private:
 struct ViewerCall {
     QString file;
     std::optional<std::string> context;
+    std::optional<int32_t> mapNumber;
 };
 
 class RecordingViewer : public HelpViewer {
 public:
     RecordingViewer(std::vector<ViewerCall>& calls, QString failure)
         : calls_(calls), failure_(std::move(failure)) {}
-    bool Show(const QString& helpFile, const std::optional<std::string>& context,
-              QString& error) override {
-        calls_.push_back({helpFile, context});
+    bool Show(const QString& helpFile, const HelpTopicRequest& request, QString& error) override {
+        calls_.push_back({helpFile, request.context, request.mapNumber});
         error = failure_;
         return failure_.isEmpty();
     }
@@ -228,7 +228,9 @@ private slots:
         QCOMPARE(calls.size(), std::size_t(2));
         QCOMPARE(calls[0].file, guide);
         QCOMPARE(calls[0].context, std::optional<std::string>("project_options"));
+        QCOMPARE(calls[0].mapNumber, std::optional<int32_t>(110));
         QCOMPARE(calls[1].context, std::optional<std::string>());
+        QCOMPARE(calls[1].mapNumber, std::optional<int32_t>());
     }
 
     void guideIsFoundBesideTheProgramOrInstalled() {

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "app/editor/tsrichedit.h"
+#include "app/errorlog/terrorbox.h"
 #include "app/mainform/tmainform.h"
 #include "app/navigator/navigator_dock.h"
 #include "core/model/project.h"
@@ -74,6 +75,15 @@ private slots:
         QCOMPARE(list->topLevelItem(0)->text(0),
                  QString("error: topic 10 \"Welcome to Scrivlet\": link to missing topic 999"));
         QCOMPARE(form_->StatusPanel(2)->text(), QString("1 error, 0 warnings, 0 notes"));
+    }
+
+    void aLogLineNamingATopicOpensIt() {
+        auto* log = form_->findChild<TErrorBox*>();
+        QVERIFY(log != nullptr);
+        emit log->lineActivated("    Topic ID 99 not found. (topic 40 \"Links and pop-ups\")");
+        QCOMPARE(form_->GetProject().Topics[form_->GetProject().CurrentTopic].TopicID, 40);
+        emit log->lineActivated("0 errors, 0 warnings.");
+        QCOMPARE(form_->GetProject().Topics[form_->GetProject().CurrentTopic].TopicID, 40);
     }
 
 private:

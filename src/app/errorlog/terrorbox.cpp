@@ -2,8 +2,11 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace scrivlet::app {
@@ -18,6 +21,7 @@ TErrorBox::TErrorBox(QWidget* parent)
     resize(435, 210);
 
     memo_->setObjectName("Memo");
+    memo_->viewport()->installEventFilter(this);
     memo_->setReadOnly(true);
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -70,6 +74,16 @@ void TErrorBox::showEvent(QShowEvent* event) {
 void TErrorBox::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     emit visibilityChanged(false);
+}
+
+bool TErrorBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == memo_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QTextCursor cursor = memo_->cursorForPosition(mouse->position().toPoint());
+        emit lineActivated(cursor.block().text());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace scrivlet::app

@@ -27,8 +27,11 @@ public:
 signals:
     // Shown or hidden (the Error Log menu item follows it).
     void visibilityChanged(bool visible);
+    // A line was double-clicked: whoever knows the project opens its topic.
+    void lineActivated(const QString& line);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

@@ -28,24 +28,27 @@ GuideHelpDisplay::GuideHelpDisplay(QString guideFile, std::unique_ptr<HelpViewer
 GuideHelpDisplay::~GuideHelpDisplay() = default;
 
 void GuideHelpDisplay::ShowContents(QWidget* parent) {
-    Open(nullptr, parent);
+    Open({}, parent);
 }
 
 void GuideHelpDisplay::ShowTopic(int mapNumber, QWidget* parent) {
-    // The viewer adapter opens topics by context string; the table holds the
-    // guide's context string beside each number.
-    const ContextHelpEntry* entry = ContextHelpOfMapNumber(mapNumber);
-    Open(entry != nullptr ? entry->context : nullptr, parent);
+    // The map number first; the guide's context string beside it for a
+    // viewer that opens topics only by context string.
+    HelpTopicRequest request;
+    request.mapNumber = mapNumber;
+    if (const ContextHelpEntry* entry = ContextHelpOfMapNumber(mapNumber)) {
+        request.context = entry->context;
+    }
+    Open(request, parent);
 }
 
-void GuideHelpDisplay::Open(const char* context, QWidget* parent) {
+void GuideHelpDisplay::Open(const HelpTopicRequest& request, QWidget* parent) {
     if (!QFileInfo(guideFile_).isFile()) {
         MessageBox::Error(parent, "The help file " + guideFile_ + " was not found.");
         return;
     }
     QString error;
-    const auto target = context != nullptr ? std::optional<std::string>(context) : std::nullopt;
-    if (!viewer_->Show(guideFile_, target, error)) {
+    if (!viewer_->Show(guideFile_, request, error)) {
         // The adapter words its failures as error log lines.
         QString text = error.trimmed();
         if (text.startsWith("Error - ")) {

@@ -8,6 +8,7 @@ class QWidget;
 namespace scrivlet::app {
 
 class HelpViewer;
+struct HelpTopicRequest;
 
 // Shows the program's own help: the user guide, at its contents or at a
 // topic by map number. Tests put a recording display in its place.
@@ -38,7 +39,7 @@ public:
     void ShowTopic(int mapNumber, QWidget* parent) override;
 
 private:
-    void Open(const char* context, QWidget* parent);
+    void Open(const HelpTopicRequest& request, QWidget* parent);
 
     QString guideFile_;
     std::unique_ptr<HelpViewer> viewer_;

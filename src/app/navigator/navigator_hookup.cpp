@@ -8,8 +8,11 @@
 #include <QTimer>
 
 #include "app/editor/tsrichedit.h"
+#include "app/errorlog/terrorbox.h"
 #include "app/mainform/tmainform.h"
 #include "app/navigator/navigator_dock.h"
+#include "core/build/log_topics.h"
+#include "rtf/ansi_text.h"
 
 namespace scrivlet::app {
 
@@ -76,6 +79,16 @@ NavigatorDock* HookNavigator(TMainForm& form) {
             dock->ProjectChanged();
         }
     });
+    // A line of the compile log that names a topic opens it.
+    if (auto* log = form.findChild<TErrorBox*>()) {
+        QObject::connect(log, &TErrorBox::lineActivated, dock, [&form](const QString& line) {
+            const auto topic = TopicOfLogLine(form.GetProject(), ToAnsi(line));
+            if (topic && form.StoreBack(true)) {
+                form.ShowTopic(static_cast<int>(*topic));
+                form.activateWindow();
+            }
+        });
+    }
     return dock;
 }
 

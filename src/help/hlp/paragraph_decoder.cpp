@@ -107,7 +107,9 @@ public:
         : text_(text), context_(context), topic_(topic) {}
 
     void Start(const ParagraphFormat& format) {
-        topic_.paragraphs.push_back(Paragraph{format, {}});
+        Paragraph paragraph;
+        paragraph.format = format;
+        topic_.paragraphs.push_back(std::move(paragraph));
         ++added_;
         open_ = true;
     }
