@@ -325,6 +325,9 @@ TEST(HlpDamagedFiles, MessagesNameTheFault) {
               "may be truncated).");
     EXPECT_EQ(Message(PictureHelpFile(DdbPicture(100000, 100000))),
               "The help file is damaged: the picture bm0 claims 100000 by 100000 pixels.");
+    EXPECT_EQ(Message(PictureHelpFile(DdbPicture(1000, 1000))),
+              "The help file is damaged: the picture bm0 claims more pixels than its data "
+              "holds.");
 
     FileSystem unknown;
     unknown.Add("|SYSTEM", System31());
