@@ -185,6 +185,46 @@ TEST(HlpClassicForms, HallPhrasesExpandEveryCode) {
     EXPECT_EQ(doc.help.topics[0].paragraphs[0].runs.at(0).text, "Hello world!");
 }
 
+// A table row as the classic compiler writes it: each cell's paragraphs
+// follow a settings entry of their own that holds no text.
+TEST(HlpClassicForms, TableCellsSkipTheirEmptySettingsEntries) {
+    std::string data1;
+    PutCompressedLong(data1, 14);
+    PutCompressedUShort(data1, 10);
+    PutByte(data1, 2);
+    PutByte(data1, 1);
+    for (unsigned v : {104u, 60u, 717u, 11u})
+        PutWord(data1, v);
+    auto entry = [&](unsigned column, const std::string& commands) {
+        PutWord(data1, column);
+        data1 += std::string(3, '\0') + std::string(4, '\0');
+        PutWord(data1, 0);
+        data1 += commands + "\xFF";
+    };
+    const std::string text = std::string("\x80\x00\x00\x82", 4);
+    entry(0, "");
+    entry(0, text);
+    entry(1, text);
+    PutWord(data1, 0xFFFF);
+    FileSystem files;
+    files.Add("|SYSTEM", System31());
+    files.Add("|FONT", Font());
+    const std::string data2 = std::string("\0\0Name\0\0\0Text\0", 14);
+    files.Add("|TOPIC", TopicFile({TopicHeader("Table"), {0x23, data1, data2, data2.size()}}));
+    const HelpDocument doc = help::ReadHelpFileBytes(files.Build());
+    const auto& paragraphs = doc.help.topics.at(0).paragraphs;
+    ASSERT_EQ(paragraphs.size(), 2u);
+    EXPECT_EQ(paragraphs[0].runs.at(0).text, "Name");
+    EXPECT_TRUE(paragraphs[0].format.inTable);
+    EXPECT_TRUE(paragraphs[0].format.cellEnd);
+    EXPECT_FALSE(paragraphs[0].format.rowEnd);
+    EXPECT_EQ(paragraphs[1].runs.at(0).text, "Text");
+    EXPECT_TRUE(paragraphs[1].format.rowEnd);
+    EXPECT_EQ(paragraphs[1].format.cellEdges, (std::vector<int>{1690, 8970}));
+    EXPECT_EQ(paragraphs[1].format.rowGap, 110);
+    EXPECT_EQ(paragraphs[1].format.rowLeft, 490);
+}
+
 // A monochrome device-dependent bitmap, run-length packed, with a jump and
 // a macro hotspot (a segmented hotspot picture), and a metafile.
 std::string PictureFile(const std::string& picture) {
