@@ -6,6 +6,7 @@
 #include "help/hlp/context_names.h"
 #include "help/hlp/hlp_reader.h"
 #include "help/hlp/lz77_unpack.h"
+#include "help/hlp/system_reader.h"
 
 namespace scrivlet::help::hlp {
 namespace {
@@ -57,6 +58,17 @@ TEST(HlpUnpack, RunLengthRepeatsAndCopies) {
     EXPECT_EQ(UnpackRunLength(std::string("\x03x\x82yz\x01w", 7), 100), "xxxyzw");
     EXPECT_EQ(UnpackRunLength(std::string("\x7Fx", 2), 4), "xxxx");
     EXPECT_EQ(UnpackRunLength(std::string("\x85yz", 3), 100), "yz");  // cut short
+}
+
+// Files that name a language but no character set: the text is in the
+// language's own.
+TEST(HlpSystem, LanguagesGiveTheirCharacterSets) {
+    EXPECT_EQ(CharsetOfLanguage(0x419), 204u);  // Russian
+    EXPECT_EQ(CharsetOfLanguage(0x405), 238u);  // Czech
+    EXPECT_EQ(CharsetOfLanguage(0x804), 134u);  // Chinese, simplified
+    EXPECT_EQ(CharsetOfLanguage(0x404), 136u);  // Chinese, traditional
+    EXPECT_EQ(CharsetOfLanguage(0x409), 0u);
+    EXPECT_EQ(CharsetOfLanguage(0x407), 0u);
 }
 
 }  // namespace

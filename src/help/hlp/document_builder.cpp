@@ -196,7 +196,9 @@ private:
                 Hex(system_.lcid) + " " + Hex(system_.sortFlags) + " " + Hex(system_.sortFlags2);
             doc_.lcid = system_.lcid;
         }
-        doc_.charset = static_cast<int>(system_.charset);
+        doc_.charset = static_cast<int>(system_.hasCharset || !system_.hasLcid
+                                            ? system_.charset
+                                            : CharsetOfLanguage(system_.lcid));
         p.compress = system_.Lz77Topics() ? 1 : 0;
     }
 
