@@ -185,6 +185,23 @@ TEST(HlpClassicForms, HallPhrasesExpandEveryCode) {
     EXPECT_EQ(doc.help.topics[0].paragraphs[0].runs.at(0).text, "Hello world!");
 }
 
+// A topic header without the title: the title tree has it.
+TEST(HlpClassicForms, TitleTreeNamesTopicsWhoseHeadersDoNot) {
+    FileSystem files;
+    files.Add("|SYSTEM", System31());
+    files.Add("|TOPIC", TopicFile({TopicHeader(""),
+                                   Paragraph(std::string("\x82", 1), std::string("x\0", 2), 2, 2),
+                                   TopicHeader("Second")}));
+    std::string zero, title = std::string("From the tree") + '\0';
+    PutDword(zero, 0);
+    files.Add("|TTLBTREE", BuildBtree({2048, 0x0002, "Lz"}, {{zero, title}}));
+    const HelpDocument doc = help::ReadHelpFileBytes(files.Build());
+    ASSERT_EQ(doc.help.topics.size(), 2u);
+    EXPECT_EQ(doc.help.topics[0].title, "From the tree");
+    EXPECT_TRUE(doc.help.topics[0].hasTitle);
+    EXPECT_EQ(doc.help.topics[1].title, "Second");
+}
+
 // A table row as the classic compiler writes it: each cell's paragraphs
 // follow a settings entry of their own that holds no text.
 TEST(HlpClassicForms, TableCellsSkipTheirEmptySettingsEntries) {

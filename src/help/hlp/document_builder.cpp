@@ -61,6 +61,7 @@ public:
         }
         ReadPictures();
         ReadTopics();
+        ReadTitles();
         ReadProject();
         ReadKeywordsAndWindows();
         ReadContexts();
@@ -129,6 +130,26 @@ private:
             }
         }
         ResolveBrowse();
+    }
+
+    // Topic headers carry the titles; the title tree stands in where a
+    // header has none.
+    void ReadTitles() {
+        const auto tree = files_.File("|TTLBTREE");
+        if (!tree) {
+            return;
+        }
+        for (const auto& [offset, title] : ReadTitleTree(*tree)) {
+            const auto found = topicOffsets_.find(offset);
+            if (found == topicOffsets_.end() || title.empty()) {
+                continue;
+            }
+            Topic& topic = doc_.help.topics[static_cast<std::size_t>(found->second)];
+            if (topic.title.empty()) {
+                topic.title = title;
+                topic.hasTitle = true;
+            }
+        }
     }
 
     void StartTopic(const TopicRecord& record) {
