@@ -352,6 +352,39 @@ TEST(HlpClassicForms, DeviceDependentBitmapsHotspotsAndMetafilesRead) {
     EXPECT_EQ(topic.paragraphs.at(0).runs.at(0).kind, help::RunKind::Bitmap);
 }
 
+// One picture in two resolutions: a 1 by 1 monochrome bitmap, black at 72
+// dpi and white at 96 dpi; the screen's resolution is the one shown.
+TEST(HlpClassicForms, MultiResolutionPicturesShowTheScreensOne) {
+    auto picture = [](uint32_t dpi, char bits) {
+        std::string p;
+        PutByte(p, 5);
+        PutByte(p, 0);
+        PutCompressedULong(p, dpi);
+        PutCompressedULong(p, dpi);
+        PutCompressedUShort(p, 1);
+        PutCompressedUShort(p, 1);
+        PutCompressedULong(p, 1);
+        PutCompressedULong(p, 1);
+        PutCompressedULong(p, 0);
+        PutCompressedULong(p, 0);
+        PutCompressedULong(p, 2);
+        PutCompressedULong(p, 0);
+        PutDword(p, static_cast<uint32_t>(p.size() + 8));
+        PutDword(p, 0);
+        return p + bits + '\0';
+    };
+    const std::string low = picture(72, '\x00');
+    std::string file;
+    PutWord(file, 0x506C);
+    PutWord(file, 2);
+    PutDword(file, 12);
+    PutDword(file, static_cast<uint32_t>(12 + low.size()));
+    file += low + picture(96, '\x80');
+    const HelpDocument doc = help::ReadHelpFileBytes(PictureHelpFile(file));
+    ASSERT_EQ(doc.pictures.at(0).pixels.size(), 1u);
+    EXPECT_EQ(doc.pictures[0].pixels[0], 0xFFFFFFFFu);
+}
+
 std::string Message(const std::string& bytes) {
     try {
         help::ReadHelpFileBytes(bytes);
