@@ -188,5 +188,13 @@ TEST_F(FeatureProject, EveryFeatureReadsBackPackedAndUnpacked) {
     }
 }
 
+TEST_F(FeatureProject, HelpFileReadFromDiskKnowsItsName) {
+    WriteFileBytes(folder_ / "Every.hlp", hlp::BuildHelpFileBytes(Compile(true), 0));
+    const HelpDocument read = help::ReadHelpFile(folder_ / "Every.hlp");
+    EXPECT_EQ(read.project.fileName, "Every.hlp");
+    EXPECT_EQ(read.project.title.text, "Every Feature");
+    EXPECT_EQ(read.help.topics.size(), 2u);
+}
+
 }  // namespace
 }  // namespace scrivlet::hc

@@ -53,7 +53,7 @@ void ContextNames::AddCandidate(std::string_view name) {
     if (name.empty() || name.size() > 255) {
         return;
     }
-    known_.emplace(ContextHash(name), std::string(name));
+    known_.try_emplace(ContextHash(name), name);
 }
 
 void ContextNames::AddWords(std::string_view text) {

@@ -61,6 +61,7 @@ public:
         }
         ReadPictures();
         ReadTopics();
+        ReadTitles();
         ReadProject();
         ReadKeywordsAndWindows();
         ReadContexts();
@@ -94,32 +95,32 @@ private:
             Damaged("it has no |TOPIC");
         }
         const PhraseTable phrases = PhraseTable::Load(files_, system_);
-        const std::vector<TopicRecord> records = ReadTopicRecords(*topicFile, system_, phrases);
         const ParagraphContext context{formats_, system_.windows};
         std::size_t scroll = std::string::npos;
         bool hasNonScroll = false;
-        for (const TopicRecord& record : records) {
+        ForEachTopicRecord(*topicFile, system_, phrases, [&](const TopicRecord& record) {
             if (record.type == kTopicHeaderRecord) {
                 StartTopic(record);
                 hasNonScroll = record.nonScroll != std::string::npos;
                 scroll = record.scroll;
-                continue;
+                return;
             }
             if (record.type != kDisplayRecord && record.type != kTableRecord) {
                 Damaged("|TOPIC holds a record of the unknown type " + Hex(record.type));
             }
             if (doc_.help.topics.empty()) {
-                continue;  // text before the first topic, which no viewer shows
+                return;  // text before the first topic, which no viewer shows
             }
             Topic& topic = doc_.help.topics.back();
             const bool keepNext =
                 hasNonScroll && (scroll == std::string::npos || record.stream < scroll);
             const int first = static_cast<int>(topic.paragraphs.size());
+            const std::size_t firstBitmap = topic.bitmaps.size();
             DecodeParagraphRecord(record.type, record.data1, record.data2, keepNext, context,
                                   topic);
             places_.push_back(
                 {record.offset, static_cast<int>(doc_.help.topics.size() - 1), first});
-            for (std::size_t b = 0; b < topic.bitmaps.size(); ++b) {
+            for (std::size_t b = firstBitmap; b < topic.bitmaps.size(); ++b) {
                 const auto found = pictureIndex_.find(topic.bitmaps[b].name);
                 if (found != pictureIndex_.end()) {
                     topic.bitmaps[b].picture = found->second;
@@ -127,8 +128,28 @@ private:
                         transparent_[static_cast<std::size_t>(found->second)];
                 }
             }
-        }
+        });
         ResolveBrowse();
+    }
+
+    // Topic headers carry the titles; the title tree stands in where a
+    // header has none.
+    void ReadTitles() {
+        const auto tree = files_.File("|TTLBTREE");
+        if (!tree) {
+            return;
+        }
+        for (const auto& [offset, title] : ReadTitleTree(*tree)) {
+            const auto found = topicOffsets_.find(offset);
+            if (found == topicOffsets_.end() || title.empty()) {
+                continue;
+            }
+            Topic& topic = doc_.help.topics[static_cast<std::size_t>(found->second)];
+            if (topic.title.empty()) {
+                topic.title = title;
+                topic.hasTitle = true;
+            }
+        }
     }
 
     void StartTopic(const TopicRecord& record) {
@@ -196,7 +217,9 @@ private:
                 Hex(system_.lcid) + " " + Hex(system_.sortFlags) + " " + Hex(system_.sortFlags2);
             doc_.lcid = system_.lcid;
         }
-        doc_.charset = static_cast<int>(system_.charset);
+        doc_.charset = static_cast<int>(system_.hasCharset || !system_.hasLcid
+                                            ? system_.charset
+                                            : CharsetOfLanguage(system_.lcid));
         p.compress = system_.Lz77Topics() ? 1 : 0;
     }
 

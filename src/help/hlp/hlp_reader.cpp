@@ -14,7 +14,9 @@ HelpDocument ReadHelpFile(const std::filesystem::path& path) {
     if (!bytes) {
         throw HelpFileError("The help file \"" + path.filename().string() + "\" cannot be read.");
     }
-    return ReadHelpFileBytes(*bytes);
+    HelpDocument document = ReadHelpFileBytes(*bytes);
+    document.project.fileName = path.filename().string();
+    return document;
 }
 
 }  // namespace scrivlet::help

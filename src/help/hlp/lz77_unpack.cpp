@@ -37,6 +37,22 @@ std::string UnpackLz77(std::string_view packed, std::size_t limit, const char* w
     return out;
 }
 
+std::size_t MostUnpacked(std::size_t packed, unsigned packing) {
+    // A copy of LZ77 turns 2 bytes (and an eighth of a flag) into 18; a
+    // run turns 2 bytes into 127.
+    const std::size_t lz77 = packed * 9 + 18;
+    switch (packing) {
+        case 0:
+            return packed;
+        case 1:
+            return packed * 64;
+        case 2:
+            return lz77;
+        default:
+            return lz77 * 64;
+    }
+}
+
 std::string UnpackRunLength(std::string_view packed, std::size_t limit) {
     std::string out;
     std::size_t at = 0;

@@ -14,6 +14,11 @@ namespace scrivlet::help::hlp {
 // HelpFileError naming WHAT.
 std::string UnpackLz77(std::string_view packed, std::size_t limit, const char* what);
 
+// The most bytes PACKED can unpack to in the form of PACKING (0 none, 1 run
+// length, 2 LZ77, 3 both): sizes a header claims beyond it are damage, and
+// are refused before anything that large is made.
+std::size_t MostUnpacked(std::size_t packed, unsigned packing);
+
 // The run-length form of pictures: a byte with the top bit set is followed
 // by that many (less the bit) literal bytes, any other by one byte repeated
 // that many times.

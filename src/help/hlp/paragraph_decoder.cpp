@@ -112,6 +112,7 @@ public:
         topic_.paragraphs.push_back(std::move(paragraph));
         ++added_;
         open_ = true;
+        started_ = true;
     }
 
     // The commands of one paragraph, up to its end mark.
@@ -123,6 +124,7 @@ public:
             }
             const unsigned command = in.Byte();
             if (command == kEnd) {
+                DropEmptyEntry();
                 return;
             }
             Do(command, in);
@@ -132,6 +134,17 @@ public:
     std::size_t Added() const { return added_; }
 
 private:
+    // Table cells carry settings with no text and no paragraph end before
+    // a cell's paragraphs; they make no paragraph of their own.
+    void DropEmptyEntry() {
+        if (open_ && started_ && topic_.paragraphs.back().runs.empty()) {
+            topic_.paragraphs.pop_back();
+            --added_;
+            open_ = false;
+        }
+        started_ = false;
+    }
+
     std::string_view NextPiece() {
         if (textAt_ >= text_.size()) {
             return {};
@@ -248,6 +261,7 @@ private:
             case kParagraphEnd:
                 Current();
                 open_ = false;
+                started_ = false;
                 break;
             case kTab:
                 Add(RunKind::Tab);
@@ -308,6 +322,7 @@ private:
     CharFormat format_;
     int hotspot_ = -1;
     bool open_ = false;
+    bool started_ = false;  // the entry's own paragraph, not yet ended
     std::size_t added_ = 0;
 };
 

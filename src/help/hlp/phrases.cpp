@@ -8,10 +8,8 @@
 namespace scrivlet::help::hlp {
 namespace {
 
-// More phrases than any compiler makes, and a bound on what a damaged count
-// can make the reader allocate.
+// More phrases than any compiler makes.
 constexpr std::size_t kMaxPhrases = 0x10000;
-constexpr std::size_t kMaxPhraseText = 64u << 20;
 
 std::vector<std::string> ClassicPhrases(std::string_view bytes, bool winHelp30) {
     ByteCursor in(bytes, "|Phrases");
@@ -31,7 +29,7 @@ std::vector<std::string> ClassicPhrases(std::string_view bytes, bool winHelp30) 
     if (winHelp30) {
         text = std::string(stored);
     } else {
-        if (textSize > kMaxPhraseText) {
+        if (textSize > MostUnpacked(stored.size(), 2)) {
             Damaged("|Phrases claims " + std::to_string(textSize) + " bytes of phrases");
         }
         text = stored.size() == textSize ? std::string(stored)
@@ -78,7 +76,7 @@ std::vector<std::string> HallPhrases(std::string_view index, std::string_view im
     in.Dword();
     const unsigned bits = in.Word() & 0x0F;
     in.Word();
-    if (count > kMaxPhrases || imageSize > kMaxPhraseText) {
+    if (count > kMaxPhrases || imageSize > MostUnpacked(image.size(), 2)) {
         Damaged("|PhrIndex claims " + std::to_string(count) + " phrases of " +
                 std::to_string(imageSize) + " bytes");
     }
@@ -140,7 +138,7 @@ std::string PhraseTable::Expand(std::string_view stored, std::size_t size) const
         return std::string(stored.substr(0, size));
     }
     std::string out;
-    out.reserve(size);
+    out.reserve(std::min(size, stored.size() * 8));
     std::size_t at = 0;
     auto next = [&]() -> unsigned {
         return at < stored.size() ? static_cast<uint8_t>(stored[at++]) : 0u;

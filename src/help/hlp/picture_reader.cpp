@@ -131,6 +131,9 @@ void DecodeBitmap(const Header& h, std::string_view picture, const std::string& 
     if (h.dataAt > picture.size() || h.size > picture.size() - h.dataAt) {
         Damaged("the pixels of the picture " + name + " lie outside it");
     }
+    if (need > MostUnpacked(h.size, h.packing)) {
+        Damaged("the picture " + name + " claims more pixels than its data holds");
+    }
     std::string pixels = Unpack(picture.substr(h.dataAt, h.size), h.packing, need, name);
     pixels.resize(need, '\0');  // rows the data leaves out are colour 0
     out.width = static_cast<int>(h.width);
@@ -274,6 +277,9 @@ Picture ReadPictureFile(std::string_view bytes, const std::string& name, bool* t
         }
         if (best.dataAt > picture.size() || best.size > picture.size() - best.dataAt) {
             Damaged("the metafile " + name + " lies outside its picture file");
+        }
+        if (best.unpacked > MostUnpacked(best.size, best.packing)) {
+            Damaged("the metafile " + name + " claims more bytes than its data holds");
         }
         out.metafile =
             Unpack(picture.substr(best.dataAt, best.size), best.packing, best.unpacked, name);

@@ -131,12 +131,53 @@ SystemInfo ReadSystem(std::string_view bytes) {
                 break;
             case kCharset:
                 info.charset = ByteCursor(data, "the character set of |SYSTEM").Byte();
+                info.hasCharset = true;
                 break;
             default:
                 break;  // settings only the viewer's later versions use
         }
     }
     return info;
+}
+
+unsigned CharsetOfLanguage(unsigned lcid) {
+    switch (lcid & 0x3FF) {  // the primary language
+        case 0x02:           // Bulgarian
+        case 0x19:           // Russian
+        case 0x22:           // Ukrainian
+        case 0x23:           // Belarusian
+        case 0x2F:           // Macedonian
+            return 204;
+        case 0x05:  // Czech
+        case 0x0E:  // Hungarian
+        case 0x15:  // Polish
+        case 0x18:  // Romanian
+        case 0x1B:  // Slovak
+        case 0x24:  // Slovenian
+            return 238;
+        case 0x08:
+            return 161;  // Greek
+        case 0x1F:
+            return 162;  // Turkish
+        case 0x0D:
+            return 177;  // Hebrew
+        case 0x01:
+            return 178;  // Arabic
+        case 0x25:       // Estonian
+        case 0x26:       // Latvian
+        case 0x27:       // Lithuanian
+            return 186;
+        case 0x1E:
+            return 222;  // Thai
+        case 0x11:
+            return 128;  // Japanese
+        case 0x12:
+            return 129;  // Korean
+        case 0x04:
+            return (lcid & 0xFFFF) == 0x0804 || (lcid & 0xFFFF) == 0x1004 ? 134 : 136;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace scrivlet::help::hlp

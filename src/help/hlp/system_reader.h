@@ -26,6 +26,7 @@ struct SystemInfo {
     unsigned lcid = 0;
     unsigned sortFlags = 0;
     unsigned sortFlags2 = 0;
+    bool hasCharset = false;
     unsigned charset = 0;
     std::string icon;
 
@@ -36,5 +37,10 @@ struct SystemInfo {
 };
 
 SystemInfo ReadSystem(std::string_view bytes);
+
+// The Windows character set of text in the language LCID names (0 ANSI for
+// languages written in Western European letters), for files that give a
+// language but no character set.
+unsigned CharsetOfLanguage(unsigned lcid);
 
 }  // namespace scrivlet::help::hlp

@@ -78,14 +78,14 @@ std::size_t TopicStream::At(uint32_t pos) const {
     return at;
 }
 
-TopicRecord TopicStream::Read(std::size_t at, const PhraseTable& phrases, std::size_t* next) {
+void TopicStream::Read(std::size_t at, const PhraseTable& phrases, TopicRecord& record,
+                       std::size_t* next) {
     ByteCursor in(data_, "a topic record", at);
     const uint32_t size = in.Dword();
     const uint32_t textSize = in.Dword();
     in.Dword();  // the record before
     const uint32_t nextPos = in.Dword();
     const uint32_t data1Size = in.Dword();
-    TopicRecord record;
     record.type = in.Byte();
     record.stream = at;
     if (data1Size < kLinkHeader || size < data1Size || size > data_.size() - at) {
@@ -94,11 +94,15 @@ TopicRecord TopicStream::Read(std::size_t at, const PhraseTable& phrases, std::s
     if (textSize > kMaxText) {
         Damaged("a topic record claims " + std::to_string(textSize) + " bytes of text");
     }
-    record.data1 = data_.substr(at + kLinkHeader, data1Size - kLinkHeader);
+    record.data1 = std::string_view(data_).substr(at + kLinkHeader, data1Size - kLinkHeader);
     const std::string_view stored =
         std::string_view(data_).substr(at + data1Size, size - data1Size);
-    record.data2 = textSize > stored.size() ? phrases.Expand(stored, textSize)
-                                            : std::string(stored.substr(0, textSize));
+    if (textSize > stored.size()) {
+        record.expanded = phrases.Expand(stored, textSize);
+        record.data2 = record.expanded;
+    } else {
+        record.data2 = stored.substr(0, textSize);
+    }
 
     const std::size_t block = static_cast<std::size_t>(
         std::upper_bound(starts_.begin(), starts_.end(), at) - starts_.begin() - 1);
@@ -107,6 +111,8 @@ TopicRecord TopicStream::Read(std::size_t at, const PhraseTable& phrases, std::s
         characters_ = 0;
     }
     record.offset = static_cast<uint32_t>(block) * 0x8000 + characters_;
+    record.nonScroll = std::string::npos;
+    record.scroll = std::string::npos;
     if (record.type == kTopicHeaderRecord && record.data1.size() >= 24) {
         record.nonScroll = TryAt(ReadDword(record.data1, 16));
         record.scroll = TryAt(ReadDword(record.data1, 20));
@@ -124,20 +130,20 @@ TopicRecord TopicStream::Read(std::size_t at, const PhraseTable& phrases, std::s
             Damaged("the topic records run in a circle");
         }
     }
-    return record;
 }
 
-std::vector<TopicRecord> ReadTopicRecords(std::string_view topicFile, const SystemInfo& system,
-                                          const PhraseTable& phrases) {
+void ForEachTopicRecord(std::string_view topicFile, const SystemInfo& system,
+                        const PhraseTable& phrases,
+                        const std::function<void(const TopicRecord&)>& visit) {
     TopicStream stream(topicFile, system);
-    std::vector<TopicRecord> records;
+    TopicRecord record;
     std::size_t at = stream.First();
     while (at != std::string::npos) {
         std::size_t next = 0;
-        records.push_back(stream.Read(at, phrases, &next));
+        stream.Read(at, phrases, record, &next);
+        visit(record);
         at = next;
     }
-    return records;
 }
 
 }  // namespace scrivlet::help::hlp

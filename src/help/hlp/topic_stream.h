@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +21,12 @@ struct TopicRecord {
     unsigned type = 0;
     std::size_t stream = 0;  // where it starts in the unpacked blocks, for ordering
     uint32_t offset = 0;     // its TOPICOFFSET
-    std::string data1;       // settings and formatting commands
-    std::string data2;       // text, phrases expanded
+    // Settings and formatting commands, and the text with its phrases
+    // expanded: views into the unpacked blocks or into EXPANDED, valid while
+    // the stream and the record are.
+    std::string_view data1;
+    std::string_view data2;
+    std::string expanded;
     // For a topic header: where the topic's non-scrolling region starts and
     // where its scrolling region does (npos for none).
     std::size_t nonScroll = std::string::npos;
@@ -46,7 +51,7 @@ public:
     // Reads the record at position AT and gives the position of the next
     // (npos after the last). Records must follow one another forwards, so a
     // damaged chain cannot loop.
-    TopicRecord Read(std::size_t at, const PhraseTable& phrases, std::size_t* next);
+    void Read(std::size_t at, const PhraseTable& phrases, TopicRecord& record, std::size_t* next);
 
 private:
     std::string data_;
@@ -59,8 +64,9 @@ private:
     uint32_t characters_ = 0;
 };
 
-// Every record of |TOPIC in order.
-std::vector<TopicRecord> ReadTopicRecords(std::string_view topicFile, const SystemInfo& system,
-                                          const PhraseTable& phrases);
+// Calls VISIT with every record of |TOPIC in order.
+void ForEachTopicRecord(std::string_view topicFile, const SystemInfo& system,
+                        const PhraseTable& phrases,
+                        const std::function<void(const TopicRecord&)>& visit);
 
 }  // namespace scrivlet::help::hlp
