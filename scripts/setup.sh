@@ -14,6 +14,8 @@ packages=(
     libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
     # running under a virtual display, screenshots, a font
     xvfb xauth imagemagick fonts-dejavu-core
+    # the published web help opened in a headless browser by tests/web
+    chromium
 )
 
 missing=()

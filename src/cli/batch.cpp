@@ -4,6 +4,7 @@
 
 #include "cli/build_command.h"
 #include "cli/check_command.h"
+#include "cli/publish_command.h"
 
 namespace scrivlet::cli {
 namespace {
@@ -12,6 +13,7 @@ constexpr const char* kUsage =
     "Usage: scrivlet [PROJECT.scw]\n"
     "       scrivlet --check PROJECT.scw\n"
     "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME] [--keep] [--no-run]\n"
+    "       scrivlet --publish html PROJECT.scw|FILE.hlp OUTDIR [--force]\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
@@ -20,6 +22,8 @@ constexpr const char* kUsage =
     "                       an error. --compiler names the compiler (default: the\n"
     "                       Compiler setting), --base fixes the build files' name,\n"
     "                       --keep keeps them, --no-run only writes the .rtf and .hpj\n"
+    "  --publish html       publish the project or help file as a web site in OUTDIR,\n"
+    "                       which must be empty unless --force is given\n"
     "  --help               show this text\n";
 
 }  // namespace
@@ -49,6 +53,15 @@ std::optional<int> RunBatch(const std::vector<std::string>& args, std::ostream& 
             return 2;
         }
         return RunBuild(*parsed, out, err);
+    }
+    if (command == "--publish") {
+        const auto parsed =
+            ParsePublishArguments(std::vector<std::string>(args.begin() + 1, args.end()), err);
+        if (!parsed) {
+            err << kUsage;
+            return 2;
+        }
+        return RunPublish(*parsed, out, err);
     }
     if (command.size() > 2 && command.compare(0, 2, "--") == 0) {
         err << "scrivlet: unknown option " << command << "\n" << kUsage;

@@ -38,6 +38,8 @@
 #include "app/topics/topic_grid_view.h"
 #include "app/windows/project_settings_commands.h"
 #include "app/build/build_commands.h"
+#include "app/publish/preview_pane.h"
+#include "app/publish/publish_controller.h"
 #include "app/options/options_command.h"
 #include "core/tools/tool_list.h"
 #include "core/topics/recent_files.h"
@@ -245,6 +247,8 @@ void TMainForm::ConnectCommands() {
     ConnectContentsEditor(this, project_, {Action("ContentsEditor1"), Action("ContentsBtn")});
     ConnectReport(this, project_, {Action("Report1")});
     InstallBuildCommands(*this);
+    InstallPublishCommands(*this);
+    InstallPreviewPane(*this);
     on("Options2", [this] { Options2Click(*this); });
 
     connect(grid_, &TopicGridView::sortRequested, this,
