@@ -224,7 +224,9 @@ TEST(HtmlPublish, SearchIndexListsEveryWordWithItsPages) {
     EXPECT_TRUE(Has(index, "\n\"xylophone\":\"1\""));
     EXPECT_TRUE(Has(index, "\n\"term\":\"0,2\""));  // welcome's link text, gloss's title
     EXPECT_FALSE(Has(index, "\"lt\""));             // "&lt;" is no word
+    EXPECT_TRUE(Has(index, "\n\"zebra\":\"1\""));   // a keyword of intro's
     EXPECT_FALSE(Has(index, "build"));              // the left-out topic's text
+    EXPECT_FALSE(Has(index, "hidden"));             // and its keyword
 }
 
 TEST(HtmlPublish, ContentsFileGivesBooksPagesAndMarksWhatLeadsNowhere) {

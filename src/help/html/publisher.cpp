@@ -1,6 +1,7 @@
 #include "help/html/publisher.h"
 
 #include <fstream>
+#include <set>
 #include <stdexcept>
 
 #include "help/html/code_page.h"
@@ -118,6 +119,10 @@ Site Publish(const HelpDocument& document, const PublishInput& input,
         search.AddPage(map.PageOf(topic), frame.title);
         IndexHtmlText(search, body.header);
         IndexHtmlText(search, body.text);
+        // A reader searches for the words the author chose as keywords too.
+        for (const std::string& keyword : topics[i].keywords) {
+            search.AddWords(map.Text(keyword));
+        }
     }
 
     std::vector<ContentsNode> contents;
@@ -184,9 +189,12 @@ Site Publish(const HelpDocument& document, const PublishInput& input,
 
 void WriteSite(const Site& site, const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
+    std::set<std::filesystem::path> made{folder};
     for (const SiteFile& file : site.files) {
         const std::filesystem::path path = folder / file.path;
-        std::filesystem::create_directories(path.parent_path());
+        if (made.insert(path.parent_path()).second) {
+            std::filesystem::create_directories(path.parent_path());
+        }
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
         if (!out.flush()) {

@@ -7,7 +7,7 @@ const char* const kStyleSheet =
 html { -webkit-text-size-adjust: 100%; text-size-adjust: 100%; }
 body { margin: 0; font-family: Arial, Helvetica, sans-serif; font-size: 11pt;
        line-height: 1.35; color: #000; background: #fff; }
-main, .site-header, .topic-header { padding: 0 16px; }
+main, .topic-header { padding: 0 16px; }
 main { max-width: 48em; padding-bottom: 2em; }
 p { margin: 0; }
 a { color: #006000; }

@@ -45,6 +45,9 @@ SiteMap::SiteMap(const HelpDocument& document, std::string_view helpFileName)
     const std::vector<Topic>& topics = document.help.topics;
     pages_.resize(topics.size());
     for (std::size_t i = 0; i < topics.size(); ++i) {
+        for (const ContextDefinition& definition : topics[i].contexts) {
+            topicOfHash_.emplace(DefinitionHash(definition), static_cast<int>(i));
+        }
         if (topics[i].built) {
             pages_[i] = names.Take(PageStem(topics[i], static_cast<int>(i)), ".html");
         }
@@ -77,7 +80,8 @@ std::string SiteMap::ContextHref(std::string_view context, uint32_t hash, int* t
     if (!context.empty()) {
         hash = ContextHash(context);
     }
-    const int found = FindTopicByHash(document_.help, hash);
+    const auto known = topicOfHash_.find(hash);
+    const int found = known == topicOfHash_.end() ? -1 : known->second;
     if (topic != nullptr) {
         *topic = found;
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "help/help_document.h"
@@ -68,6 +69,8 @@ private:
     std::string helpStem_;  // lower case, without folder and extension
     std::vector<std::string> pages_;
     std::vector<std::string> pictures_;
+    // Context hash -> the first topic defining it; links look up thousands.
+    std::unordered_map<uint32_t, int> topicOfHash_;
     int start_ = -1;
     int codePage_ = 1252;
 };
