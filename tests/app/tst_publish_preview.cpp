@@ -46,6 +46,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(browser->toPlainText().contains(QStringLiteral("Zanzibar")),
                                  10000);
         QCOMPARE(form->GetProject().Topics[0].Text, stored);
+        // With SCRIVLET_GUI_SHOTS set, the window with its preview is saved there.
+        if (const QString shots = qEnvironmentVariable("SCRIVLET_GUI_SHOTS"); !shots.isEmpty()) {
+            form->resize(1280, 860);
+            QTest::qWait(200);
+            form->grab().save(shots + QStringLiteral("/preview.png"));
+        }
 
         toggle->trigger();
         QVERIFY(!dock->isVisible());
