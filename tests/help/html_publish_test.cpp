@@ -272,6 +272,20 @@ TEST(HtmlPublish, TextOfAnotherCodePageBecomesUtf8) {
     EXPECT_EQ(CheckSite(files), std::vector<std::string>{});
 }
 
+TEST(HtmlPublish, ATopicThatPopsItselfUpKeepsItsIdsOnce) {
+    HelpDocument document;
+    Topic topic = MakeTopic("self", "Self", {}, "");
+    topic.contexts.push_back({"self_end", 1, 0});
+    topic.hotspots = {To(HotspotKind::Popup, "self"), To(HotspotKind::Jump, "self_end")};
+    topic.paragraphs = {Para({Text("me", 0)}), Para({Text("end", 1)})};
+    document.help.topics.push_back(topic);
+    const SiteFiles files = Files(Publish(document, {"self.hlp", ""}));
+    EXPECT_EQ(CheckSite(files), std::vector<std::string>{});
+    EXPECT_TRUE(Has(files.at("self.html"),
+                    "<aside class=\"popup\" id=\"pop-self\" hidden>\n<p><a href=\"self.html\">me"
+                    "</a></p>\n<p><a href=\"self.html#c-self_end\">end</a></p>\n</aside>"));
+}
+
 TEST(HtmlPublish, ProgressCanStopThePublishing) {
     std::size_t calls = 0;
     const Site site = Publish(SampleDocument(), {"test.hlp", ""},

@@ -151,8 +151,11 @@ std::string TopicWriter::Paragraphs(State& state, std::size_t first, std::size_t
 std::string TopicWriter::OneParagraph(State& state, std::size_t index, const char* tag) {
     const Paragraph& paragraph = state.topic->paragraphs[index];
     std::string anchors;
+    // A panel's copy of a topic takes no ids: its own page (or the page
+    // itself, for a topic that pops itself up) has them.
     for (const ContextDefinition& definition : state.topic->contexts) {
-        if (definition.paragraph > 0 && static_cast<std::size_t>(definition.paragraph) == index) {
+        if (!state.quiet && definition.paragraph > 0 &&
+            static_cast<std::size_t>(definition.paragraph) == index) {
             anchors += "<span id=\"" + SiteMap::ContextAnchor(definition) + "\"></span>";
         }
     }
@@ -251,7 +254,8 @@ std::string TopicWriter::Picture(State& state, const Run& run) {
                                                           : "";
     std::string map;
     if (!picture.hotspots.empty()) {
-        map = "map-" + std::to_string(state.index) + "-" + std::to_string(run.bitmap);
+        map = (state.quiet ? "panel-map-" : "map-") + std::to_string(state.index) + "-" +
+              std::to_string(run.bitmap);
         maps_ += "<map name=\"" + map + "\">";
         for (const PictureHotspot& spot : picture.hotspots) {
             const LinkTarget target = TargetOfHotspot(site_, spot.action);
