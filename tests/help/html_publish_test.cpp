@@ -286,6 +286,31 @@ TEST(HtmlPublish, ATopicThatPopsItselfUpKeepsItsIdsOnce) {
                     "</a></p>\n<p><a href=\"self.html#c-self_end\">end</a></p>\n</aside>"));
 }
 
+TEST(HtmlPublish, ButtonsLinkWhereTheWebCanFollowTheirMacros) {
+    HelpDocument document;
+    Topic topic = MakeTopic("buttons", "Buttons", {}, "");
+    help::Run home = Of(RunKind::Button);
+    home.text = "Home";
+    home.macro = "JumpContents()";
+    help::Run run = Of(RunKind::Button);
+    run.text = "Run";
+    run.macro = "ExecFile(x)";
+    help::Run inside = home;
+    inside.hotspot = 0;  // a button in a hotspot's text: no link in a link
+    topic.hotspots = {To(HotspotKind::Jump, "buttons")};
+    topic.paragraphs = {Para({home, run, inside})};
+    document.help.topics.push_back(topic);
+    const Site site = Publish(document, {"b.hlp", ""});
+    const SiteFiles files = Files(site);
+    EXPECT_TRUE(Has(files.at("buttons.html"),
+                    "<p><a class=\"button\" href=\"index.html\">Home</a><span class=\"macro "
+                    "button\" title=\"the macro &quot;ExecFile(x)&quot; cannot work on the web\">"
+                    "Run</span><a href=\"buttons.html\"><span class=\"button\">Home</span></a>"
+                    "</p>"));
+    EXPECT_EQ(CheckSite(files), std::vector<std::string>{});
+    EXPECT_EQ(ReportLine(site.report), "1 pages, 3 links, 0 broken");
+}
+
 TEST(HtmlPublish, ProgressCanStopThePublishing) {
     std::size_t calls = 0;
     const Site site = Publish(SampleDocument(), {"test.hlp", ""},

@@ -204,6 +204,11 @@ std::string TopicWriter::OneParagraph(State& state, std::size_t index, const cha
                 parts.back() += Picture(state, run);
                 break;
             case RunKind::Button: {
+                if (hot) {  // a link may not hold another: the hotspot's wins
+                    parts.back() +=
+                        "<span class=\"button\">" + Escaped(site_.Text(run.text)) + "</span>";
+                    break;
+                }
                 const LinkTarget button = TargetOfMacro(site_, run.macro);
                 Count(state, button);
                 parts.back() +=
