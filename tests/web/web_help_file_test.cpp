@@ -21,6 +21,7 @@ namespace scrivlet::web {
 namespace {
 
 namespace fs = std::filesystem;
+using help::html::ReportLine;
 
 // A 24-bit BMP file of 4 x 2 pixels: red, green, blue, white over black,
 // white, black, white (rows stored bottom-up).
@@ -87,10 +88,22 @@ TEST_F(WebHelpFile, CompiledSampleGivesTheSameSiteAsItsProject) {
     const hc::CompileResult compiled = hc::CompileHelpProject(stem + ".hpj");
     WriteFileBytes(stem + ".hlp", hc::hlp::BuildHelpFileBytes(compiled, 0));
 
+    // The contents file beside it, whatever the letter case of its name.
+    WriteFileBytes(folder_ / "MANUAL.CNT",
+                   ":Base manual.hlp\r\n1 Start here\r\n2 First=welcome\r\n");
+
     const help::html::Site fromFile = PublishChecked(cli::LoadPublishSource(stem + ".hlp"));
+    const std::string index = ReadFileBytes(folder_ / "site" / "index.html").value_or("");
+    EXPECT_NE(index.find("<summary>Start here</summary>\n<ul>\n<li class=\"page\"><a "
+                         "href=\"welcome.html\">First</a></li>"),
+              std::string::npos)
+        << index;
     const help::html::Site fromProject =
         help::html::Publish(cli::LoadPublishSource(SCRIVLET_SAMPLE_PROJECT).document, {});
-    EXPECT_EQ(help::html::ReportLine(fromFile.report), help::html::ReportLine(fromProject.report));
+    // The same pages and topic links; the contents differ (a file against browse order).
+    EXPECT_EQ(fromFile.report.pages, fromProject.report.pages);
+    EXPECT_EQ(ReportLine(fromFile.report), "7 pages, 14 links, 0 broken");
+    EXPECT_EQ(ReportLine(fromProject.report), "7 pages, 20 links, 0 broken");
 }
 
 TEST_F(WebHelpFile, BitmapsBecomePngFilesABrowserShows) {
