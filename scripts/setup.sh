@@ -20,6 +20,8 @@ packages=(
     # icons (the SVG image and icon plugins, a theme found without a desktop)
     # and fonts metric-compatible with Arial, Times New Roman and Courier New
     libqt6svg6 breeze-icon-theme fonts-liberation
+    # the published web help opened in a headless browser by tests/web
+    chromium
 )
 
 missing=()

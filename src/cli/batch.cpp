@@ -5,6 +5,7 @@
 #include "cli/build_command.h"
 #include "cli/check_command.h"
 #include "cli/lint_command.h"
+#include "cli/publish_command.h"
 
 namespace scrivlet::cli {
 namespace {
@@ -15,6 +16,7 @@ constexpr const char* kUsage =
     "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME] [--keep] [--no-run]\n"
     "       scrivlet --lint PROJECT.scw\n"
     "       scrivlet --view FILE.hlp [--context NAME | --map N | --keyword WORD]\n"
+    "       scrivlet --publish html PROJECT.scw|FILE.hlp OUTDIR [--force]\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
@@ -29,6 +31,8 @@ constexpr const char* kUsage =
     "  --view FILE.hlp      show the help file in the help viewer, at its contents\n"
     "                       topic or at the topic of a context string, a map number\n"
     "                       or a keyword\n"
+    "  --publish html       publish the project or help file as a web site in OUTDIR,\n"
+    "                       which must be empty unless --force is given\n"
     "  --help               show this text\n";
 
 }  // namespace
@@ -65,6 +69,15 @@ std::optional<int> RunBatch(const std::vector<std::string>& args, std::ostream& 
             return 2;
         }
         return RunBuild(*parsed, out, err);
+    }
+    if (command == "--publish") {
+        const auto parsed =
+            ParsePublishArguments(std::vector<std::string>(args.begin() + 1, args.end()), err);
+        if (!parsed) {
+            err << kUsage;
+            return 2;
+        }
+        return RunPublish(*parsed, out, err);
     }
     if (command.size() > 2 && command.compare(0, 2, "--") == 0) {
         err << "scrivlet: unknown option " << command << "\n" << kUsage;

@@ -35,6 +35,8 @@
 #include "app/markup/markup_hookup.h"
 #include "app/navigator/navigator_hookup.h"
 #include "app/options/options_command.h"
+#include "app/publish/preview_pane.h"
+#include "app/publish/publish_controller.h"
 #include "app/report/report_commands.h"
 #include "app/search/search_hookup.h"
 #include "app/spelling/spell_commands.h"
@@ -252,6 +254,8 @@ void TMainForm::ConnectCommands() {
     ConnectReport(this, project_, {Action("Report1")});
     InstallBuildCommands(*this);
     InstallContextHelp(*this);
+    InstallPublishCommands(*this);
+    InstallPreviewPane(*this);
     on("Options2", [this] { Options2Click(*this); });
 
     connect(grid_, &TopicGridView::sortRequested, this,
