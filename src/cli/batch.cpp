@@ -11,7 +11,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: scrivlet [PROJECT.scw]\n"
     "       scrivlet --check PROJECT.scw\n"
-    "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME] [--keep] [--no-run]\n"
+    "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME [--force]]\n"
+    "                                    [--keep] [--no-run]\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
@@ -19,7 +20,8 @@ constexpr const char* kUsage =
     "                       compiler and print the log; exit status 1 when it holds\n"
     "                       an error. --compiler names the compiler (default: the\n"
     "                       Compiler setting), --base fixes the build files' name,\n"
-    "                       --keep keeps them, --no-run only writes the .rtf and .hpj\n"
+    "                       --force lets that name replace existing files, --keep\n"
+    "                       keeps them, --no-run only writes the .rtf and .hpj\n"
     "  --help               show this text\n";
 
 }  // namespace
