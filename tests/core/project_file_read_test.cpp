@@ -122,8 +122,8 @@ TEST(ParseProject, FirstMatchingKeyAndSectionWin) {
 
 TEST(ParseProject, ToleratesOtherSecondLinesOtherNamesAndAnyOrder) {
     const Project read =
-        Parse(Header({"[PROJECT]", "whatever", "[FILES]", "1", "f.rtf", "UNKNOWN=1",
-                      "CONTENTS=c", "[WINDOWS]", "0", "[CONFIG]", "1", "Macro()"}));
+        Parse(Header({"[PROJECT]", "whatever", "[FILES]", "1", "f.rtf", "UNKNOWN=1", "CONTENTS=c",
+                      "[WINDOWS]", "0", "[CONFIG]", "1", "Macro()"}));
     EXPECT_EQ(read.RtfFiles, std::vector<std::string>{"f.rtf"});
     EXPECT_EQ(read.DefaultTopic, "c");
     EXPECT_EQ(read.ConfigMacros, std::vector<std::string>{"Macro()"});

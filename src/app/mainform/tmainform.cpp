@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/build/build_commands.h"
 #include "app/contents/contents_commands.h"
 #include "app/editor/editor_commands.h"
 #include "app/editor/ruler_widget.h"
@@ -27,18 +28,19 @@
 #include "app/mainform/preferences_store.h"
 #include "app/mainform/project_commands.h"
 #include "app/mainform/toolbar_layout.h"
-#include "app/spelling/spell_commands.h"
 #include "app/mainform/topic_commands.h"
 #include "app/markup/markup_hookup.h"
+#include "app/options/options_command.h"
+#include "app/recovery/recovery_keeper.h"
 #include "app/report/report_commands.h"
 #include "app/search/search_hookup.h"
+#include "app/spelling/spell_commands.h"
 #include "app/topics/grid_font.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
+#include "app/undo/project_undo.h"
 #include "app/windows/project_settings_commands.h"
-#include "app/build/build_commands.h"
-#include "app/options/options_command.h"
 #include "core/tools/tool_list.h"
 #include "core/topics/recent_files.h"
 
@@ -65,6 +67,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     BuildGridPopup();
     projectCommands_ = new ProjectCommands(*this);
     topicCommands_ = new TopicCommands(*this);
+    undo_ = new ProjectUndo(*this);
+    recovery_ = new RecoveryKeeper(*this);
     ConnectCommands();
     ConnectViewItems();
 
@@ -241,7 +245,10 @@ void TMainForm::ConnectCommands() {
     on("LastBtn", [t] { t->Navigate(NavigationStep::Last); });
     on("HelpAbout", [this] { about_->exec(); });
     ConnectProjectSettingsCommands(this, project_, {Action("Windows1"), Action("WindowsBtn")},
-                                   {Action("Options1"), Action("OptionsBtn")});
+                                   {Action("Options1"), Action("OptionsBtn")},
+                                   [this](const QString& name, const ProjectSettings& before) {
+                                       undo_->SettingsChanged(before, name);
+                                   });
     ConnectContentsEditor(this, project_, {Action("ContentsEditor1"), Action("ContentsBtn")});
     ConnectReport(this, project_, {Action("Report1")});
     InstallBuildCommands(*this);
@@ -432,6 +439,10 @@ void TMainForm::FormShow() {
     }
     firstShown_ = true;
     richEdit_->SetTextLimit(kEditorTextLimit);
+    if (recovery_->OfferRestore()) {
+        grid2_->FitColumns();
+        return;
+    }
     if (!startArgument_) {
         projectCommands_->New();
     } else {
@@ -487,6 +498,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     SavePreferences();
+    recovery_->Remove();
     event->accept();
 }
 

@@ -115,8 +115,7 @@ public:
     }
 
 private:
-    void ReadList(LineCursor& cursor, const ListSection& section,
-                  std::vector<std::string>& list) {
+    void ReadList(LineCursor& cursor, const ListSection& section, std::vector<std::string>& list) {
         const std::size_t nameLine = cursor.LastLineNumber();
         const std::string name(section.name);
         std::string countText = cursor.AtEnd() ? "[TOPICS]" : std::string(cursor.ReadLine());
