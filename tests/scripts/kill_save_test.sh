@@ -12,7 +12,8 @@ file=$dir/p.scw
 for ((i = 1; i <= kills; i++)); do
     "$probe" save-loop "$file" &
     pid=$!
-    sleep "0.0$((RANDOM % 90 + 10))"
+    # Past the start-up (Qt libraries load first), into the saves.
+    sleep "0.$((RANDOM % 60 + 30))"
     kill -9 "$pid"
     wait "$pid" 2>/dev/null
     if ! result=$("$probe" check "$file"); then
