@@ -84,6 +84,8 @@ std::optional<BuildArguments> ParseBuildArguments(const std::vector<std::string>
                 err << "scrivlet: --base takes a plain file name without a folder\n";
                 return std::nullopt;
             }
+        } else if (arg == "--force") {
+            parsed.force = true;
         } else if (arg == "--keep") {
             parsed.keep = true;
         } else if (arg == "--no-run") {
@@ -159,6 +161,7 @@ int RunBuild(const BuildArguments& arguments, std::ostream& out, std::ostream& e
             }
         }
         options.baseName = arguments.baseName;
+        options.replaceBaseFiles = arguments.force;
         options.keepFiles = arguments.keep;
         options.runCompiler = !arguments.noRun;
 
@@ -186,6 +189,15 @@ int RunBuild(const BuildArguments& arguments, std::ostream& out, std::ostream& e
                     << " is not the help compiler (its name must be HCRTF.EXE or HCRTF)\n";
                 return 1;
             case CompileOutcome::NoFreeBaseName:
+                return 1;
+            case CompileOutcome::BaseNameTaken:
+                err << "scrivlet: " << result.takenFile << " already exists; --base "
+                    << result.baseName
+                    << " would overwrite and then delete it (add --force to allow that)\n";
+                return 1;
+            case CompileOutcome::HelpIsProject:
+                err << "scrivlet: " << Cp1252ToUtf8(HelpIsProjectMessage(project->HelpFileName))
+                    << '\n';
                 return 1;
         }
         return 1;

@@ -9,11 +9,13 @@
 namespace scrivlet::cli {
 
 // The arguments of "--build PROJECT.scw [--compiler PATH] [--base NAME]
-// [--keep] [--no-run]".
+// [--force] [--keep] [--no-run]".
 struct BuildArguments {
     std::string projectFile;
     std::optional<std::string> compiler;
     std::string baseName;
+    // Lets --base replace files of that name that exist.
+    bool force = false;
     bool keep = false;
     bool noRun = false;
 };

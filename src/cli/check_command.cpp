@@ -1,5 +1,6 @@
 #include "cli/check_command.h"
 
+#include <algorithm>
 #include <exception>
 #include <ostream>
 
@@ -67,6 +68,12 @@ int RunCheck(const std::string& projectFile, std::ostream& out, std::ostream& er
             return 1;
         }
         out << DescribeProject(*project);
+        if (project->CutOff) {
+            std::string warning = CutOffWarning(projectFile, *project->CutOff);
+            std::replace(warning.begin(), warning.end(), '\n', ' ');
+            err << "scrivlet: " << WithoutControls(warning) << '\n';
+            return 1;
+        }
         return 0;
     } catch (const ScrivletError& e) {
         // The message quotes text from the file next to the UTF-8 file name.

@@ -14,6 +14,7 @@
 #include "cli/build_command.h"
 #include "core/build/build_files.h"
 #include "core/build/compile.h"
+#include "core/projectfile/project_file.h"
 #include "core/util/file_io.h"
 
 namespace scrivlet {
@@ -126,6 +127,32 @@ TEST_F(BuildCommandTest, RefusalsExplainThemselves) {
     EXPECT_EQ(Run({"--build", project.string(), "--compiler", project.string()}), 1);
     EXPECT_NE(err.str().find("is not the help compiler"), std::string::npos);
     EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"manual.scw"}));
+}
+
+TEST_F(BuildCommandTest, BaseNameWithExistingFilesIsRefusedUnlessForced) {
+    const auto project = CopyCase("one_topic", "manual.scw");
+    WriteFileBytes(folder / "notes.rtf", "the author's own");
+    EXPECT_EQ(Run({"--build", project.string(), "--no-run", "--base", "notes"}), 1);
+    EXPECT_EQ(err.str(), "scrivlet: " + (folder / "notes.rtf").string() +
+                             " already exists; --base notes would overwrite and then delete it "
+                             "(add --force to allow that)\n");
+    EXPECT_EQ(ReadFileBytes(folder / "notes.rtf"), "the author's own");
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"manual.scw", "notes.rtf"}));
+    EXPECT_EQ(Run({"--build", project.string(), "--no-run", "--base", "notes", "--force"}), 0);
+    EXPECT_NE(ReadFileBytes(folder / "notes.rtf"), "the author's own");
+}
+
+TEST_F(BuildCommandTest, HelpFileThatIsTheProjectFileIsRefused) {
+    const auto project = CopyCase("one_topic", "manual.scw");
+    auto read = ReadProjectFile(project);
+    ASSERT_TRUE(read);
+    read->HelpFileName = ".\\.\\manual.scw";
+    WriteProjectFile(*read, project);
+    const auto before = ReadFileBytes(project);
+    EXPECT_EQ(Run({"--build", project.string(), "--compiler", SCRIVLET_FAKEHC}), 1);
+    EXPECT_EQ(err.str(), "scrivlet: " + HelpIsProjectMessage(".\\.\\manual.scw") + "\n");
+    EXPECT_EQ(ReadFileBytes(project), before);
     EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"manual.scw"}));
 }
 

@@ -36,6 +36,7 @@ public:
         files.erase(path);
         removed.push_back(path);
     }
+    bool SameFile(const std::string& a, const std::string& b) override { return a == b; }
     std::map<std::string, std::string> files;
     std::vector<std::string> written;
     std::vector<std::string> removed;
@@ -255,13 +256,38 @@ TEST_F(CompileTest, AllNamesTakenLogsAnErrorAndBuildsNothing) {
     EXPECT_TRUE(files.removed.empty());
 }
 
-TEST_F(CompileTest, AWriteFailureEndsTheBuildAndKeepsWhatWasWritten) {
+TEST_F(CompileTest, AWriteFailureEndsTheBuildAndRemovesWhatItWrote) {
     options.baseName = "scrv5";
     files.failOn = "/proj/scrv5.hpj";
     EXPECT_THROW(Compile(), FileError);
-    EXPECT_TRUE(files.Exists("/proj/scrv5.rtf"));
+    EXPECT_FALSE(files.Exists("/proj/scrv5.rtf"));
+    EXPECT_EQ(files.removed, (std::vector<std::string>{"/proj/scrv5.rtf", "/proj/scrv5.hpj"}));
     EXPECT_TRUE(runner.requests.empty());
     EXPECT_EQ(progress.events.back(), "<ended>");
+}
+
+TEST_F(CompileTest, AGivenBaseNameNeverReplacesAFileUnlessAllowed) {
+    options.baseName = "mine";
+    files.files["/proj/mine.txt"] = "the author's notes";
+    const CompileResult refused = Compile();
+    EXPECT_EQ(refused.outcome, CompileOutcome::BaseNameTaken);
+    EXPECT_EQ(refused.takenFile, "/proj/mine.txt");
+    EXPECT_TRUE(files.written.empty());
+    EXPECT_TRUE(progress.events.empty());
+    options.replaceBaseFiles = true;
+    EXPECT_EQ(Compile().outcome, CompileOutcome::Built);
+    EXPECT_EQ(files.written.size(), 2u);
+}
+
+TEST_F(CompileTest, AHelpFileNamedAsTheProjectIsRefused) {
+    files.files["/proj/manual.scw"] = "the project";
+    project.HelpFileName = "manual.scw";
+    EXPECT_EQ(Compile().outcome, CompileOutcome::HelpIsProject);
+    EXPECT_TRUE(files.written.empty());
+    EXPECT_TRUE(runner.requests.empty());
+    EXPECT_EQ(HelpIsProjectMessage(".\\manual.scw"),
+              "The help file name .\\manual.scw names the project file itself, which the "
+              "compiler would overwrite. Choose another help file name in the project options.");
 }
 
 TEST_F(CompileTest, NoRunStopsAfterWritingTheFiles) {

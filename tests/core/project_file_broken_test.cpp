@@ -15,7 +15,7 @@ std::string DataFile(const std::string& name) {
     return std::string(SCRIVLET_TEST_DATA) + "/projectfile/" + name;
 }
 
-enum class Outcome { kConvertError, kListIndexError, kProject };
+enum class Outcome { kConvertError, kListIndexError, kNotAProject, kProject };
 
 struct BrokenFile {
     const char* name;
@@ -46,12 +46,13 @@ const BrokenFile kBrokenFiles[] = {
     {"truncated_topic.scw", Outcome::kProject, nullptr, 0, 2, 3, 20},
     {"truncated_fields.scw", Outcome::kProject, nullptr, 0, 2, 0, 20},
     {"noise_in_text.scw", Outcome::kProject, nullptr, 0, 2, 2, 20},
-    {"empty.scw", Outcome::kProject, nullptr, 0, 1, 0, 10},
-    {"ctrl_z_first.scw", Outcome::kProject, nullptr, 0, 1, 0, 10},
-    {"lf_only.scw", Outcome::kProject, nullptr, 0, 1, 0, 10},
     {"header_only.scw", Outcome::kProject, nullptr, 0, 1, 0, 10},
-    {"binary_noise.scw", Outcome::kProject, nullptr, 0, 1, 0, 10},
-    {"binary_noise_no_eof.scw", Outcome::kProject, nullptr, 0, 1, 0, 10},
+    // Files whose first line is not "[PROJECT]" are no projects at all.
+    {"empty.scw", Outcome::kNotAProject, nullptr, 0},
+    {"ctrl_z_first.scw", Outcome::kNotAProject, nullptr, 0},
+    {"lf_only.scw", Outcome::kNotAProject, nullptr, 0},
+    {"binary_noise.scw", Outcome::kNotAProject, nullptr, 0},
+    {"binary_noise_no_eof.scw", Outcome::kNotAProject, nullptr, 0},
     {"noise_topics.scw", Outcome::kProject, nullptr, 0, 1, 0, 0},
 };
 
@@ -71,8 +72,15 @@ TEST_P(BrokenProjectFile, GivesACleanErrorOrTheDefinedResult) {
     } catch (const ListIndexError& e) {
         outcome = Outcome::kListIndexError;
         error = e.what();
+    } catch (const NotAProjectError& e) {
+        outcome = Outcome::kNotAProject;
+        error = e.what();
     }
     ASSERT_EQ(outcome, c.outcome) << error;
+    if (c.outcome == Outcome::kNotAProject) {
+        EXPECT_EQ(error, NotAProjectMessage(path));
+        return;
+    }
     if (c.outcome != Outcome::kProject) {
         EXPECT_EQ(error,
                   std::string(c.message) + " (" + path + ", line " + std::to_string(c.line) + ")");
@@ -99,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(Table, BrokenProjectFile, testing::ValuesIn(kBrokenFile
 TEST(BrokenProjectFile, TruncatedTopicKeepsTheTextThatWasThere) {
     const auto project = ReadProjectFile(DataFile("truncated_topic.scw"));
     ASSERT_TRUE(project.has_value());
+    ASSERT_TRUE(project->CutOff);
+    EXPECT_EQ(project->CutOff->topicsRead, 2u);
     const TTopic& cut = project->Topics[1];
     EXPECT_EQ(cut.Title, "Two");
     EXPECT_EQ(cut.Text.back(), "\\deflang1033\\pard\\plain\\f0\\fs22 Tw");

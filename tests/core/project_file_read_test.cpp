@@ -120,18 +120,13 @@ TEST(ParseProject, FirstMatchingKeyAndSectionWin) {
     EXPECT_EQ(read.RtfFiles, std::vector<std::string>{"a.rtf"});
 }
 
-TEST(ParseProject, ToleratesOtherFirstLinesOtherNamesAndAnyOrder) {
+TEST(ParseProject, ToleratesOtherSecondLinesOtherNamesAndAnyOrder) {
     const Project read =
-        Parse(Header({"SOMETHING ELSE", "whatever", "[FILES]", "1", "f.rtf", "UNKNOWN=1",
-                      "CONTENTS=c", "[WINDOWS]", "0", "[CONFIG]", "1", "Macro()"}));
+        Parse(Header({"[PROJECT]", "whatever", "[FILES]", "1", "f.rtf", "UNKNOWN=1", "CONTENTS=c",
+                      "[WINDOWS]", "0", "[CONFIG]", "1", "Macro()"}));
     EXPECT_EQ(read.RtfFiles, std::vector<std::string>{"f.rtf"});
     EXPECT_EQ(read.DefaultTopic, "c");
     EXPECT_EQ(read.ConfigMacros, std::vector<std::string>{"Macro()"});
-}
-
-TEST(ParseProject, SectionOnTheFirstLineIsNotRead) {
-    const Project read = Parse(Header({"[CONFIG]", "1", "Macro()"}));
-    EXPECT_TRUE(read.ConfigMacros.empty());
 }
 
 TEST(ParseProject, MissingSectionsAndKeysGiveEmptyValues) {

@@ -15,6 +15,13 @@ WindowFields Position(const char* x, const char* y, const char* w, const char* h
     return fields;
 }
 
+TEST(Sizer, AnOversizedWindowIsFittedToTheScreen) {
+    const SizerBounds huge = PlaceSizer(Position("900", "10", "99999999", "99999999"), 1280, 900);
+    EXPECT_EQ(FitToScreen(huge, 1280, 900), (SizerBounds{0, 0, 1280, 900}));
+    EXPECT_EQ(FitToScreen({1200, 850, 300, 200}, 1280, 900), (SizerBounds{980, 700, 300, 200}));
+    EXPECT_EQ(FitToScreen({5, 6, 7, 8}, 1280, 900), (SizerBounds{5, 6, 7, 8}));
+}
+
 TEST(Sizer, EightHundredPixelScreenBothWays) {
     const SizerBounds bounds = PlaceSizer(Position("512", "-1", "-1", "-1"), 800, 600);
     EXPECT_EQ(bounds.Left, 400);

@@ -91,6 +91,16 @@ TEST(ParseWindowDef, PartsAreCutTo255) {
     EXPECT_EQ(def.WindowCaption.size(), 255u);
 }
 
+TEST(BuildWindowDef, PositionsAreKeptInsideTheHelpUnits) {
+    WindowFields fields =
+        FieldsOfWindowDef(ParseWindowDef("main=\"M\",(10,20,500,600),0,(r0),(r0),0"));
+    EXPECT_EQ(BuildWindowDef(fields), "main=\"M\",(10,20,500,600),0,(r0),(r0),0");
+    fields.X = "-5";
+    fields.W = "99999999";
+    fields.H = "1024";
+    EXPECT_EQ(BuildWindowDef(fields), "main=\"M\",(0,20,1023,1023),0,(r0),(r0),0");
+}
+
 TEST(WindowNameOf, TextBeforeFirstEquals) {
     EXPECT_EQ(WindowNameOf("main=\"a=b\""), "main");
     EXPECT_EQ(WindowNameOf("=x"), "");
@@ -156,10 +166,10 @@ TEST(BuildWindowDef, PositionWrittenOnlyWhenValid) {
     fields.W = "5";
     fields.Y = "-1";
     EXPECT_FALSE(PositionIsWritten(fields));
-    // x has no range test.
+    // x has no test of its own, but is kept inside the help units.
     fields.Y = "0";
     fields.X = "-20";
-    EXPECT_EQ(BuildWindowDef(fields), "pos=\"Placed\",(-20,0,5,10),4,(r255),(r0),0");
+    EXPECT_EQ(BuildWindowDef(fields), "pos=\"Placed\",(0,0,5,10),4,(r255),(r0),0");
 }
 
 TEST(BuildWindowDef, NonIntegerPositionFails) {
@@ -183,7 +193,7 @@ TEST(BuildWindowDef, NonIntegerPositionFails) {
 TEST(BuildWindowDef, RoundTripsItsOwnLines) {
     for (const char* line :
          {"main=\"Main help\",(0,0,1023,1023),0,(r16777215),(r12632256),0",
-          "glossary=\"\",,16644,(r14876671),(r0),1", "w=\"a, b\",(-5,1,2,3),1,(r1),(r2),0"}) {
+          "glossary=\"\",,16644,(r14876671),(r0),1", "w=\"a, b\",(5,1,2,3),1,(r1),(r2),0"}) {
         EXPECT_EQ(BuildWindowDef(FieldsOfWindowDef(ParseWindowDef(line))), line);
     }
 }

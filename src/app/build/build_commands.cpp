@@ -35,9 +35,7 @@ public:
         }
     }
 
-    void LogLine(std::string_view line) override {
-        form_.LogLine(FromAnsi(line));
-    }
+    void LogLine(std::string_view line) override { form_.LogLine(FromAnsi(line)); }
 
 private:
     TMainForm& form_;
@@ -87,6 +85,13 @@ BuildCommands::BuildCommands(TMainForm& form, std::unique_ptr<ProcessRunner> run
       errorBox_(new TErrorBox(&form)) {
     setObjectName("BuildCommands");
     errorBox_->hide();
+    form_.GetProject().AddModifiedListener([this](bool modified) {
+        if (!modified) {
+            firstUnsavedChange_ = {};
+        } else if (!firstUnsavedChange_.isValid()) {
+            firstUnsavedChange_ = QDateTime::currentDateTime();
+        }
+    });
     form_.SetLogSink([this](const QString& line) { errorBox_->AddLine(line); });
     QAction* logItem = form_.Action("ErrorLog1");
     if (logItem) {
@@ -98,9 +103,13 @@ BuildCommands::BuildCommands(TMainForm& form, std::unique_ptr<ProcessRunner> run
 
 BuildCommands::~BuildCommands() = default;
 
-void BuildCommands::SetRunner(std::unique_ptr<ProcessRunner> runner) { runner_ = std::move(runner); }
+void BuildCommands::SetRunner(std::unique_ptr<ProcessRunner> runner) {
+    runner_ = std::move(runner);
+}
 
-void BuildCommands::SetViewer(std::unique_ptr<HelpViewer> viewer) { viewer_ = std::move(viewer); }
+void BuildCommands::SetViewer(std::unique_ptr<HelpViewer> viewer) {
+    viewer_ = std::move(viewer);
+}
 
 void BuildCommands::Compile() {
     if (!form_.StoreBack(true)) {
@@ -110,10 +119,9 @@ void BuildCommands::Compile() {
     DiskBuildFiles files;
     WindowLog log(form_, *errorBox_);
     StatusProgress progress(form_);
-    CompileCollaborators with{files, *runner_, log, progress,
-                              [this](const std::string& path, int32_t number) {
-                                  ShowHelp(path, number);
-                              }};
+    CompileCollaborators with{
+        files, *runner_, log, progress,
+        [this](const std::string& path, int32_t number) { ShowHelp(path, number); }};
     CompileOptions options;
     options.compilerPath = form_.Prefs().Compiler;
     try {
@@ -152,9 +160,22 @@ void BuildCommands::ShowBtn1Click() {
     }
     const std::string path =
         HelpFilePath(project.HelpFileName.str(), ProjectFolder(project.ProjectFileName));
-    if (!QFileInfo(FromAnsi(path)).isFile()) {
+    const QFileInfo help(FromAnsi(path));
+    if (!help.isFile()) {
         QApplication::beep();
         return;
+    }
+    // A compile that wrote no help file leaves the previous one in place;
+    // showing it without a word would pass old text off as the new.
+    if (help.lastModified() < LastChange()) {
+        const auto answer = MessageBox::AskYesNoCancel(&form_, FromAnsi(StaleHelpQuestion(path)));
+        if (answer == QMessageBox::Yes) {
+            Compile();
+            return;
+        }
+        if (answer != QMessageBox::No) {
+            return;
+        }
     }
     int32_t number = 0;
     if (project.CurrentTopic >= 0 &&
@@ -162,6 +183,14 @@ void BuildCommands::ShowBtn1Click() {
         number = project.Topics[static_cast<std::size_t>(project.CurrentTopic)].TopicID;
     }
     ShowHelp(path, number);
+}
+
+QDateTime BuildCommands::LastChange() const {
+    const Project& project = form_.GetProject();
+    if (project.Modified() && firstUnsavedChange_.isValid()) {
+        return firstUnsavedChange_;
+    }
+    return QFileInfo(QString::fromStdString(project.ProjectFileName)).lastModified();
 }
 
 void BuildCommands::ErrorLog1Click() {
@@ -174,8 +203,8 @@ void BuildCommands::ErrorLog1Click() {
 }
 
 BuildCommands* InstallBuildCommands(TMainForm& form) {
-    auto* commands = new BuildCommands(form, std::make_unique<PosixProcessRunner>(),
-                                       CreateHelpViewer());
+    auto* commands =
+        new BuildCommands(form, std::make_unique<PosixProcessRunner>(), CreateHelpViewer());
     auto on = [&form, commands](const char* name, void (BuildCommands::*handler)()) {
         if (QAction* action = form.Action(name)) {
             QObject::connect(action, &QAction::triggered, commands, handler);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <memory>
 
@@ -35,11 +36,15 @@ public:
 
 private:
     void ShowHelp(const std::string& path, int contextNumber);
+    // When the project last changed: the time of the first unsaved change,
+    // or the project file's time when nothing is unsaved.
+    QDateTime LastChange() const;
 
     TMainForm& form_;
     std::unique_ptr<ProcessRunner> runner_;
     std::unique_ptr<HelpViewer> viewer_;
     TErrorBox* errorBox_;
+    QDateTime firstUnsavedChange_;
 };
 
 // Creates the build commands for FORM (a child of it) and connects them to

@@ -1,5 +1,7 @@
 #include "app/common/message_box.h"
 
+#include <QAbstractButton>
+
 namespace scrivlet::app {
 namespace {
 
@@ -11,10 +13,10 @@ const QString kTitle = QStringLiteral("Scrivlet");
 
 }  // namespace
 
-QMessageBox::StandardButton MessageBox::Show(QWidget* parent, QMessageBox::Icon icon,
-                                             const QString& text,
-                                             QMessageBox::StandardButtons buttons,
-                                             QMessageBox::StandardButton fallback) {
+QMessageBox::StandardButton MessageBox::Show(
+    QWidget* parent, QMessageBox::Icon icon, const QString& text,
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton fallback,
+    const QList<QPair<QMessageBox::StandardButton, QString>>& labels) {
     g_lastText = text;
     ++g_shownCount;
     if (g_nextAnswer) {
@@ -23,6 +25,11 @@ QMessageBox::StandardButton MessageBox::Show(QWidget* parent, QMessageBox::Icon 
         return answer;
     }
     QMessageBox box(icon, kTitle, text, buttons, parent);
+    for (const auto& [button, label] : labels) {
+        if (QAbstractButton* shown = box.button(button)) {
+            shown->setText(label);
+        }
+    }
     const int result = box.exec();
     return result == 0 ? fallback : static_cast<QMessageBox::StandardButton>(result);
 }
@@ -35,6 +42,17 @@ void MessageBox::Inform(QWidget* parent, const QString& text) {
     Show(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void MessageBox::Warn(QWidget* parent, const QString& text) {
+    Show(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton MessageBox::AskWarning(
+    QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton fallback,
+    const QList<QPair<QMessageBox::StandardButton, QString>>& labels) {
+    return Show(parent, QMessageBox::Warning, text, buttons, fallback, labels);
+}
+
 QMessageBox::StandardButton MessageBox::AskYesNo(QWidget* parent, const QString& text) {
     return Show(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
                 QMessageBox::No);
@@ -45,10 +63,16 @@ QMessageBox::StandardButton MessageBox::AskYesNoCancel(QWidget* parent, const QS
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
-void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) { g_nextAnswer = answer; }
+void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) {
+    g_nextAnswer = answer;
+}
 
-QString MessageBox::LastText() { return g_lastText; }
+QString MessageBox::LastText() {
+    return g_lastText;
+}
 
-int MessageBox::ShownCount() { return g_shownCount; }
+int MessageBox::ShownCount() {
+    return g_shownCount;
+}
 
 }  // namespace scrivlet::app

@@ -17,6 +17,14 @@ public:
     static void Error(QWidget* parent, const QString& text);
     // A notice with an information icon and OK.
     static void Inform(QWidget* parent, const QString& text);
+    // A notice with a warning icon and OK.
+    static void Warn(QWidget* parent, const QString& text);
+    // A warning with BUTTONS, some of them relabelled by LABELS (the standard
+    // buttons have no "Save As..."); Escape gives FALLBACK.
+    static QMessageBox::StandardButton AskWarning(
+        QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton fallback,
+        const QList<QPair<QMessageBox::StandardButton, QString>>& labels = {});
     // A question with a question icon: Yes/No, or Yes/No/Cancel.
     static QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& text);
     static QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text);
@@ -28,10 +36,10 @@ public:
     static int ShownCount();
 
 private:
-    static QMessageBox::StandardButton Show(QWidget* parent, QMessageBox::Icon icon,
-                                            const QString& text,
-                                            QMessageBox::StandardButtons buttons,
-                                            QMessageBox::StandardButton fallback);
+    static QMessageBox::StandardButton Show(
+        QWidget* parent, QMessageBox::Icon icon, const QString& text,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton fallback,
+        const QList<QPair<QMessageBox::StandardButton, QString>>& labels = {});
 };
 
 }  // namespace scrivlet::app

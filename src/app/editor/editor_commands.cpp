@@ -205,7 +205,6 @@ void EditorCommands::Connect() {
     }
 
     // The Edit menu addresses the focused control; the toolbar the editor.
-    on("EditUndo", [this] { SendToFocused(EditRequest::Undo); });
     on("EditCut", [this] { SendToFocused(EditRequest::Cut); });
     on("EditCopy", [this] { SendToFocused(EditRequest::Copy); });
     on("EditPaste", [this] { SendToFocused(EditRequest::Paste); });

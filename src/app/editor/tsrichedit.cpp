@@ -12,6 +12,8 @@
 #include <QTextCursor>
 #include <climits>
 
+#include "core/markup/code_before.h"
+
 namespace scrivlet::app {
 
 TSRichEdit::TSRichEdit(QWidget* parent) : QTextEdit(parent) {
@@ -91,7 +93,36 @@ void TSRichEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (typesText && !textCursor().hasSelection()) {
+        TakeFormatBeforeCode();
+    }
     QTextEdit::keyPressEvent(event);
+}
+
+void TSRichEdit::TakeFormatBeforeCode() {
+    const QTextCursor caret = textCursor();
+    const QTextBlock block = caret.block();
+    const QString before = block.text().left(caret.positionInBlock());
+    // Codes are ASCII, so the byte offsets of Latin-1 are character offsets.
+    const auto code = MarkupCodeBefore(before.toLatin1().toStdString());
+    if (!code) {
+        return;
+    }
+    // Text typed after a code is the author's own text, not more code, and
+    // not more of a link's hotspot: it takes the format of what stands
+    // before the code (and before the hotspot).
+    int start = block.position() + static_cast<int>(code->start);
+    QTextCursor probe(document());
+    auto isHotspot = [](const QTextCharFormat& format) {
+        return format.fontStrikeOut() || format.fontUnderline();
+    };
+    probe.setPosition(start);
+    while (code->link && start > block.position() && isHotspot(probe.charFormat())) {
+        probe.setPosition(--start);
+    }
+    const QTextCharFormat format =
+        start > block.position() ? probe.charFormat() : block.charFormat();
+    setCurrentCharFormat(format);
 }
 
 void TSRichEdit::insertFromMimeData(const QMimeData* source) {

@@ -44,6 +44,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Before typing at a caret just after a markup code: the typing format
+    // becomes that of the text before the code.
+    void TakeFormatBeforeCode();
     // How many more characters the limit allows in place of the selection.
     int Room() const;
 

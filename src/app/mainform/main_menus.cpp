@@ -33,7 +33,11 @@ MainMenus BuildMainMenus(QMainWindow& window, ActionRegistry& a) {
 
     m.edit = bar->addMenu("&Edit");
     m.edit->setObjectName("EditMenu");
-    m.edit->addAction(a.Add("EditUndo", "&Undo", {}, "Undo last editing action"));
+    m.edit->addAction(
+        a.Add("EditUndo", "&Undo", Keys("Ctrl+Z"), "Undo the last change to the project"));
+    m.edit->addAction(
+        a.Add("EditRedo", "&Redo", Keys("Ctrl+Shift+Z"), "Redo the last change undone"));
+    m.edit->actions().constLast()->setShortcuts({Keys("Ctrl+Shift+Z"), Keys("Ctrl+Y")});
     for (auto [name, caption, hint, keys] :
          {std::tuple{"EditCut", "Cu&t", "Cut selected text to clipboard", QKeySequence::Cut},
           std::tuple{"EditCopy", "&Copy", "Copy selected text to clipboard", QKeySequence::Copy},

@@ -12,6 +12,7 @@
 #include "app/mainform/topic_commands.h"
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
+#include "app/undo/project_undo.h"
 #include "core/projectfile/project_file.h"
 #include "core/util/errors.h"
 
@@ -79,6 +80,7 @@ void ProjectCommands::ResetProject() {
     f.TopicGridRows()->Clear();
     f.PropGrid()->ClearValues();
     f.GetProject().Reset();
+    f.Undo().Clear();
 }
 
 void ProjectCommands::New() {
@@ -131,13 +133,40 @@ bool ProjectCommands::ReadProject(const QString& path) {
     if (!read) {
         return false;
     }
+    {
+        WaitCursor wait;
+        ResetProject();
+        form_.GetProject().ReplaceWith(std::move(*read));
+        form_.GetProject().CurrentTopic = -1;
+        SetFileName(name);
+        form_.FillTopicGrid(true);
+        form_.SetModified(false);
+    }
+    if (const auto& cutOff = form_.GetProject().CutOff) {
+        MessageBox::Warn(&form_, QString::fromStdString(CutOffWarning(name, *cutOff)));
+    }
+    return true;
+}
+
+bool ProjectCommands::RestoreProject(const QString& copy, const std::string& originalName) {
+    std::optional<Project> read;
+    try {
+        WaitCursor wait;
+        read = ReadProjectFile(std::filesystem::path(copy.toStdString()));
+    } catch (const ScrivletError& e) {
+        MessageBox::Error(&form_, QString::fromStdString(e.what()));
+        return false;
+    }
+    if (!read) {
+        return false;
+    }
     WaitCursor wait;
     ResetProject();
     form_.GetProject().ReplaceWith(std::move(*read));
     form_.GetProject().CurrentTopic = -1;
-    SetFileName(name);
+    SetFileName(originalName.empty() ? std::string(kUntitled) : originalName);
     form_.FillTopicGrid(true);
-    form_.SetModified(false);
+    form_.SetModified(true);
     return true;
 }
 
@@ -146,16 +175,35 @@ bool ProjectCommands::Save() {
     if (project.IsUntitled()) {
         return SaveAs();
     }
+    if (project.CutOff) {
+        const auto answer = MessageBox::AskWarning(
+            &form_, QString::fromStdString(CutOffSaveQuestion(project.ProjectFileName)),
+            QMessageBox::Save | QMessageBox::Ignore | QMessageBox::Cancel, QMessageBox::Cancel,
+            {{QMessageBox::Ignore, QStringLiteral("Save As...")}});
+        if (answer == QMessageBox::Ignore) {
+            return SaveAs();
+        }
+        if (answer != QMessageBox::Save) {
+            return false;
+        }
+    }
+    return WriteTo(project.ProjectFileName);
+}
+
+bool ProjectCommands::WriteTo(const std::string& path) {
+    Project& project = form_.GetProject();
     WaitCursor wait;
     if (!form_.StoreBack(true)) {
         return false;
     }
     try {
-        WriteProjectFile(project, std::filesystem::path(project.ProjectFileName));
+        WriteProjectFile(project, std::filesystem::path(path));
     } catch (const ScrivletError& e) {
         MessageBox::Error(&form_, QString::fromStdString(e.what()));
         return false;
     }
+    project.CutOff.reset();
+    form_.Undo().SetClean();
     form_.SetModified(false);
     return true;
 }
@@ -170,8 +218,13 @@ bool ProjectCommands::SaveAs() {
     if (path.isEmpty()) {
         return false;
     }
+    // The project moves to the new name only once it is there: a failed
+    // write leaves later saves going where they went before.
+    if (!WriteTo(path.toStdString())) {
+        return false;
+    }
     SetFileName(path.toStdString());
-    return Save();
+    return true;
 }
 
 bool ProjectCommands::AskSaveChanges() {

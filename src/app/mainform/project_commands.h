@@ -27,8 +27,12 @@ public:
     // Reads PATH into the window; does nothing when no such file exists.
     // True when a project was read.
     bool ReadProject(const QString& path);
+    // Reads the recovery copy COPY into the window as the unsaved project
+    // ORIGINAL_NAME. True when it was read (failures have been shown).
+    bool RestoreProject(const QString& copy, const std::string& originalName);
     // False when nothing was written (a cancelled Save As, a failed store
-    // back or write; failures have been shown).
+    // back or write; failures have been shown). A project read from a
+    // cut-off file asks first: Save over it, Save As, or Cancel.
     bool Save();
     bool SaveAs();
     // The "Save changes to ...?" prompt; false abandons the asking command.
@@ -46,6 +50,8 @@ public:
     void SetDialogFolder(const QString& folder) { dialogFolder_ = folder; }
 
 private:
+    // Stores back and writes the project to PATH; false (shown) on failure.
+    bool WriteTo(const std::string& path);
     QString AskFile(const QString& title, const QString& filter, const QString& preset, bool save);
 
     TMainForm& form_;

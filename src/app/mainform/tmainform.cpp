@@ -37,6 +37,7 @@
 #include "app/options/options_command.h"
 #include "app/publish/preview_pane.h"
 #include "app/publish/publish_controller.h"
+#include "app/recovery/recovery_keeper.h"
 #include "app/report/report_commands.h"
 #include "app/search/search_hookup.h"
 #include "app/spelling/spell_commands.h"
@@ -44,6 +45,7 @@
 #include "app/topics/property_grid.h"
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
+#include "app/undo/project_undo.h"
 #include "app/windows/project_settings_commands.h"
 #include "core/tools/tool_list.h"
 #include "core/topics/recent_files.h"
@@ -71,6 +73,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     BuildGridPopup();
     projectCommands_ = new ProjectCommands(*this);
     topicCommands_ = new TopicCommands(*this);
+    undo_ = new ProjectUndo(*this);
+    recovery_ = new RecoveryKeeper(*this);
     ConnectCommands();
     ConnectViewItems();
 
@@ -249,7 +253,10 @@ void TMainForm::ConnectCommands() {
     on("LastBtn", [t] { t->Navigate(NavigationStep::Last); });
     on("HelpAbout", [this] { about_->exec(); });
     ConnectProjectSettingsCommands(this, project_, {Action("Windows1"), Action("WindowsBtn")},
-                                   {Action("Options1"), Action("OptionsBtn")});
+                                   {Action("Options1"), Action("OptionsBtn")},
+                                   [this](const QString& name, const ProjectSettings& before) {
+                                       undo_->SettingsChanged(before, name);
+                                   });
     ConnectContentsEditor(this, project_, {Action("ContentsEditor1"), Action("ContentsBtn")});
     ConnectReport(this, project_, {Action("Report1")});
     InstallBuildCommands(*this);
@@ -444,6 +451,10 @@ void TMainForm::FormShow() {
     }
     firstShown_ = true;
     richEdit_->SetTextLimit(kEditorTextLimit);
+    if (recovery_->OfferRestore()) {
+        grid2_->FitColumns();
+        return;
+    }
     if (!startArgument_) {
         projectCommands_->New();
     } else {
@@ -499,6 +510,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     SavePreferences();
+    recovery_->Remove();
     event->accept();
 }
 

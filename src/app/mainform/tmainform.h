@@ -23,6 +23,8 @@ class QTabWidget;
 namespace scrivlet::app {
 
 class PropertyGrid;
+class ProjectUndo;
+class RecoveryKeeper;
 class ProjectCommands;
 class TAboutBox;
 class TopicCommands;
@@ -93,6 +95,9 @@ public:
     TAboutBox* AboutBox() const { return about_; }
     ProjectCommands& ProjectCmds() const { return *projectCommands_; }
     TopicCommands& TopicCmds() const { return *topicCommands_; }
+    // The project's undo stack: every change to the project is recorded there.
+    ProjectUndo& Undo() const { return *undo_; }
+    RecoveryKeeper& Recovery() const { return *recovery_; }
 
     bool StoreBack(bool withProperties);
     void ShowTopic(int index);
@@ -177,6 +182,8 @@ private:
     TAboutBox* about_ = nullptr;
     ProjectCommands* projectCommands_ = nullptr;
     TopicCommands* topicCommands_ = nullptr;
+    ProjectUndo* undo_ = nullptr;
+    RecoveryKeeper* recovery_ = nullptr;
 };
 
 }  // namespace scrivlet::app

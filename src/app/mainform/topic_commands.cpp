@@ -16,6 +16,8 @@
 #include "app/topics/tfootbox.h"
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
+#include "app/undo/project_undo.h"
+#include "core/model/topic_links.h"
 #include "core/topics/foot_fields.h"
 #include "core/topics/property_rows.h"
 #include "core/util/convert.h"
@@ -30,6 +32,10 @@ namespace {
 constexpr int kTitleRow = 2;
 constexpr int kKeywordsRow = 4;
 constexpr int kCommentRow = 10;
+// Merge keys of the undo stack: edits of one cell of one topic in a row are
+// one step.
+constexpr int kGridEditMerge = 100;
+constexpr int kPropertyEditMerge = 200;
 
 bool ValidIndex(const Project& project, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < project.Topics.Count();
@@ -62,12 +68,18 @@ bool TopicCommands::StoreBack(bool withProperties) {
         topic.Text = SaveTopicText(*form_.RichEdit1()->document());
     }
     if (withProperties) {
+        // The property grid's edits reach the topic here, and become one step
+        // on the undo stack.
+        const TTopic before = ProjectUndo::PropertiesOf(topic);
         try {
             StorePropertyValues(topic, form_.PropGrid()->Values());
         } catch (const ScrivletError& e) {
             MessageBox::Error(&form_, QString::fromStdString(e.what()));
             return false;
         }
+        form_.Undo().PropertiesChanged(static_cast<std::size_t>(project.CurrentTopic), before,
+                                       QStringLiteral("Topic %1 Properties").arg(before.TopicID),
+                                       kPropertyEditMerge);
     }
     return true;
 }
@@ -143,6 +155,9 @@ void TopicCommands::AddTopic(bool fromNew) {
         return;
     }
     project.Topics.Add(std::move(topic));
+    if (!fromNew) {
+        form_.Undo().TopicAdded(project.Topics.Count() - 1);
+    }
     FillTopicGrid(false);
     ShowTopic(static_cast<int>(project.Topics.Count()) - 1);
 
@@ -163,16 +178,29 @@ void TopicCommands::DeleteTopic(int index) {
     if (project.Topics.Count() < 2 || !ValidIndex(project, index)) {
         return;
     }
-    if (form_.Prefs().DelWarn) {
-        const QString title = FromAnsi(project.Topics[static_cast<std::size_t>(index)].Title.str());
+    if (!StoreBack(true)) {
+        return;
+    }
+    const auto at = static_cast<std::size_t>(index);
+    // Links to the topic would lead nowhere: that is worth a question even
+    // when the author turned the plain one off.
+    const auto linking = TopicsLinkingTo(project.Topics, at);
+    if (!linking.empty()) {
+        const std::string question =
+            DeleteLinkedTopicQuestion(project.Topics[at], project.Topics, linking);
+        if (MessageBox::AskYesNo(&form_, FromAnsi(question)) != QMessageBox::Yes) {
+            return;
+        }
+    } else if (form_.Prefs().DelWarn) {
+        const QString title = FromAnsi(project.Topics[at].Title.str());
         if (MessageBox::AskYesNo(&form_, "Delete topic \"" + title + "\"?") != QMessageBox::Yes) {
             return;
         }
     }
-    if (!StoreBack(true)) {
-        return;
-    }
-    project.Topics.Delete(static_cast<std::size_t>(index));
+    auto& items = project.Topics.Items();
+    std::unique_ptr<TTopic> removed = std::move(items[at]);
+    items.erase(items.begin() + index);
+    form_.Undo().TopicDeleted(at, std::move(removed));
     // The editor and the property grid now belong to no topic until the next
     // one is shown.
     project.CurrentTopic = -1;
@@ -185,7 +213,11 @@ void TopicCommands::Sort(TopicSortKey key) {
     if (!StoreBack(true)) {
         return;
     }
+    auto before = ProjectUndo::Order(form_.GetProject());
     SortTopics(form_.GetProject().Topics, key);
+    form_.Undo().TopicsReordered(std::move(before), key == TopicSortKey::ById
+                                                        ? QStringLiteral("Sort Topics by ID")
+                                                        : QStringLiteral("Sort Topics by Title"));
     form_.GetProject().CurrentTopic = -1;
     FillTopicGrid(true);
     form_.SetModified(true);
@@ -220,6 +252,11 @@ void TopicCommands::EditProperties(int index) {
         return;
     }
     TTopic& topic = project.Topics[static_cast<std::size_t>(index)];
+    const TTopic before = ProjectUndo::PropertiesOf(topic);
+    const auto record = [&] {
+        form_.Undo().PropertiesChanged(static_cast<std::size_t>(index), before,
+                                       QStringLiteral("Topic %1 Properties").arg(before.TopicID));
+    };
     TFootBox box(&form_);
     box.SetChoices(BuildTagChoices(project.Topics), WindowChoices(project.WindowDefs));
     box.SetValues(FootValuesOf(topic));
@@ -233,11 +270,13 @@ void TopicCommands::EditProperties(int index) {
         // still an unsaved change.
         project.TopicGridStale = true;
         form_.SetModified(true);
+        record();
         MessageBox::Error(&form_, QString::fromStdString(e.what()));
         return;
     }
     project.TopicGridStale = true;
     form_.SetModified(true);
+    record();
     if (index == project.CurrentTopic) {
         ShowTopic(index);
     }
@@ -271,7 +310,11 @@ void TopicCommands::GridSetEditText(int index, int column, const QString& text) 
     if (field->str() == value) {
         return;
     }
+    const TTopic before = ProjectUndo::PropertiesOf(topic);
     *field = value;
+    form_.Undo().PropertiesChanged(static_cast<std::size_t>(index), before,
+                                   QStringLiteral("Topic %1 Properties").arg(topic.TopicID),
+                                   kGridEditMerge + column);
     if (index == project.CurrentTopic) {
         form_.PropGrid()->SetValue(propertyRow, text);
         if (column == TopicGridModel::CommentColumn) {
@@ -284,6 +327,11 @@ void TopicCommands::GridSetEditText(int index, int column, const QString& text) 
 
 void TopicCommands::PropertyEdited(int row) {
     form_.SetModified(true);
+    const Project& project = form_.GetProject();
+    if (ValidIndex(project, project.CurrentTopic)) {
+        form_.Undo().PropertiesPending(
+            project.Topics[static_cast<std::size_t>(project.CurrentTopic)]);
+    }
     if (PropertyRowShownInTopicGrid(row)) {
         form_.GetProject().TopicGridStale = true;
         ShowTypedProperty(row);

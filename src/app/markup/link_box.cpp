@@ -1,5 +1,6 @@
 #include "app/markup/link_box.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -23,6 +24,13 @@ QString WindowNameOf(const std::string& windowDef) {
     return FromAnsi(windowDef.substr(0, windowDef.find('=')));
 }
 
+namespace {
+
+// The width of the topic and window lists, in characters.
+constexpr int kListCharacters = 40;
+
+}  // namespace
+
 TLinkBox::TLinkBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Special Link"));
     setObjectName(QStringLiteral("TLinkBox"));
@@ -43,6 +51,13 @@ TLinkBox::TLinkBox(QWidget* parent) : QDialog(parent) {
     awindow = new QComboBox(this);
     awindow->setEditable(true);
     awindow->setInsertPolicy(QComboBox::NoInsert);
+    // A list as wide as its longest title would push OK and Cancel off the
+    // screen: long titles are elided, and shown whole as tooltips.
+    for (QComboBox* list : {atopic, awindow}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(kListCharacters);
+        list->view()->setTextElideMode(Qt::ElideRight);
+    }
     FilenameLabel = new QLabel(QStringLiteral("Filename:"), this);
     filename = new QLineEdit(this);
     BrowseBtn = new QPushButton(QStringLiteral("..."), this);
@@ -95,7 +110,9 @@ void TLinkBox::Fill(const Project& project, int selectedRow) {
     atopic->clear();
     for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
         const TTopic& topic = project.Topics[i];
-        atopic->addItem(FromAnsi(TopicItemText(topic.TopicID, topic.Title.str())));
+        const QString text = FromAnsi(TopicItemText(topic.TopicID, topic.Title.str()));
+        atopic->addItem(text);
+        atopic->setItemData(atopic->count() - 1, text, Qt::ToolTipRole);
     }
     atopic->setCurrentIndex(selectedRow >= 0 && selectedRow < atopic->count() ? selectedRow : -1);
     awindow->clear();

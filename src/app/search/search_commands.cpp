@@ -138,8 +138,16 @@ int SearchCommands::ReplaceAllInProject(const QString& pattern, const QString& r
         return -1;
     }
     const bool editorModified = host_.Editor->document()->isModified();
-    const int total = scrivlet::ReplaceAllInProject(*host_.Proj, ToAnsi(pattern),
-                                                    ToAnsi(replacement), caseSensitive);
+    int total = 0;
+    const auto replace = [&] {
+        total = scrivlet::ReplaceAllInProject(*host_.Proj, ToAnsi(pattern), ToAnsi(replacement),
+                                              caseSensitive);
+    };
+    if (host_.ChangeAllTopics) {
+        host_.ChangeAllTopics(QStringLiteral("Replace All"), replace);
+    } else {
+        replace();
+    }
     if (!host_.Proj->Topics.Empty() && host_.ShowTopic) {
         host_.ShowTopic();
     }

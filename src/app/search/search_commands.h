@@ -25,6 +25,9 @@ struct SearchHost {
     std::function<bool()> StoreBack;
     // Loads the current topic into the editor again; leaves the modified flag.
     std::function<void()> ShowTopic;
+    // Runs a change to every topic as one undoable step with the given
+    // name; unset: the change simply runs.
+    std::function<void(const QString& name, const std::function<void()>& change)> ChangeAllTopics;
 };
 
 // Find and replace in the current topic, and replace in all topics, through

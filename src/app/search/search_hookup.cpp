@@ -5,6 +5,7 @@
 #include "app/editor/tsrichedit.h"
 #include "app/mainform/tmainform.h"
 #include "app/search/search_commands.h"
+#include "app/undo/project_undo.h"
 
 namespace scrivlet::app {
 
@@ -15,6 +16,9 @@ SearchCommands* HookSearchCommands(TMainForm& form) {
     host.Proj = &form.GetProject();
     host.StoreBack = [&form] { return form.StoreBack(true); };
     host.ShowTopic = [&form] { form.ShowTopic(form.GetProject().CurrentTopic); };
+    host.ChangeAllTopics = [&form](const QString& name, const std::function<void()>& change) {
+        form.Undo().ChangeAllTopics(name, change);
+    };
     auto* commands = new SearchCommands(std::move(host), &form);
     commands->setObjectName(QStringLiteral("SearchCommands"));
 

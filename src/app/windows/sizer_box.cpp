@@ -86,7 +86,9 @@ bool TSizerBox::Run(QWidget* parent, WindowFields& fields, int32_t scrollColor,
                     int32_t fixedColor) {
     TSizerBox box(scrollColor, fixedColor, parent);
     const QRect screen = box.ScreenRect();
-    box.SetBounds(PlaceSizer(fields, screen.width(), screen.height()));
+    // A modal window larger than the screen cannot be moved or even drawn.
+    box.SetBounds(FitToScreen(PlaceSizer(fields, screen.width(), screen.height()), screen.width(),
+                              screen.height()));
     if (box.exec() != QDialog::Accepted) {
         return false;
     }

@@ -12,6 +12,11 @@
 
 namespace scrivlet {
 
+bool BuildFiles::SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
 bool DiskBuildFiles::Exists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);

@@ -28,6 +28,9 @@ public:
     virtual std::optional<std::string> ReadBytes(const std::string& path) = 0;
     // Deletes PATH; a file that is already gone is no error.
     virtual void Remove(const std::string& path) = 0;
+    // Whether both names lead to one existing file (through links, "..",
+    // or another spelling of the same folder).
+    virtual bool SameFile(const std::string& a, const std::string& b);
 };
 
 // The real file system.

@@ -31,7 +31,47 @@ uint32_t ClockSeed() {
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
+// The build files written so far; removed again unless the build gets to
+// its end, so a failed build (a full disk) leaves nothing half-written.
+class WrittenFiles {
+public:
+    explicit WrittenFiles(BuildFiles& files) : files_(files) {}
+    ~WrittenFiles() {
+        for (const auto& path : paths_) {
+            files_.Remove(path);
+        }
+    }
+    WrittenFiles(const WrittenFiles&) = delete;
+    WrittenFiles& operator=(const WrittenFiles&) = delete;
+
+    void Write(const std::string& path, const std::vector<std::string>& lines) {
+        paths_.push_back(path);
+        files_.WriteLines(path, lines);
+    }
+    void WriteFrom(const std::string& path, const std::function<void(LineOutput&)>& produce) {
+        paths_.push_back(path);
+        files_.WriteLinesFrom(path, produce);
+    }
+    void Keep() { paths_.clear(); }
+
+private:
+    BuildFiles& files_;
+    std::vector<std::string> paths_;
+};
+
 }  // namespace
+
+std::string HelpIsProjectMessage(std::string_view helpFileName) {
+    return "The help file name " + std::string(helpFileName) +
+           " names the project file itself, which the compiler would overwrite. "
+           "Choose another help file name in the project options.";
+}
+
+std::string StaleHelpQuestion(std::string_view helpFilePath) {
+    return "The help file " + std::string(helpFilePath) +
+           " is older than the project's last change, so it does not show what changed since "
+           "(the last compile may have failed).\nCompile the project now?";
+}
 
 bool IsHelpCompilerName(std::string_view compilerPath) {
     const std::string name = UpperAscii(FileNameOf(compilerPath));
@@ -95,12 +135,29 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
         }
     }
 
+    const std::string folder = ProjectFolder(project.ProjectFileName);
+    if (!project.HelpFileName.empty() &&
+        with.files.SameFile(HelpFilePath(project.HelpFileName, folder), project.ProjectFileName)) {
+        result.outcome = CompileOutcome::HelpIsProject;
+        return result;
+    }
+    if (!options.baseName.empty() && !options.replaceBaseFiles) {
+        for (const char* extension : {".rtf", ".hpj", ".txt"}) {
+            const std::string path = folder + options.baseName + extension;
+            if (with.files.Exists(path)) {
+                result.outcome = CompileOutcome::BaseNameTaken;
+                result.baseName = options.baseName;
+                result.takenFile = path;
+                return result;
+            }
+        }
+    }
+
     const BuildEndGuard guard(with.progress);
     with.progress.ShowStatus("CREATING OUTPUT FILE");
     with.log.StartLog(project.ShowErrorLog);
     with.log.LogLine(std::string(FileNameOf(project.ProjectFileName)));
 
-    const std::string folder = ProjectFolder(project.ProjectFileName);
     if (options.baseName.empty()) {
         // Only names whose three files are all absent, so that a build never
         // overwrites or deletes a file of the author's.
@@ -117,11 +174,14 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
     }
     const std::string stem = folder + result.baseName;
 
-    with.files.WriteLinesFrom(stem + ".rtf", [&](LineOutput& out) {
-        WriteTopicRtf(project, with.log, with.progress, out);
-    });
-    const std::vector<std::string> hpj = BuildHelpProject(project, result.baseName, folder);
-    with.files.WriteLines(stem + ".hpj", hpj);
+    {
+        WrittenFiles written(with.files);
+        written.WriteFrom(stem + ".rtf", [&](LineOutput& out) {
+            WriteTopicRtf(project, with.log, with.progress, out);
+        });
+        written.Write(stem + ".hpj", BuildHelpProject(project, result.baseName, folder));
+        written.Keep();
+    }
     if (!options.runCompiler) {
         return result;
     }

@@ -23,6 +23,8 @@ enum class CompileOutcome {
     ChooseCompiler,  // no compiler chosen or none at its path: the options dialog
     NotTheCompiler,  // the compiler is not named HCRTF.EXE: nothing happens
     NoFreeBaseName,  // every build file name is taken: the log says so, nothing is built
+    BaseNameTaken,   // a given base name has a file already: nothing is built
+    HelpIsProject,   // the help file name names the project file: nothing is built
 };
 
 inline constexpr const char* kMustSaveFirst = "   You must save your document first   ";
@@ -48,8 +50,10 @@ struct CompileCollaborators {
 
 struct CompileOptions {
     std::string compilerPath;
-    // Empty: drawn among the free names. A given name is used as it is.
+    // Empty: drawn among the free names. A given name is refused when one of
+    // its files exists, unless REPLACE_BASE_FILES.
     std::string baseName;
+    bool replaceBaseFiles = false;
     // False: stop once the two files are written, and keep them.
     bool runCompiler = true;
     // Keep the build files (RTF, .HPJ and the compiler's log) afterwards.
@@ -61,7 +65,16 @@ struct CompileOptions {
 struct CompileResult {
     CompileOutcome outcome = CompileOutcome::Built;
     std::string baseName;
+    // BaseNameTaken: the first of the base name's files that exists.
+    std::string takenFile;
 };
+
+// The question before Show Help File shows a help file older than the
+// project's last change.
+std::string StaleHelpQuestion(std::string_view helpFilePath);
+
+// The refusal of a help file name that is the project file.
+std::string HelpIsProjectMessage(std::string_view helpFileName);
 
 // The compile command after the editor has been stored back: checks, builds
 // the RTF topic file and the help project file into the project folder, runs
@@ -69,7 +82,7 @@ struct CompileResult {
 // asks for it, brings the compiler's log into the log and deletes the build
 // files. The progress sink's BuildEnded runs on every path once the build
 // started; exceptions (FileError, ConvertError) pass on to the caller and
-// the files already written stay.
+// the build files it wrote are removed again.
 CompileResult CompileProject(Project& project, const CompileOptions& options,
                              CompileCollaborators& with);
 

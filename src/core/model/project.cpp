@@ -8,6 +8,7 @@ Project::Project(const Project& other)
       ProjectFileName(other.ProjectFileName),
       CurrentTopic(other.CurrentTopic),
       TopicGridStale(other.TopicGridStale),
+      CutOff(other.CutOff),
       modified_(other.modified_) {}
 
 Project& Project::operator=(const Project& other) {
@@ -17,6 +18,7 @@ Project& Project::operator=(const Project& other) {
         ProjectFileName = other.ProjectFileName;
         CurrentTopic = other.CurrentTopic;
         TopicGridStale = other.TopicGridStale;
+        CutOff = other.CutOff;
         modified_ = other.modified_;
     }
     return *this;
@@ -28,6 +30,7 @@ Project::Project(Project&& other) noexcept
       ProjectFileName(std::move(other.ProjectFileName)),
       CurrentTopic(other.CurrentTopic),
       TopicGridStale(other.TopicGridStale),
+      CutOff(other.CutOff),
       modified_(other.modified_) {}
 
 Project& Project::operator=(Project&& other) noexcept {
@@ -37,6 +40,7 @@ Project& Project::operator=(Project&& other) noexcept {
         ProjectFileName = std::move(other.ProjectFileName);
         CurrentTopic = other.CurrentTopic;
         TopicGridStale = other.TopicGridStale;
+        CutOff = other.CutOff;
         modified_ = other.modified_;
     }
     return *this;
@@ -77,6 +81,7 @@ void Project::Reset() {
     BitmapRoots.clear();
     RtfFiles.clear();
     CurrentTopic = -1;
+    CutOff.reset();
 }
 
 TTopic CreateTopic() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,15 @@
 namespace scrivlet {
 
 inline constexpr const char* kUntitled = "Untitled";
+
+// Where a project file that ended before its end stops: how many topics
+// were read (the last of them possibly incomplete) and the last line read.
+struct CutOffRead {
+    std::size_t topicsRead = 0;
+    std::size_t lastLine = 0;
+
+    friend bool operator==(const CutOffRead&, const CutOffRead&) = default;
+};
 
 // The project-wide settings and lists that the project file stores and the
 // build reads.
@@ -51,6 +61,9 @@ public:
     std::string ProjectFileName = kUntitled;
     int CurrentTopic = 0;
     bool TopicGridStale = false;
+    // Set when the file this project was read from ended early: a save over
+    // it would replace the longer original, so Save asks first.
+    std::optional<CutOffRead> CutOff;
 
     bool Modified() const { return modified_; }
     // Sets the flag and tells every listener, whether or not it changed, so a

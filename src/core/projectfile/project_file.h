@@ -25,10 +25,22 @@ std::string SerializeProject(const Project& project);
 // The same bytes, handed to SINK in pieces.
 void SerializeProject(const Project& project, const ByteSink& sink);
 
+// The refusal of a file whose first line is not "[PROJECT]" (after an
+// optional UTF-8 byte order mark).
+std::string NotAProjectMessage(const std::string& fileName);
+
+// The warning shown when FILE_NAME ended early (see Project::CutOff).
+std::string CutOffWarning(const std::string& fileName, const CutOffRead& cutOff);
+
+// The question before a save replaces FILE_NAME, which was cut off when read.
+std::string CutOffSaveQuestion(const std::string& fileName);
+
 // Reads project-file bytes into a new project. FILE_NAME only names the file
 // in error messages; the result's ProjectFileName is left "Untitled".
-// Throws ConvertError or ListIndexError (their text names the file and the
-// line). A topic part without any topic gets one new topic numbered by PREFS.
+// Throws NotAProjectError, ConvertError or ListIndexError (their text names
+// the file and the line). A topic part without any topic gets one new topic
+// numbered by PREFS. A file that ends before "[TOPICS]" or inside a topic
+// block is read as far as it goes, and the result's CutOff says where.
 Project ParseProject(std::string_view bytes, const std::string& fileName,
                      const NumberingPrefs& prefs = {});
 // The same, streamed from IN in chunks of CHUNK_SIZE bytes; throws FileError

@@ -37,51 +37,63 @@ int32_t ToInt(std::string_view text, const std::string& fileName, std::size_t li
     throw ConvertError(InvalidIntegerMessage(text) + Where(fileName, line));
 }
 
+// One line of the header that is neither a list section nor part of one.
+struct HeaderLine {
+    std::string text;
+    std::size_t line = 0;
+};
+
+// Reads the header up to "[TOPICS]" (case-sensitive). A line after which only
+// blanks are left also ends it, and is not part of it. A list section is
+// read by its count: its entries are taken as they stand, so an entry that
+// looks like a section name or like "[TOPICS]" is an entry and nothing else.
 class HeaderReader {
 public:
-    HeaderReader(std::vector<std::string> lines, const std::string& fileName)
-        : lines_(std::move(lines)), fileName_(fileName) {}
-
-    void ReadLists(Project& project) const {
+    HeaderReader(LineCursor& cursor, const std::string& fileName, Project& project)
+        : fileName_(fileName) {
         for (const auto& section : kListSections) {
-            auto& list = project.*section.list;
-            list.clear();
-            std::size_t at = 0;
-            for (; at < lines_.size(); ++at) {
-                if (EqualNoCase(lines_[at], section.name)) {
-                    break;
-                }
+            (project.*section.list).clear();
+        }
+        bool read[std::size(kListSections)] = {};
+        while (!cursor.AtEnd()) {
+            // Copied before looking ahead, which may move the streamed data.
+            std::string line(cursor.ReadLine());
+            const std::size_t number = cursor.LastLineNumber();
+            if (line == "[TOPICS]") {
+                sawTopics_ = true;
+                return;
             }
-            if (at == 0 || at >= lines_.size()) {
+            if (cursor.OnlyBlanksLeft()) {
+                break;
+            }
+            std::size_t index = 0;
+            while (index < std::size(kListSections) &&
+                   (read[index] || !EqualNoCase(line, kListSections[index].name))) {
+                ++index;
+            }
+            if (index == std::size(kListSections)) {
+                lines_.push_back({std::move(line), number});
                 continue;
             }
-            const std::size_t countAt = at + 1;
-            if (countAt >= lines_.size()) {
-                throw ListIndexError("The list " + std::string(section.name) +
-                                     " has no count line" + Where(fileName_, countAt + 1));
-            }
-            const int32_t count = ToInt(lines_[countAt], fileName_, countAt + 1);
-            for (int32_t i = 1; i <= count; ++i) {
-                const std::size_t entry = countAt + static_cast<std::size_t>(i);
-                if (entry >= lines_.size()) {
-                    throw ListIndexError("The list " + std::string(section.name) + " counts " +
-                                         std::to_string(count) +
-                                         " entries, but the header ends after " +
-                                         std::to_string(i - 1) + Where(fileName_, countAt + 1));
-                }
-                list.emplace_back(lines_[entry]);
-            }
+            read[index] = true;
+            ReadList(cursor, kListSections[index], project.*kListSections[index].list);
+        }
+        if (!countTooLarge_.empty()) {
+            throw ListIndexError(countTooLarge_);
         }
     }
+
+    // Whether the header ended at its "[TOPICS]" line, not at the file's end.
+    bool SawTopics() const { return sawTopics_; }
 
     // The value of the first line whose name (the part before its first "=")
     // equals KEY without regard to case; its line number in LINE.
     std::optional<std::string_view> Value(std::string_view key, std::size_t& line) const {
-        for (std::size_t i = 0; i < lines_.size(); ++i) {
-            const std::string_view text = lines_[i];
+        for (const auto& header : lines_) {
+            const std::string_view text = header.text;
             const auto eq = text.find('=');
             if (eq != std::string_view::npos && EqualNoCase(text.substr(0, eq), key)) {
-                line = i + 1;
+                line = header.line;
                 return text.substr(eq + 1);
             }
         }
@@ -103,9 +115,51 @@ public:
     }
 
 private:
-    std::vector<std::string> lines_;
+    void ReadList(LineCursor& cursor, const ListSection& section, std::vector<std::string>& list) {
+        const std::size_t nameLine = cursor.LastLineNumber();
+        const std::string name(section.name);
+        std::string countText = cursor.AtEnd() ? "[TOPICS]" : std::string(cursor.ReadLine());
+        if (countText == "[TOPICS]") {
+            throw ListIndexError("The list " + name + " has no count line" +
+                                 Where(fileName_, nameLine + 1));
+        }
+        const std::size_t countLine = cursor.LastLineNumber();
+        const int32_t count = ToInt(countText, fileName_, countLine);
+        const auto tooMany = [&](int32_t read) {
+            return "The list " + name + " counts " + std::to_string(count) +
+                   " entries, but the header ends after " + std::to_string(read) +
+                   Where(fileName_, countLine);
+        };
+        for (int32_t i = 1; i <= count; ++i) {
+            if (cursor.AtEnd()) {
+                throw ListIndexError(countTooLarge_.empty() ? tooMany(i - 1) : countTooLarge_);
+            }
+            list.emplace_back(cursor.ReadLine());
+            // An entry may be "[TOPICS]" itself; but if no "[TOPICS]" line
+            // follows the lists, the count ran past the header's end.
+            if (list.back() == "[TOPICS]" && countTooLarge_.empty()) {
+                countTooLarge_ = tooMany(i - 1);
+            }
+        }
+    }
+
     const std::string& fileName_;
+    std::vector<HeaderLine> lines_;
+    bool sawTopics_ = false;
+    // The error to report when a list took the "[TOPICS]" line as an entry
+    // and the header then never ended.
+    std::string countTooLarge_;
 };
+
+// The first line of every project file, after an optional UTF-8 byte order
+// mark. Anything else is not a project, and saving over it would destroy it.
+bool IsProjectFirstLine(std::string_view line) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (line.substr(0, kBom.size()) == kBom) {
+        line.remove_prefix(kBom.size());
+    }
+    return line == "[PROJECT]";
+}
 
 void SetField(TTopic& topic, char field, std::string_view value, const std::string& fileName,
               std::size_t line) {
@@ -189,21 +243,10 @@ Project ParseLines(LineCursor& cursor, const std::string& fileName, const Number
     Project project;
     project.Reset();
 
-    // The header runs up to "[TOPICS]" (case-sensitive). A line after which
-    // only blanks are left also ends it, and is not part of it. Lines are
-    // copied before looking ahead, which may move the streamed data.
-    std::vector<std::string> header;
-    header.emplace_back(cursor.ReadLine());
-    while (!cursor.AtEnd()) {
-        std::string line(cursor.ReadLine());
-        if (line == "[TOPICS]" || cursor.OnlyBlanksLeft()) {
-            break;
-        }
-        header.push_back(std::move(line));
+    if (!IsProjectFirstLine(cursor.ReadLine())) {
+        throw NotAProjectError(NotAProjectMessage(fileName));
     }
-
-    HeaderReader reader(std::move(header), fileName);
-    reader.ReadLists(project);
+    HeaderReader reader(cursor, fileName, project);
     project.Copyright = reader.String("COPYRIGHT");
     project.HelpTitle = reader.String("TITLE");
     project.Citation = reader.String("CITATION");
@@ -220,12 +263,16 @@ Project ParseLines(LineCursor& cursor, const std::string& fileName, const Number
     // Topic blocks. Blanks between blocks are skipped. A file that ends inside
     // a block keeps the partial topic, also when that block is a single last
     // line such as "C=5".
+    if (!reader.SawTopics()) {
+        project.CutOff = CutOffRead{0, cursor.LastLineNumber()};
+    }
     std::string current(cursor.ReadLine());
     while (!cursor.SkipBlanks() || StartsTopicContent(current)) {
         TTopic topic = CreateTopic();
         const bool closed = ReadTopic(cursor, current, topic, fileName);
         project.Topics.Add(std::move(topic));
         if (!closed) {
+            project.CutOff = CutOffRead{project.Topics.Count(), cursor.LastLineNumber()};
             break;
         }
         current = cursor.ReadLine();
@@ -243,6 +290,29 @@ Project ParseLines(LineCursor& cursor, const std::string& fileName, const Number
 }
 
 }  // namespace
+
+std::string NotAProjectMessage(const std::string& fileName) {
+    return fileName + " is not a Scrivlet project: its first line is not [PROJECT].";
+}
+
+std::string CutOffWarning(const std::string& fileName, const CutOffRead& cutOff) {
+    std::string text = fileName + " ends early, at line " + std::to_string(cutOff.lastLine);
+    if (cutOff.topicsRead == 0) {
+        text += ", before its topics: no topic was read.";
+    } else if (cutOff.topicsRead == 1) {
+        text += ": 1 topic was read, and it is incomplete.";
+    } else {
+        text += ": " + std::to_string(cutOff.topicsRead) +
+                " topics were read, the last of them incomplete.";
+    }
+    return text + "\nSave asks before it replaces the longer original; Save As keeps it.";
+}
+
+std::string CutOffSaveQuestion(const std::string& fileName) {
+    return fileName +
+           " ended early when it was read. Saving replaces it with the part that was read, "
+           "and the rest of the original is lost.\nSave over it, or save under another name?";
+}
 
 Project ParseProject(std::string_view bytes, const std::string& fileName,
                      const NumberingPrefs& prefs) {

@@ -31,4 +31,10 @@ public:
     using ScrivletError::ScrivletError;
 };
 
+// A file opened as a project that is not one.
+class NotAProjectError : public ScrivletError {
+public:
+    using ScrivletError::ScrivletError;
+};
+
 }  // namespace scrivlet

@@ -1,13 +1,14 @@
 #include "core/util/file_io.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <random>
 
 #include "core/util/errors.h"
 
@@ -32,7 +33,53 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Opens TEMP for writing, empty and locked against a second writer. A file
+// left there by a killed write is reused; a link planted there is not
+// followed. Returns -1 with errno set on failure.
+int OpenTempFile(const std::filesystem::path& temp) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != ENOENT) {
+            // Not ours to write (a link, another owner's file): replace it.
+            ::unlink(temp.c_str());
+            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        }
+        if (fd < 0) {
+            return -1;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int err = errno == EWOULDBLOCK ? EBUSY : errno;
+            ::close(fd);
+            errno = err;
+            return -1;
+        }
+        // The lock holds the file we opened; if a writer that held it before
+        // has renamed it away meanwhile, that file is now the target itself.
+        struct stat opened {};
+        struct stat named {};
+        if (::fstat(fd, &opened) == 0 && ::lstat(temp.c_str(), &named) == 0 &&
+            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
+            if (::ftruncate(fd, 0) == 0) {
+                return fd;
+            }
+            const int err = errno;
+            ::close(fd);
+            errno = err;
+            return -1;
+        }
+        ::close(fd);
+    }
+    errno = EBUSY;
+    return -1;
+}
+
 }  // namespace
+
+std::filesystem::path AtomicTempPath(const std::filesystem::path& path) {
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    return folder / ("." + path.filename().string() + ".tmp");
+}
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
     std::error_code ec;
@@ -86,17 +133,8 @@ void WriteFileAtomic(const std::filesystem::path& target,
     }
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::random_device rd;
-    std::filesystem::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
-        temp = folder /
-               ("." + path.filename().string() + "." + std::to_string(rd() % 1000000) + ".tmp");
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
+    const std::filesystem::path temp = AtomicTempPath(path);
+    const int fd = OpenTempFile(temp);
     if (fd < 0) {
         throw FileError(ErrorText(target, "create", errno));
     }

@@ -11,9 +11,15 @@ namespace scrivlet {
 // The whole file as bytes; nothing when it does not exist or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
-// Writes BYTES to TARGET atomically: a temporary file in the same folder is
-// written, flushed to disk and renamed over TARGET (over the file it points
-// to when TARGET is a symbolic link). When any step fails the previous file
+// The temporary file an atomic write of PATH goes through: "." + its name +
+// ".tmp" in its folder. One fixed name, so that a write killed half-way
+// leaves at most this file, which the next write of PATH reuses.
+std::filesystem::path AtomicTempPath(const std::filesystem::path& path);
+
+// Writes BYTES to TARGET atomically: the temporary file above is written,
+// flushed to disk and renamed over TARGET (over the file it points to when
+// TARGET is a symbolic link). Two writes of one file at the same time: the
+// second fails rather than mixing the two. When any step fails the previous file
 // is untouched, the temporary file is removed and FileError is thrown with a
 // message naming TARGET.
 void WriteFileAtomic(const std::filesystem::path& target, std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "core/windows/sizer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -53,6 +54,14 @@ SizerBounds PlaceSizer(const WindowFields& fields, int screenWidth, int screenHe
             bounds.Height = Truncate(h / UnitsPerPixel(screenHeight));
         }
     }
+    return bounds;
+}
+
+SizerBounds FitToScreen(SizerBounds bounds, int screenWidth, int screenHeight) {
+    bounds.Width = std::clamp(bounds.Width, 1, std::max(screenWidth, 1));
+    bounds.Height = std::clamp(bounds.Height, 1, std::max(screenHeight, 1));
+    bounds.Left = std::clamp(bounds.Left, 0, std::max(screenWidth - bounds.Width, 0));
+    bounds.Top = std::clamp(bounds.Top, 0, std::max(screenHeight - bounds.Height, 0));
     return bounds;
 }
 

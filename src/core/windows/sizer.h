@@ -27,6 +27,10 @@ double UnitsPerPixel(int screenPixels);
 // ConvertError when a filled field is not an integer.
 SizerBounds PlaceSizer(const WindowFields& fields, int screenWidth, int screenHeight);
 
+// BOUNDS made to fit on a screen of SCREENWIDTH by SCREENHEIGHT pixels: no
+// larger than the screen, and moved onto it.
+SizerBounds FitToScreen(SizerBounds bounds, int screenWidth, int screenHeight);
+
 // Writes the sizer's bounds back into the four position fields.
 void ReadSizer(const SizerBounds& bounds, int screenWidth, int screenHeight, WindowFields& fields);
 

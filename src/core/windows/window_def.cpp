@@ -129,6 +129,21 @@ WindowFields FieldsOfWindowDef(const WindowDef& def) {
     return fields;
 }
 
+namespace {
+
+// A position value as written: unchanged when inside the help-screen range,
+// else the nearest value inside it (a window of 99999999 units would be
+// thousands of screens wide).
+std::string InHelpUnits(const std::string& field, int32_t least) {
+    const int32_t value = StrToInt(field);
+    if (value >= least && value <= kHelpUnitsMax) {
+        return field;
+    }
+    return IntToStr(std::clamp(value, least, kHelpUnitsMax));
+}
+
+}  // namespace
+
 bool PositionIsWritten(const WindowFields& fields) {
     if (fields.X.empty() || fields.Y.empty() || fields.W.empty() || fields.H.empty()) {
         return false;
@@ -142,7 +157,8 @@ bool PositionIsWritten(const WindowFields& fields) {
 std::string BuildWindowDef(const WindowFields& fields) {
     std::string line = fields.Name + "=\"" + fields.Caption + "\",";
     if (PositionIsWritten(fields)) {
-        line += "(" + fields.X + "," + fields.Y + "," + fields.W + "," + fields.H + ")";
+        line += "(" + InHelpUnits(fields.X, 0) + "," + InHelpUnits(fields.Y, 0) + "," +
+                InHelpUnits(fields.W, 1) + "," + InHelpUnits(fields.H, 1) + ")";
     }
     line += "," + fields.Buttons + ",";
     line += "(r" + IntToStr(fields.ScrollColor) + "),";

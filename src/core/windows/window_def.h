@@ -75,7 +75,13 @@ WindowFields FieldsOfWindowDef(const WindowDef& def);
 // is not an integer.
 bool PositionIsWritten(const WindowFields& fields);
 
-// The definition line of the fields. Throws ConvertError as PositionIsWritten.
+// Help window positions and sizes are in units of 1/1024 of the screen, from
+// 0 to this.
+inline constexpr int32_t kHelpUnitsMax = 1023;
+
+// The definition line of the fields; a position value outside the help
+// units (x and y from 0, w and h from 1, all up to kHelpUnitsMax) is written
+// as the nearest value inside. Throws ConvertError as PositionIsWritten.
 std::string BuildWindowDef(const WindowFields& fields);
 
 }  // namespace scrivlet

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/mainform/tmainform.h"
+#include "app/recovery/recovery_keeper.h"
 
 namespace scrivlet::test {
 
@@ -24,6 +25,8 @@ void SettingsSandbox::Clear() {
     QSettings settings("Scrivlet", "Scrivlet");
     settings.clear();
     settings.sync();
+    // Recovery copies left by an earlier window would be offered at start.
+    QDir(app::RecoveryKeeper::Folder()).removeRecursively();
 }
 
 QString SettingsSandbox::Value(const QString& key) const {
