@@ -47,7 +47,7 @@ Project ThreeTopics() {
 
 class RecordingViewer : public HelpViewer {
 public:
-    bool Show(const QString& file, const std::optional<std::string>&, QString&) override {
+    bool Show(const QString& file, const HelpTopicRequest&, QString&) override {
         shown.push_back(file);
         return true;
     }
