@@ -4,6 +4,7 @@
 
 #include "cli/build_command.h"
 #include "cli/check_command.h"
+#include "cli/import_command.h"
 #include "cli/lint_command.h"
 
 namespace scrivlet::cli {
@@ -14,6 +15,7 @@ constexpr const char* kUsage =
     "       scrivlet --check PROJECT.scw\n"
     "       scrivlet --build PROJECT.scw [--compiler PATH] [--base NAME] [--keep] [--no-run]\n"
     "       scrivlet --lint PROJECT.scw\n"
+    "       scrivlet --import PROJECT.hpj|FILE.hlp OUT.scw [--force]\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
@@ -25,6 +27,9 @@ constexpr const char* kUsage =
     "  --lint PROJECT.scw   check links, orphans, duplicates, titles, images, macros\n"
     "                       and windows; one finding a line, exit status 1 when any\n"
     "                       is an error\n"
+    "  --import SOURCE OUT.scw  make a project of a help project (.hpj and its\n"
+    "                       topic files) or a help file (.hlp) and print what was\n"
+    "                       imported; --force writes over an existing OUT.scw\n"
     "  --help               show this text\n";
 
 }  // namespace
@@ -52,6 +57,15 @@ std::optional<int> RunBatch(const std::vector<std::string>& args, std::ostream& 
             return 2;
         }
         return RunLint(args[1], out, err);
+    }
+    if (command == "--import") {
+        const auto parsed =
+            ParseImportArguments(std::vector<std::string>(args.begin() + 1, args.end()), err);
+        if (!parsed) {
+            err << kUsage;
+            return 2;
+        }
+        return RunImport(*parsed, out, err);
     }
     if (command == "--build") {
         const auto parsed =
