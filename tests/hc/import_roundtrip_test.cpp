@@ -14,7 +14,12 @@
 #include "core/projectfile/project_file.h"
 #include "core/util/file_io.h"
 #include "hc/compile.h"
+#include "hc/hlp/hlp_writer.h"
+#include "help/context_hash.h"
+#include "help/hlp/hlp_reader.h"
 #include "help/import/import_project.h"
+#include "help/import/picture_bytes.h"
+#include "hlp_roundtrip_describe.h"
 
 namespace scrivlet::help {
 namespace {
@@ -177,6 +182,60 @@ TEST_F(ImportRoundTrip, RebuiltProjectMatchesTheSources) {
               WindowDefinitionLine(original.project.windows[0]));
     EXPECT_EQ(WindowDefinitionLine(rebuilt.project.windows[1]),
               WindowDefinitionLine(original.project.windows[1]));
+}
+
+// A help file of the sample project, imported, built and compiled again,
+// reads back as the same help: contexts by their hashes, since a help file
+// keeps most names only as hashes.
+TEST_F(ImportRoundTrip, HelpFileImportedAndRebuiltReadsTheSame) {
+    const fs::path sources = out_ / "sources";
+    fs::copy(DataFolder("full"), sources);
+    Picture picture;
+    picture.width = 3;
+    picture.height = 2;
+    picture.pixels = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF, 0xFF000000, 0xFF808080};
+    fs::remove(sources / "local.bmp");
+    WriteFileBytes(sources / "local.bmp", PictureFileBytes(picture));
+    const hc::CompileResult original = hc::CompileHelpProject(sources / "project.hpj");
+    const HelpDocument first = ReadHelpFileBytes(hc::hlp::BuildHelpFileBytes(original, 0));
+
+    const fs::path folder = out_ / "imported";
+    fs::create_directories(folder / "pictures");
+    ImportOptions options;
+    options.outFolder = folder;
+    const ImportResult imported = ImportHelpDocument(first, options);
+    EXPECT_EQ(imported.report.topics, 4);
+    ASSERT_FALSE(imported.pictures.empty());
+    for (const PictureFile& file : imported.pictures) {
+        WriteFileBytes(folder / "pictures" / file.fileName,
+                       PictureFileBytes(first.pictures.at(file.picture)));
+    }
+    Project project = imported.project;
+    project.ProjectFileName = (folder / "imported.scw").string();
+    const hc::CompileResult rebuilt = Rebuild(project, folder);
+    for (const hc::Finding& finding : rebuilt.log.Findings()) {
+        EXPECT_NE(finding.severity, hc::Severity::Error) << hc::FormatFinding(finding);
+    }
+    const HelpDocument second = ReadHelpFileBytes(hc::hlp::BuildHelpFileBytes(rebuilt, 0));
+
+    ASSERT_EQ(second.help.topics.size(), first.help.topics.size());
+    for (std::size_t i = 0; i < first.help.topics.size(); ++i) {
+        EXPECT_EQ(hc::test::DescribeTopic(second.help.topics[i], {}),
+                  hc::test::DescribeTopic(first.help.topics[i], {}));
+        EXPECT_EQ(hc::test::DescribeParagraphs(second.help, second.help.topics[i]),
+                  hc::test::DescribeParagraphs(first.help, first.help.topics[i]));
+    }
+    std::map<uint32_t, uint32_t> firstMap;
+    std::map<uint32_t, uint32_t> secondMap;
+    for (const MapEntry& entry : first.project.map) {
+        firstMap[ContextHash(entry.context)] = entry.number;
+    }
+    for (const MapEntry& entry : second.project.map) {
+        secondMap[ContextHash(entry.context)] = entry.number;
+    }
+    for (const auto& [hash, number] : firstMap) {
+        EXPECT_EQ(secondMap[hash], number) << hash;
+    }
 }
 
 }  // namespace

@@ -301,7 +301,11 @@ private:
     void WriteRuns(std::string& line, const Paragraph& paragraph) {
         const std::vector<Run>& runs = paragraph.runs;
         for (std::size_t i = 0; i < runs.size(); ++i) {
-            const Run& run = runs[i];
+            Run run = runs[i];
+            if (run.hotspot >= 0 &&
+                static_cast<std::size_t>(run.hotspot) < topic_.hotspots.size()) {
+                MarkHotspot(run.format, topic_.hotspots[static_cast<std::size_t>(run.hotspot)]);
+            }
             switch (run.kind) {
                 case RunKind::Text:
                     SetFormat(line, run.format);
@@ -331,6 +335,19 @@ private:
                 line +=
                     HotspotCode(topic_.hotspots[static_cast<std::size_t>(run.hotspot)], run.format);
             }
+        }
+    }
+
+    // A help file keeps a hotspot's text without the marks that made it
+    // one; the build needs them back to see the hotspot.
+    static void MarkHotspot(CharFormat& format, const Hotspot& hotspot) {
+        if (format.strike || format.underline || format.doubleUnderline) {
+            return;
+        }
+        if (hotspot.kind == HotspotKind::Popup) {
+            format.underline = true;
+        } else {
+            format.strike = true;
         }
     }
 
