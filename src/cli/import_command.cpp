@@ -46,7 +46,6 @@ bool StopsImport(const hc::Finding& finding) {
         case Code::ProjectNotFound:
         case Code::TopicFileNotFound:
         case Code::NoTopicFiles:
-        case Code::IncludeNotFound:
         case Code::NotRtf:
         case Code::UnexpectedEnd:
             return finding.severity == hc::Severity::Error;
@@ -67,6 +66,7 @@ bool NotCarried(const hc::Finding& finding) {
         case Code::HiddenTextWithoutHotspot:
         case Code::OptionNotSupported:
         case Code::SectionNotSupported:
+        case Code::IncludeNotFound:
             return true;
         default:
             return false;
