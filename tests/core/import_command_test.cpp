@@ -6,6 +6,9 @@
 #include "cli/batch.h"
 #include "core/projectfile/project_file.h"
 #include "core/util/file_io.h"
+#include "hc/compile.h"
+#include "hc/hlp/hlp_writer.h"
+#include "help/import/picture_bytes.h"
 #include "project_file_fixtures.h"
 
 namespace scrivlet {
@@ -76,6 +79,36 @@ TEST(ImportCommand, WritesTheProjectAndPrintsTheReport) {
                   "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}}",
                   "{\\colortbl\\red0\\green0\\blue0;}",
                   "\\deflang1033\\pard\\plain\\f0\\fs20 A pop-up term.", "\\par }"}));
+}
+
+// A help file's pictures become bitmap files in a folder beside the project,
+// which the project names as a bitmap folder.
+TEST(ImportCommand, WritesTheHelpFilePicturesBesideTheProject) {
+    TempFolder folder;
+    std::filesystem::copy(ImportData("full"), folder / "sources");
+    help::Picture picture;
+    picture.width = 1;
+    picture.height = 1;
+    picture.pixels = {0xFF102030};
+    std::filesystem::remove(folder / "sources" / "local.bmp");
+    WriteFileBytes(folder / "sources" / "local.bmp", help::PictureFileBytes(picture));
+    const hc::CompileResult compiled = hc::CompileHelpProject(folder / "sources" / "project.hpj");
+    WriteFileBytes(folder / "sample.hlp", hc::hlp::BuildHelpFileBytes(compiled, 0));
+
+    const Outcome done = Import({(folder / "sample.hlp").string(), (folder / "out.scw").string()});
+    EXPECT_EQ(done.status, 0) << done.err;
+    // The file keeps the button as a macro hotspot: one link more than from
+    // the sources.
+    EXPECT_EQ(done.out.substr(0, done.out.find('\n')), "4 topics, 10 links, 2 pictures imported");
+    const std::optional<Project> project = ReadProjectFile(folder / "out.scw");
+    ASSERT_TRUE(project);
+    EXPECT_EQ(project->BitmapRoots, std::vector<std::string>{"out_pictures"});
+    int bitmaps = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "out_pictures")) {
+        EXPECT_EQ(ReadFileBytes(entry.path()), help::PictureFileBytes(picture));
+        ++bitmaps;
+    }
+    EXPECT_GE(bitmaps, 1);
 }
 
 TEST(ImportCommand, KeepsAnExistingProjectUnlessForced) {
