@@ -152,7 +152,6 @@ std::optional<ImportArguments> ParseImportArguments(const std::vector<std::strin
 
 int RunImport(const ImportArguments& arguments, std::ostream& out, std::ostream& err) {
     std::error_code ec;
-    const fs::path source = fs::absolute(arguments.source, ec).lexically_normal();
     const fs::path output = fs::absolute(arguments.output, ec).lexically_normal();
     if (fs::exists(output, ec) && !arguments.force) {
         err << "scrivlet: " << Printable(arguments.output)
@@ -160,39 +159,47 @@ int RunImport(const ImportArguments& arguments, std::ostream& out, std::ostream&
         return 1;
     }
     try {
-        help::ImportReport sourceNotes;
-        const help::HelpDocument document = ReadSources(source, sourceNotes);
-        help::ImportOptions options;
-        options.sourceFolder = source.parent_path();
-        options.outFolder = output.parent_path();
-        options.pictureFolder = output.stem().string() + "_pictures";
-        options.contentsFile =
-            FindContentsFile(source, document.project.cnt.text, options.outFolder);
-        help::ImportResult result = help::ImportHelpDocument(document, options);
-        result.project.ProjectFileName = output.string();
-        result.report.notes.insert(result.report.notes.begin(), sourceNotes.notes.begin(),
-                                   sourceNotes.notes.end());
-        if (!result.pictures.empty()) {
-            const fs::path folder = options.outFolder / options.pictureFolder;
-            fs::create_directories(folder, ec);
-            for (const help::PictureFile& picture : result.pictures) {
-                WriteFileAtomic(folder / picture.fileName,
-                                help::PictureFileBytes(document.pictures[picture.picture]));
-            }
-        }
-        WriteProjectFile(result.project, output);
-        for (const std::string& line : help::ImportReportLines(result.report)) {
+        for (const std::string& line : ImportHelpSources(arguments.source, arguments.output)) {
             out << Printable(line) << '\n';
         }
         return 0;
-    } catch (const ImportFault& fault) {
-        err << "scrivlet: cannot import " << Printable(arguments.source) << ": "
-            << Printable(fault.message) << '\n';
-        return 1;
     } catch (const ScrivletError& e) {
         err << "scrivlet: " << WithoutControls(e.what()) << '\n';
         return 1;
     }
+}
+
+std::vector<std::string> ImportHelpSources(const std::string& sourceName,
+                                           const std::string& outputName) {
+    std::error_code ec;
+    const fs::path source = fs::absolute(sourceName, ec).lexically_normal();
+    const fs::path output = fs::absolute(outputName, ec).lexically_normal();
+    help::ImportReport sourceNotes;
+    help::HelpDocument document;
+    try {
+        document = ReadSources(source, sourceNotes);
+    } catch (const ImportFault& fault) {
+        throw ScrivletError("cannot import " + sourceName + ": " + fault.message);
+    }
+    help::ImportOptions options;
+    options.sourceFolder = source.parent_path();
+    options.outFolder = output.parent_path();
+    options.pictureFolder = output.stem().string() + "_pictures";
+    options.contentsFile = FindContentsFile(source, document.project.cnt.text, options.outFolder);
+    help::ImportResult result = help::ImportHelpDocument(document, options);
+    result.project.ProjectFileName = output.string();
+    result.report.notes.insert(result.report.notes.begin(), sourceNotes.notes.begin(),
+                               sourceNotes.notes.end());
+    if (!result.pictures.empty()) {
+        const fs::path folder = options.outFolder / options.pictureFolder;
+        fs::create_directories(folder, ec);
+        for (const help::PictureFile& picture : result.pictures) {
+            WriteFileAtomic(folder / picture.fileName,
+                            help::PictureFileBytes(document.pictures[picture.picture]));
+        }
+    }
+    WriteProjectFile(result.project, output);
+    return help::ImportReportLines(result.report);
 }
 
 }  // namespace scrivlet::cli

@@ -17,6 +17,12 @@ struct ImportArguments {
 std::optional<ImportArguments> ParseImportArguments(const std::vector<std::string>& args,
                                                     std::ostream& err);
 
+// Imports SOURCE into the project file OUTPUT (written over when it exists)
+// and the pictures a help file holds into a folder beside it; returns the
+// report's lines. Throws ScrivletError with the message for the author, and
+// writes nothing, when the sources cannot be read.
+std::vector<std::string> ImportHelpSources(const std::string& source, const std::string& output);
+
 // Imports SOURCE into a new project file and prints the import report.
 // Bad input gives one message on ERR, status 1 and no file written.
 int RunImport(const ImportArguments& arguments, std::ostream& out, std::ostream& err);
