@@ -31,6 +31,7 @@
 #include "app/mainform/topic_commands.h"
 #include "app/markup/markup_hookup.h"
 #include "app/report/report_commands.h"
+#include "app/import/import_hookup.h"
 #include "app/navigator/navigator_hookup.h"
 #include "app/search/search_hookup.h"
 #include "app/topics/grid_font.h"
@@ -89,6 +90,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     HookMarkupCommands(*this);
     HookSearchCommands(*this);
     HookNavigator(*this);
+    HookImportCommands(*this);
 }
 
 TMainForm::~TMainForm() {
