@@ -67,6 +67,7 @@ bool NotCarried(const hc::Finding& finding) {
         case Code::OptionNotSupported:
         case Code::SectionNotSupported:
         case Code::IncludeNotFound:
+        case Code::BadContextString:
             return true;
         default:
             return false;
@@ -117,7 +118,11 @@ help::HelpDocument ReadSources(const fs::path& source, help::ImportReport& carri
             throw ImportFault{hc::FormatFinding(finding)};
         }
         if (NotCarried(finding)) {
-            carried.notes.push_back({finding.place.title, finding.message});
+            std::string topic = finding.place.title;
+            if (topic.empty() && finding.place.topic > 0) {
+                topic = "#" + std::to_string(finding.place.topic) + " of " + finding.place.file;
+            }
+            carried.notes.push_back({std::move(topic), finding.message});
         }
     }
     help::HelpDocument document;

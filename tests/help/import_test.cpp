@@ -98,6 +98,27 @@ TEST(ImportProject, NumbersFromTheMapThroughAliasesElseByTheRule) {
                                         "\"anchor\" now opens the topic at its start"}));
 }
 
+// A help file's topics often have no title: the report names them by their
+// context string, else by their place.
+TEST(ImportProject, NotesNameUntitledTopicsByContextOrPlace) {
+    HelpDocument document;
+    for (const char* context : {"ctx", ""}) {
+        Topic topic = MakeTopic("", {context});
+        topic.bitmaps.push_back({BitmapAlign::Character, false, "gone.bmp", "", -1});
+        help::Run image;
+        image.kind = RunKind::Bitmap;
+        image.bitmap = 0;
+        topic.paragraphs = {Para({image})};
+        document.help.topics.push_back(topic);
+    }
+    const ImportResult result = ImportHelpDocument(document, {});
+    EXPECT_EQ(ImportReportLines(result.report),
+              (std::vector<std::string>{
+                  "2 topics, 0 links, 2 pictures imported",
+                  "Topic \"ctx\": the picture \"gone.bmp\" (not found; its image code is kept)",
+                  "Topic \"#2\": the picture \"gone.bmp\" (not found; its image code is kept)"}));
+}
+
 TEST(ImportProject, WindowLinesKeepEmptyFieldsEmpty) {
     WindowDefinition window;
     window.name = "note";

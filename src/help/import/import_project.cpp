@@ -75,6 +75,18 @@ uint32_t LcidOf(const HelpDocument& document) {
     return static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 0) & 0xFFFF);
 }
 
+// How the report names a topic: its title, else its context string, else
+// its place (a help file's topics often have no title).
+std::string TopicLabel(const Topic& topic, std::size_t index) {
+    if (!topic.title.empty()) {
+        return topic.title;
+    }
+    if (!topic.contexts.empty() && !topic.contexts.front().name.empty()) {
+        return topic.contexts.front().name;
+    }
+    return "#" + std::to_string(index + 1);
+}
+
 class Importer {
 public:
     Importer(const HelpDocument& document, const ImportOptions& options)
@@ -117,7 +129,8 @@ private:
 
     void NumberTopics() {
         TTopicList& topics = result_.project.Topics;
-        for (const Topic& source : doc_.help.topics) {
+        for (std::size_t index = 0; index < doc_.help.topics.size(); ++index) {
+            const Topic& source = doc_.help.topics[index];
             TTopic topic = CreateTopic();
             topic.Title = source.title;
             topic.Comment = "Imported";
@@ -130,7 +143,7 @@ private:
             topic.BrowseSeq = source.browse;
             topic.Window = source.window;
             topic.EntryMacro = Join(source.entryMacros, ";");
-            const std::optional<int32_t> number = MappedNumber(source);
+            const std::optional<int32_t> number = MappedNumber(source, TopicLabel(source, index));
             if (number) {
                 topic.TopicID = *number;
             } else {
@@ -150,7 +163,7 @@ private:
 
     // The topic's own context string's number; else, when only one of its
     // anchors is mapped, that number opens the topic from now on.
-    std::optional<int32_t> MappedNumber(const Topic& source) {
+    std::optional<int32_t> MappedNumber(const Topic& source, const std::string& label) {
         std::optional<int32_t> number;
         for (std::size_t i = 0; i < source.contexts.size(); ++i) {
             const auto found = mapped_.find(Key(source.contexts[i].name));
@@ -160,13 +173,13 @@ private:
             if (!number) {
                 number = found->second;
                 if (i > 0) {
-                    Note(source.title, "the map number " + std::to_string(found->second) +
-                                           " of the anchor \"" + source.contexts[i].name +
-                                           "\" now opens the topic at its start");
+                    Note(label, "the map number " + std::to_string(found->second) +
+                                    " of the anchor \"" + source.contexts[i].name +
+                                    "\" now opens the topic at its start");
                 }
             } else {
-                Note(source.title, "the map number " + std::to_string(found->second) +
-                                       " of the anchor \"" + source.contexts[i].name + "\"");
+                Note(label, "the map number " + std::to_string(found->second) +
+                                " of the anchor \"" + source.contexts[i].name + "\"");
             }
         }
         return number;
@@ -190,7 +203,7 @@ private:
             result_.report.links += text.links;
             result_.report.pictures += text.images;
             for (std::string& what : text.notCarried) {
-                Note(source.title, std::move(what));
+                Note(TopicLabel(source, i), std::move(what));
             }
         }
     }
