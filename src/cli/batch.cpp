@@ -4,6 +4,7 @@
 
 #include "cli/build_command.h"
 #include "cli/check_command.h"
+#include "cli/import_command.h"
 #include "cli/lint_command.h"
 #include "cli/publish_command.h"
 
@@ -18,6 +19,7 @@ constexpr const char* kUsage =
     "       scrivlet --lint PROJECT.scw\n"
     "       scrivlet --view FILE.hlp [--context NAME | --map N | --keyword WORD]\n"
     "       scrivlet --publish html PROJECT.scw|FILE.hlp OUTDIR [--force]\n"
+    "       scrivlet --import PROJECT.hpj|FILE.hlp OUT.scw [--force]\n"
     "\n"
     "  PROJECT.scw          open the project in the window\n"
     "  --check PROJECT.scw  load the project without a window and describe it\n"
@@ -35,6 +37,9 @@ constexpr const char* kUsage =
     "                       or a keyword\n"
     "  --publish html       publish the project or help file as a web site in OUTDIR,\n"
     "                       which must be empty unless --force is given\n"
+    "  --import SOURCE OUT.scw  make a project of a help project (.hpj and its\n"
+    "                       topic files) or a help file (.hlp) and print what was\n"
+    "                       imported; --force writes over an existing OUT.scw\n"
     "  --help               show this text\n";
 
 }  // namespace
@@ -62,6 +67,15 @@ std::optional<int> RunBatch(const std::vector<std::string>& args, std::ostream& 
             return 2;
         }
         return RunLint(args[1], out, err);
+    }
+    if (command == "--import") {
+        const auto parsed =
+            ParseImportArguments(std::vector<std::string>(args.begin() + 1, args.end()), err);
+        if (!parsed) {
+            err << kUsage;
+            return 2;
+        }
+        return RunImport(*parsed, out, err);
     }
     if (command == "--build") {
         const auto parsed =

@@ -196,13 +196,14 @@ private slots:
         QCOMPARE(form->Recent().Items()[4], files[1].toStdString());  // p0 dropped
         // The menu: a separator after "E&xit", then one item per file.
         const QList<QAction*> items = form->Menus().file->actions();
-        QCOMPARE(items.size(), 6 + 1 + 5);
-        QVERIFY(items[6]->isSeparator());
-        QCOMPARE(items[7]->text(), QString("&0 p5.scw"));
-        QCOMPARE(items[7]->statusTip(), files[5]);
-        QCOMPARE(items[11]->text(), QString("&4 p1.scw"));
+        // (The six file commands with the two imports and their separator.)
+        QCOMPARE(items.size(), 9 + 1 + 5);
+        QVERIFY(items[9]->isSeparator());
+        QCOMPARE(items[10]->text(), QString("&0 p5.scw"));
+        QCOMPARE(items[10]->statusTip(), files[5]);
+        QCOMPARE(items[14]->text(), QString("&4 p1.scw"));
         // Choosing an entry opens it and keeps the list.
-        items[9]->trigger();  // &2 p3.scw
+        items[12]->trigger();  // &2 p3.scw
         QCOMPARE(form->windowTitle(), QString("p3.scw - Scrivlet"));
         QCOMPARE(form->Recent().Items()[0], files[3].toStdString());
         // A file that has gone is silently not opened.

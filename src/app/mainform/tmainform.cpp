@@ -26,6 +26,7 @@
 #include "app/editor/ruler_widget.h"
 #include "app/editor/tsrichedit.h"
 #include "app/help/context_help.h"
+#include "app/import/import_hookup.h"
 #include "app/mainform/about_box.h"
 #include "app/mainform/action_icons.h"
 #include "app/mainform/preferences_store.h"
@@ -98,6 +99,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), actions_(this) {
     HookMarkupCommands(*this);
     HookSearchCommands(*this);
     HookNavigator(*this);
+    HookImportCommands(*this);
     ApplyActionIcons(actions_);
 }
 
