@@ -104,7 +104,9 @@ TEST(ImportProject, NotesNameUntitledTopicsByContextOrPlace) {
     HelpDocument document;
     for (const char* context : {"ctx", ""}) {
         Topic topic = MakeTopic("", {context});
-        topic.bitmaps.push_back({BitmapAlign::Character, false, "gone.bmp", "", -1});
+        BitmapRef gone;
+        gone.name = "gone.bmp";
+        topic.bitmaps.push_back(gone);
         help::Run image;
         image.kind = RunKind::Bitmap;
         image.bitmap = 0;
