@@ -48,7 +48,7 @@ bool StopsImport(const hc::Finding& finding) {
         case Code::NoTopicFiles:
         case Code::NotRtf:
         case Code::UnexpectedEnd:
-            return finding.severity == hc::Severity::Error;
+            return true;
         default:
             return false;
     }

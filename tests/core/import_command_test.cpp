@@ -134,9 +134,9 @@ TEST(ImportCommand, BadInputGivesOneMessageAndWritesNothing) {
     };
     const Case cases[] = {
         {"broken/missing_file.hpj",
-         "HC1013: Error: missing_file.hpj, line 6: The topic file \"absent.rtf\" was not found."},
+         "HC1013: Fatal Error: missing_file.hpj, line 6: The topic file \"absent.rtf\" was not found."},
         {"broken/not_rtf.hpj",
-         "HC2001: Error: notrtf.rtf, line 1: The file is not an RTF file: it "
+         "HC2001: Fatal Error: notrtf.rtf, line 1: The file is not an RTF file: it "
          "does not begin with \"{\\rtf\"."},
         {"broken/damaged.hlp", "This is not a Windows help file: it does not begin as one does."},
         {"broken/absent.hpj", "the file does not exist or cannot be read."},
