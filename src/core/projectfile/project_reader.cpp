@@ -270,6 +270,9 @@ Project ParseLines(LineCursor& cursor, const std::string& fileName, const Number
     while (!cursor.SkipBlanks() || StartsTopicContent(current)) {
         TTopic topic = CreateTopic();
         const bool closed = ReadTopic(cursor, current, topic, fileName);
+        // The lines stay for the whole session: what the vector grew by is
+        // given back, up to a third of a large project's line table.
+        topic.Text.shrink_to_fit();
         project.Topics.Add(std::move(topic));
         if (!closed) {
             project.CutOff = CutOffRead{project.Topics.Count(), cursor.LastLineNumber()};
