@@ -7,10 +7,12 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "app/common/message_box.h"
 #include "app/editor/tsrichedit.h"
 #include "app/errorlog/terrorbox.h"
 #include "app/mainform/tmainform.h"
 #include "app/navigator/navigator_dock.h"
+#include "app/topics/property_grid.h"
 #include "core/model/project.h"
 #include "helpers/window_fixture.h"
 
@@ -84,6 +86,19 @@ private slots:
         QCOMPARE(form_->GetProject().Topics[form_->GetProject().CurrentTopic].TopicID, 40);
         emit log->lineActivated("0 errors, 0 warnings.");
         QCOMPARE(form_->GetProject().Topics[form_->GetProject().CurrentTopic].TopicID, 40);
+    }
+
+    void aTypedNumberAnotherTopicHasIsRefused() {
+        form_->ShowTopic(1);  // topic 20
+        form_->PropGrid()->SetValue(1, "10");
+        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        QVERIFY(!form_->StoreBack(true));
+        QCOMPARE(MessageBox::LastText(),
+                 QString("Topic number 10 is already used by topic \"Welcome to Scrivlet\". The "
+                         "topic keeps its number 20."));
+        QCOMPARE(form_->GetProject().Topics[1].TopicID, 20);
+        QCOMPARE(form_->PropGrid()->Value(1), QString("20"));
+        QVERIFY(form_->StoreBack(true));
     }
 
 private:

@@ -157,5 +157,26 @@ TEST(Navigation, ShownAfterDelete) {
     EXPECT_EQ(TopicShownAfterDelete(0, 1), 0);
 }
 
+TEST(TopicNumberTaken, RefusesANumberAnotherTopicHas) {
+    TTopicList topics;
+    for (int32_t id : {10, 20}) {
+        TTopic topic;
+        topic.TopicID = id;
+        topic.Title = "T" + std::to_string(id);
+        topics.Add(topic);
+    }
+    PropertyValues values = PropertyValuesOf(topics[1]);
+    EXPECT_EQ(TopicNumberTaken(topics, 1, values), "");  // its own number
+    values[0] = "10";
+    EXPECT_EQ(TopicNumberTaken(topics, 1, values),
+              "Topic number 10 is already used by topic \"T10\". The topic keeps its number 20.");
+    values[0] = "30";
+    EXPECT_EQ(TopicNumberTaken(topics, 1, values), "");
+    values[0] = "";
+    EXPECT_EQ(TopicNumberTaken(topics, 1, values), "");
+    values[0] = "x";
+    EXPECT_THROW(TopicNumberTaken(topics, 1, values), ConvertError);
+}
+
 }  // namespace
 }  // namespace scrivlet

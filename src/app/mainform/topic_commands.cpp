@@ -72,7 +72,15 @@ bool TopicCommands::StoreBack(bool withProperties) {
         // on the undo stack.
         const TTopic before = ProjectUndo::PropertiesOf(topic);
         try {
-            StorePropertyValues(topic, form_.PropGrid()->Values());
+            const PropertyValues values = form_.PropGrid()->Values();
+            const std::string taken = TopicNumberTaken(
+                project.Topics, static_cast<std::size_t>(project.CurrentTopic), values);
+            if (!taken.empty()) {
+                form_.PropGrid()->SetValue(1, QString::number(topic.TopicID));
+                MessageBox::Error(&form_, FromAnsi(taken));
+                return false;
+            }
+            StorePropertyValues(topic, values);
         } catch (const ScrivletError& e) {
             MessageBox::Error(&form_, QString::fromStdString(e.what()));
             return false;

@@ -30,6 +30,25 @@ void StorePropertyValues(TTopic& topic, const PropertyValues& values) {
     topic.Comment = values[9];
 }
 
+std::string TopicNumberTaken(const TTopicList& topics, std::size_t index,
+                             const PropertyValues& values) {
+    if (values[0].empty() || index >= topics.Count()) {
+        return "";
+    }
+    const int32_t id = StrToInt(values[0]);
+    if (id == topics[index].TopicID) {
+        return "";
+    }
+    for (std::size_t i = 0; i < topics.Count(); ++i) {
+        if (i != index && topics[i].TopicID == id) {
+            return "Topic number " + IntToStr(id) + " is already used by topic \"" +
+                   topics[i].Title.str() + "\". The topic keeps its number " +
+                   IntToStr(topics[index].TopicID) + ".";
+        }
+    }
+    return "";
+}
+
 bool PropertyRowShownInTopicGrid(int row) {
     return row == 1 || row == 2 || row == 4 || row == 10;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "core/model/topic.h"
+#include "core/model/topic_list.h"
 
 namespace scrivlet {
 
@@ -22,6 +24,13 @@ PropertyValues PropertyValuesOf(const TTopic& topic);
 // number as it is, a text that is not an integer throws ConvertError before
 // any other field is written. Strings are cut to 255 bytes.
 void StorePropertyValues(TTopic& topic, const PropertyValues& values);
+
+// The message that refuses the ID row of VALUES for topic INDEX when another
+// topic already has that number ("" when it is free or unchanged): two
+// topics with one number would quietly break every link to either. Throws
+// ConvertError for an ID that is not an integer, as StorePropertyValues does.
+std::string TopicNumberTaken(const TTopicList& topics, std::size_t index,
+                             const PropertyValues& values);
 
 // Whether an edit of the value in ROW (1 to 10) changes what the topic grid
 // shows (ID, title, keywords, comment).
