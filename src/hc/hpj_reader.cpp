@@ -13,16 +13,6 @@ namespace {
 constexpr int kMaxIncludeDepth = 8;
 constexpr std::size_t kMaxWindowName = 8;
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // A ";" starts a comment after a value too, outside quotation marks. Macro
 // lines separate macros with ";", so there only a ";" after a blank and
 // outside the macros' parentheses and quoted strings starts one.
@@ -47,7 +37,7 @@ std::string_view WithoutComment(std::string_view text, bool macros) {
             --depth;
         } else if (c == ';' && (!macros || (depth <= 0 && i > 0 &&
                                             (text[i - 1] == ' ' || text[i - 1] == '\t')))) {
-            return Trim(text.substr(0, i));
+            return TrimBlanksAndTabs(text.substr(0, i));
         }
     }
     return text;
@@ -109,9 +99,9 @@ private:
     Place Here() const { return {project_.fileName, line_, 0, {}}; }
 
     void ReadLine(std::string_view raw) {
-        std::string_view text = Trim(raw);
+        std::string_view text = TrimBlanksAndTabs(raw);
         if (line_ == 1 && text.substr(0, 3) == "\xEF\xBB\xBF") {
-            text = Trim(text.substr(3));
+            text = TrimBlanksAndTabs(text.substr(3));
         }
         if (text.empty() || text.front() == ';') {
             return;
@@ -174,7 +164,7 @@ private:
             section_ = Section::Skipped;
             return;
         }
-        const std::string_view rawName = Trim(text.substr(1, close - 1));
+        const std::string_view rawName = TrimBlanksAndTabs(text.substr(1, close - 1));
         const std::string name = UpperAscii(rawName);
         configWindow_.clear();
         static const std::array<std::pair<std::string_view, Section>, 10> known{{
@@ -199,7 +189,7 @@ private:
         if (name.size() > 7 && name.compare(0, 6, "CONFIG") == 0 &&
             (name[6] == '-' || name[6] == ':')) {
             section_ = Section::Config;
-            configWindow_ = std::string(Trim(rawName.substr(7)));
+            configWindow_ = std::string(TrimBlanksAndTabs(rawName.substr(7)));
             return;
         }
         section_ = Section::Skipped;
@@ -229,7 +219,7 @@ private:
             if (comma == std::string_view::npos) {
                 comma = value.size();
             }
-            const std::string_view folder = Trim(value.substr(start, comma - start));
+            const std::string_view folder = TrimBlanksAndTabs(value.substr(start, comma - start));
             if (!folder.empty()) {
                 target.push_back({std::string(folder), line_, project_.fileName});
             }
@@ -255,8 +245,8 @@ private:
                         "\"" + std::string(text) + "\" is not an option: \"=\" is missing.");
             return;
         }
-        const std::string key = UpperAscii(Trim(text.substr(0, eq)));
-        const std::string_view value = Trim(text.substr(eq + 1));
+        const std::string key = UpperAscii(TrimBlanksAndTabs(text.substr(0, eq)));
+        const std::string_view value = TrimBlanksAndTabs(text.substr(eq + 1));
         if (key == "COMPRESS") {
             ReadCompress(value);
         } else if (key == "REPORT") {
@@ -307,9 +297,9 @@ private:
             log_.Report(Code::OptionNotSupported, Here(),
                         "The option " + key + " is not supported; it is ignored.");
         } else {
-            log_.Report(
-                Code::UnknownOption, Here(),
-                "Unknown option \"" + std::string(Trim(text.substr(0, eq))) + "\"; it is ignored.");
+            log_.Report(Code::UnknownOption, Here(),
+                        "Unknown option \"" + std::string(TrimBlanksAndTabs(text.substr(0, eq))) +
+                            "\"; it is ignored.");
         }
     }
 
@@ -380,7 +370,7 @@ private:
 
     void ReadMapLine(std::string_view raw, const std::string& file, int line, int depth) {
         const std::string clean = WithoutCComments(raw);
-        const std::string_view text = Trim(clean);
+        const std::string_view text = TrimBlanksAndTabs(clean);
         if (text.empty()) {
             return;
         }
@@ -390,7 +380,7 @@ private:
         if (!words.empty() && words[0].front() == '#') {
             const std::string directive = UpperAscii(words[0]);
             if (directive == "#INCLUDE") {
-                ReadInclude(Trim(text.substr(8)), place, depth);
+                ReadInclude(TrimBlanksAndTabs(text.substr(8)), place, depth);
                 return;
             }
             if (directive != "#DEFINE") {
@@ -440,7 +430,7 @@ private:
                                  (name.front() == '"' && name.back() == '"'))) {
             name = name.substr(1, name.size() - 2);
         }
-        const std::string file(Trim(name));
+        const std::string file(TrimBlanksAndTabs(name));
         if (depth >= kMaxIncludeDepth) {
             log_.Report(Code::IncludeNotFound, place,
                         "\"" + file + "\" is included too deeply; it is not read.");
@@ -468,9 +458,10 @@ private:
 
     void ReadAliasLine(std::string_view text) {
         const std::size_t eq = text.find('=');
-        const std::string_view alias = Trim(text.substr(0, eq));
-        const std::string_view target =
-            eq == std::string_view::npos ? std::string_view{} : Trim(text.substr(eq + 1));
+        const std::string_view alias = TrimBlanksAndTabs(text.substr(0, eq));
+        const std::string_view target = eq == std::string_view::npos
+                                            ? std::string_view{}
+                                            : TrimBlanksAndTabs(text.substr(eq + 1));
         if (eq == std::string_view::npos || alias.empty() || target.empty()) {
             log_.Report(Code::BadAliasLine, Here(),
                         "\"" + std::string(text) + "\" is not \"alias = context string\".");
@@ -489,13 +480,13 @@ private:
 
     void ReadWindowLine(std::string_view text) {
         const std::size_t eq = text.find('=');
-        if (eq == std::string_view::npos || Trim(text.substr(0, eq)).empty()) {
+        if (eq == std::string_view::npos || TrimBlanksAndTabs(text.substr(0, eq)).empty()) {
             log_.Report(Code::BadWindowLine, Here(),
                         "\"" + std::string(text) + "\" is not \"name = definition\".");
             return;
         }
         WindowDefinition window;
-        window.name = std::string(Trim(text.substr(0, eq)));
+        window.name = std::string(TrimBlanksAndTabs(text.substr(0, eq)));
         window.line = line_;
         const std::string fault = ReadWindowFields(text.substr(eq + 1), window);
         if (!fault.empty()) {

@@ -5,24 +5,12 @@
 #include "core/util/convert.h"
 
 namespace scrivlet::hc {
-namespace {
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 Hotspot ReadHotspotTarget(std::string_view hidden, HotspotKind kind, std::string& fault) {
     Hotspot hotspot;
     hotspot.kind = kind;
-    std::string_view text = Trim(hidden);
+    std::string_view text = TrimBlanksAndTabs(hidden);
     if (!text.empty() && text.front() == '%') {
         hotspot.noColor = true;
         text.remove_prefix(1);
@@ -32,7 +20,7 @@ Hotspot ReadHotspotTarget(std::string_view hidden, HotspotKind kind, std::string
     }
     if (!text.empty() && text.front() == '!') {
         hotspot.kind = HotspotKind::Macro;
-        hotspot.target = std::string(Trim(text.substr(1)));
+        hotspot.target = std::string(TrimBlanksAndTabs(text.substr(1)));
         if (hotspot.target.empty()) {
             fault = "the macro hotspot runs no macro";
         }
@@ -41,15 +29,15 @@ Hotspot ReadHotspotTarget(std::string_view hidden, HotspotKind kind, std::string
     const std::size_t at = text.find('@');
     const std::size_t gt = text.find('>');
     const std::size_t contextEnd = std::min(at, gt);
-    hotspot.target = std::string(Trim(text.substr(0, contextEnd)));
+    hotspot.target = std::string(TrimBlanksAndTabs(text.substr(0, contextEnd)));
     if (at != std::string_view::npos) {
         const std::size_t end = gt > at ? gt : std::string_view::npos;
-        hotspot.file = std::string(Trim(text.substr(
+        hotspot.file = std::string(TrimBlanksAndTabs(text.substr(
             at + 1, end == std::string_view::npos ? std::string_view::npos : end - at - 1)));
     }
     if (gt != std::string_view::npos) {
         const std::size_t end = at > gt ? at : std::string_view::npos;
-        hotspot.window = std::string(Trim(text.substr(
+        hotspot.window = std::string(TrimBlanksAndTabs(text.substr(
             gt + 1, end == std::string_view::npos ? std::string_view::npos : end - gt - 1)));
         if (hotspot.window.empty()) {
             fault = "\">\" names no window";
@@ -63,7 +51,7 @@ Hotspot ReadHotspotTarget(std::string_view hidden, HotspotKind kind, std::string
 
 TextCommand ReadTextCommand(std::string_view inside) {
     TextCommand command;
-    const std::string_view text = Trim(inside);
+    const std::string_view text = TrimBlanksAndTabs(inside);
     std::size_t wordEnd = 0;
     while (wordEnd < text.size() && text[wordEnd] != ' ' && text[wordEnd] != '\t' &&
            text[wordEnd] != ',') {
@@ -71,7 +59,7 @@ TextCommand ReadTextCommand(std::string_view inside) {
     }
     command.name = std::string(text.substr(0, wordEnd));
     const std::string word = UpperAscii(command.name);
-    const std::string_view rest = Trim(text.substr(wordEnd));
+    const std::string_view rest = TrimBlanksAndTabs(text.substr(wordEnd));
     if (word == "BMC" || word == "BML" || word == "BMR" || word == "BMCT" || word == "BMLT" ||
         word == "BMRT") {
         command.kind = TextCommand::Kind::Bitmap;
@@ -82,15 +70,15 @@ TextCommand ReadTextCommand(std::string_view inside) {
         // Several files may be offered for different screens; the first is
         // the one shown here.
         const std::size_t semicolon = rest.find(';');
-        command.argument = std::string(Trim(rest.substr(0, semicolon)));
+        command.argument = std::string(TrimBlanksAndTabs(rest.substr(0, semicolon)));
         return command;
     }
     if (word == "BUTTON") {
         command.kind = TextCommand::Kind::Button;
         const std::size_t comma = rest.find(',');
-        command.argument = std::string(Trim(rest.substr(0, comma)));
+        command.argument = std::string(TrimBlanksAndTabs(rest.substr(0, comma)));
         if (comma != std::string_view::npos) {
-            command.macro = std::string(Trim(rest.substr(comma + 1)));
+            command.macro = std::string(TrimBlanksAndTabs(rest.substr(comma + 1)));
         }
         return command;
     }

@@ -7,16 +7,6 @@
 namespace scrivlet::hc {
 namespace {
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Splits at commas that are neither quoted nor inside parentheses.
 std::vector<std::string_view> TopLevelFields(std::string_view text, std::string& fault) {
     std::vector<std::string_view> fields;
@@ -36,7 +26,7 @@ std::vector<std::string_view> TopLevelFields(std::string_view text, std::string&
                 return fields;
             }
         } else if (!quoted && depth == 0 && c == ',') {
-            fields.push_back(Trim(text.substr(start, i - start)));
+            fields.push_back(TrimBlanksAndTabs(text.substr(start, i - start)));
             start = i + 1;
         }
     }
@@ -45,12 +35,12 @@ std::vector<std::string_view> TopLevelFields(std::string_view text, std::string&
     } else if (depth != 0) {
         fault = "\")\" is missing";
     }
-    fields.push_back(Trim(text.substr(start)));
+    fields.push_back(TrimBlanksAndTabs(text.substr(start)));
     return fields;
 }
 
 bool ReadNumber(std::string_view text, std::optional<int32_t>& out) {
-    text = Trim(text);
+    text = TrimBlanksAndTabs(text);
     if (text.empty()) {
         out.reset();
         return true;
@@ -65,7 +55,7 @@ bool ReadNumber(std::string_view text, std::optional<int32_t>& out) {
 
 // "(r16777215)", "r16777215" or "(255,255,255)".
 bool ReadColor(std::string_view text, std::optional<uint32_t>& out) {
-    text = Trim(text);
+    text = TrimBlanksAndTabs(text);
     if (text.empty()) {
         out.reset();
         return true;
@@ -74,7 +64,7 @@ bool ReadColor(std::string_view text, std::optional<uint32_t>& out) {
         if (text.back() != ')') {
             return false;
         }
-        text = Trim(text.substr(1, text.size() - 2));
+        text = TrimBlanksAndTabs(text.substr(1, text.size() - 2));
     }
     if (!text.empty() && (text.front() == 'r' || text.front() == 'R')) {
         const auto value = TryStrToInt(text.substr(1));
@@ -92,7 +82,7 @@ bool ReadColor(std::string_view text, std::optional<uint32_t>& out) {
         if (comma == std::string_view::npos) {
             comma = text.size();
         }
-        const auto part = TryStrToInt(Trim(text.substr(start, comma - start)));
+        const auto part = TryStrToInt(TrimBlanksAndTabs(text.substr(start, comma - start)));
         if (!part || *part < 0 || *part > 255 || count == 3) {
             return false;
         }

@@ -22,6 +22,9 @@ std::string IntToStr(int64_t value);
 
 // Upper case of the letters a to z only; every other byte is left alone.
 std::string UpperAscii(std::string_view text);
+
+// TEXT without the blanks and tabs at either end.
+std::string_view TrimBlanksAndTabs(std::string_view text);
 char UpperAscii(char c);
 
 // True when the text holds nothing but bytes with codes 0 to 32.

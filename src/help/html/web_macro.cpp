@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/util/convert.h"
+
 namespace scrivlet::help::html {
 namespace {
 
@@ -15,19 +17,9 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // A quoted argument loses its quotes: "x", `x' and `x" all give x.
 std::string Unquote(std::string_view text) {
-    text = Trim(text);
+    text = TrimBlanksAndTabs(text);
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '`') &&
         (text.back() == '"' || text.back() == '\'')) {
         text = text.substr(1, text.size() - 2);
@@ -66,16 +58,16 @@ std::string OwnFile(const std::string& file) {
 }
 
 std::optional<WebMacro> OneMacro(std::string_view text) {
-    text = Trim(text);
+    text = TrimBlanksAndTabs(text);
     const std::size_t open = text.find('(');
-    const std::string name = Lower(Trim(text.substr(0, open)));
+    const std::string name = Lower(TrimBlanksAndTabs(text.substr(0, open)));
     std::vector<std::string> args;
     if (open != std::string_view::npos) {
         std::string_view inner = text.substr(open + 1);
         if (!inner.empty() && inner.back() == ')') {
             inner.remove_suffix(1);
         }
-        if (!Trim(inner).empty()) {
+        if (!TrimBlanksAndTabs(inner).empty()) {
             for (const std::string_view arg : SplitOutside(inner, ',')) {
                 args.push_back(Unquote(arg));
             }
@@ -106,7 +98,7 @@ std::optional<WebMacro> OneMacro(std::string_view text) {
     if ((name == "klink" || name == "kl" || name == "alink" || name == "al") && !args.empty()) {
         // The first of the keywords ("a;b") is where the index opens.
         std::string keyword = args[0].substr(0, args[0].find(';'));
-        return WebMacro{Kind::Keyword, std::string(Trim(keyword)), {}};
+        return WebMacro{Kind::Keyword, std::string(TrimBlanksAndTabs(keyword)), {}};
     }
     if ((name == "jumpkeyword" || name == "jk") && args.size() >= 2) {
         return WebMacro{Kind::Keyword, args[1], OwnFile(args[0])};
@@ -119,7 +111,7 @@ std::optional<WebMacro> OneMacro(std::string_view text) {
 
 // Macros that only arrange the help window, which a browser does itself.
 bool IsWindowOnly(std::string_view text) {
-    const std::string name = Lower(Trim(text.substr(0, text.find('('))));
+    const std::string name = Lower(TrimBlanksAndTabs(text.substr(0, text.find('('))));
     return name == "positionwindow" || name == "pw" || name == "focuswindow" ||
            name == "closewindow" || name == "cw" || name == "closesecondarys" || name == "cs" ||
            name == "setontop" || name == "helponttop" || name == "noshow" || name == "ns";
@@ -130,7 +122,7 @@ bool IsWindowOnly(std::string_view text) {
 std::optional<WebMacro> WebMacroOf(std::string_view macro) {
     std::optional<WebMacro> found;
     for (const std::string_view part : SplitOutside(macro, ';')) {
-        if (Trim(part).empty() || IsWindowOnly(part)) {
+        if (TrimBlanksAndTabs(part).empty() || IsWindowOnly(part)) {
             continue;
         }
         auto one = OneMacro(part);
