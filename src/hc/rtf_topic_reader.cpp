@@ -634,6 +634,14 @@ private:
 
 void ReadTopicFile(std::string_view bytes, const std::string& fileName, HelpFile& help, Log& log,
                    const BitmapFinder& findBitmap) {
+    // A topic per page break, at most: room for them all at once spares the
+    // copies (and the doubled room) of a growing list of large topics.
+    std::size_t pages = 1;
+    for (std::size_t at = bytes.find("\\page"); at != std::string_view::npos;
+         at = bytes.find("\\page", at + 5)) {
+        ++pages;
+    }
+    help.topics.reserve(help.topics.size() + pages);
     TopicFileReader(bytes, fileName, help, log, findBitmap).Read();
 }
 

@@ -348,7 +348,13 @@ void TopicBuilder::EndTopic(const ParagraphFormat& format, const CharFormat& mar
     if (!hasFootnotes && topic_.paragraphs.empty()) {
         return;  // nothing between two page breaks, or after the last one
     }
+    // Held until the help file is written: no room to spare.
     topic_.paragraphs.shrink_to_fit();
+    topic_.hotspots.shrink_to_fit();
+    topic_.bitmaps.shrink_to_fit();
+    topic_.contexts.shrink_to_fit();
+    topic_.keywords.shrink_to_fit();
+    topic_.aKeywords.shrink_to_fit();
     topic_.number = ++topicCount_;
     help_.topics.push_back(std::move(topic_));
     topic_ = Topic{};

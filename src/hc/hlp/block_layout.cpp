@@ -6,6 +6,7 @@
 
 #include "hc/hlp/lz77.h"
 #include "hc/hlp/topic_writer.h"
+#include "help/hlp/lz77_unpack.h"
 
 namespace scrivlet::hc::hlp {
 namespace {
@@ -27,7 +28,19 @@ struct Block {
     uint32_t end = 0;
     std::size_t examined = 0;  // bytes from START the packing depended on
     std::string packed;
+    // The bytes past END that the packing looked at: with those PACKED
+    // unpacks to, all it depended on, so that the run of the last round
+    // need not be kept to tell whether a block's bytes changed.
+    std::string lookedAhead;
 };
+
+// Notes what BLOCK's packing looked at past its end.
+Block Noted(Block block, std::string_view data) {
+    const std::size_t length = block.end - block.start;
+    const std::size_t past = block.examined > length ? block.examined - length : 0;
+    block.lookedAhead = std::string(data.substr(block.end, past));
+    return block;
+}
 
 // The last record start after AFTER and at most AT_MOST; 0 when there is none.
 uint32_t LastRecordStart(const std::vector<uint32_t>& records, uint32_t after, uint32_t atMost) {
@@ -61,7 +74,7 @@ Block Greedy(std::string_view data, uint32_t start, const std::vector<uint32_t>&
         }
     }
     block.end = static_cast<uint32_t>(start + consumed);
-    return block;
+    return Noted(std::move(block), data);
 }
 
 // A block from START that ends no later than AT_MOST: where a record starts,
@@ -75,16 +88,25 @@ Block NoLaterThan(std::string_view data, uint32_t start, uint32_t atMost,
         std::size_t consumed = 0;
         std::string packed = Lz77CompressPrefix(rest, boundary - start, kTopicBlockData, &consumed);
         if (consumed == boundary - start) {
-            return {start, boundary, std::min(rest.size(), consumed + kLookahead),
-                    std::move(packed)};
+            return Noted({start,
+                          boundary,
+                          std::min(rest.size(), consumed + kLookahead),
+                          std::move(packed),
+                          {}},
+                         data);
         }
     }
     return greedy;
 }
 
-bool SameBytes(std::string_view before, std::string_view now, const Block& block) {
-    return before.size() == now.size() &&
-           before.substr(block.start, block.examined) == now.substr(block.start, block.examined);
+bool SameBytes(std::size_t sizeBefore, std::string_view now, const Block& block) {
+    const std::size_t length = block.end - block.start;
+    if (sizeBefore != now.size() ||
+        now.compare(block.end, block.lookedAhead.size(), block.lookedAhead) != 0) {
+        return false;
+    }
+    return help::hlp::UnpackLz77(block.packed, length, "a topic block") ==
+           now.substr(block.start, length);
 }
 
 }  // namespace
@@ -95,10 +117,8 @@ PackedBlocks LayOutPackedBlocks(
     std::vector<uint32_t> starts{0};
     std::vector<Block> last;
     std::vector<uint32_t> lastEnds;
-    // Two buffers that change places each round, so that the run is never
-    // held more than twice.
     std::string data;
-    std::string lastData;
+    std::size_t lastSize = 0;
     for (int round = 0;; ++round) {
         serialize(starts, data);
         const bool earlierOnly = round >= kFreeRounds;
@@ -109,7 +129,7 @@ PackedBlocks LayOutPackedBlocks(
                 ++old;
             }
             Block block = old < last.size() && last[old].start == start &&
-                                  SameBytes(lastData, data, last[old])
+                                  SameBytes(lastSize, data, last[old])
                               ? std::move(last[old])
                               : Greedy(data, start, records);
             const std::size_t index = blocks.size();
@@ -138,7 +158,7 @@ PackedBlocks LayOutPackedBlocks(
         if (round == kMaxRounds) {
             throw std::logic_error("the topic blocks did not come to rest");
         }
-        std::swap(lastData, data);
+        lastSize = data.size();
         last = std::move(blocks);
         lastEnds.clear();
         for (const Block& block : last) {

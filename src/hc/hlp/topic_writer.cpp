@@ -251,6 +251,8 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
     }
 
     // The blocks, each with the positions of the records about it.
+    out.topicFile.reserve(compress ? blocks.starts.size() * kTopicBlockSize
+                                   : dataSize + blocks.starts.size() * 12);
     std::size_t next = 0;
     uint32_t lastLink = kNone;
     uint32_t lastHeader = kNone;
@@ -271,6 +273,7 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         PutDword(out.topicFile, lastHeader);
         if (compress) {
             out.topicFile += packed[b];
+            std::string().swap(packed[b]);
             // Every block but the last fills its 4 KB; the last is kept to
             // at least 0x44 bytes, which some readers take for granted.
             if (b + 1 < blocks.starts.size()) {
