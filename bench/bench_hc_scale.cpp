@@ -67,7 +67,7 @@ void BM_CompileCompressed(benchmark::State& state) {
     ChildUse run;
     for (auto _ : state) {
         run = InChild([&] {
-            hc::CompileResult result = hc::CompileHelpProject(folder / "scrv1.hpj");
+            hc::CompileResult result = hc::CompileHelpProject(folder / "scrv1.hpj", true);
             hc::hlp::WriteHelpFileAndLog(result);
             return result.log.Fatal() == 0 && result.counts.topics == topics;
         });

@@ -7,6 +7,7 @@
 #include "hc/help_model.h"
 #include "hc/macro_scan.h"
 #include "hc/macro_table.h"
+#include "help/paragraph_pack.h"
 
 namespace scrivlet::hc {
 namespace {
@@ -56,10 +57,19 @@ public:
             }
         }
         for (Topic& topic : help_.topics) {
-            if (topic.built) {
-                NormalizeNonScrolling(topic);
-                CheckTopic(topic);
+            if (!topic.built) {
+                continue;
             }
+            if (topic.packedParagraphs.empty()) {
+                NormalizeNonScrolling(topic, topic.paragraphs);
+                CheckTopic(topic, topic.paragraphs);
+                continue;
+            }
+            std::vector<Paragraph> paragraphs = UnpackParagraphs(topic.packedParagraphs);
+            if (NormalizeNonScrolling(topic, paragraphs)) {
+                topic.packedParagraphs = PackParagraphs(paragraphs);
+            }
+            CheckTopic(topic, paragraphs);
         }
         counts_.bitmaps = static_cast<int>(bitmapNames_.size());
         if (counts_.topics == 0 && log_.Fatal() == 0) {
@@ -225,11 +235,11 @@ private:
 
     // WinHelp shows the keep-with-next paragraphs at the start of a topic as
     // its non-scrolling region; one further down cannot join it, so it is
-    // read as an ordinary paragraph.
-    void NormalizeNonScrolling(Topic& topic) {
+    // read as an ordinary paragraph. Tells whether any was.
+    bool NormalizeNonScrolling(const Topic& topic, std::vector<Paragraph>& paragraphs) {
         bool scrolling = false;
         bool reported = false;
-        for (Paragraph& paragraph : topic.paragraphs) {
+        for (Paragraph& paragraph : paragraphs) {
             if (!paragraph.format.keepNext) {
                 scrolling = true;
             } else if (scrolling) {
@@ -242,9 +252,10 @@ private:
                 }
             }
         }
+        return reported;
     }
 
-    void CheckTopic(const Topic& topic) {
+    void CheckTopic(const Topic& topic, const std::vector<Paragraph>& paragraphs) {
         const Place place = TopicPlace(topic);
         ++counts_.topics;
         if (topic.contexts.empty() && topic.keywords.empty() && topic.aKeywords.empty() &&
@@ -281,7 +292,7 @@ private:
         for (const Hotspot& hotspot : topic.hotspots) {
             CheckHotspot(hotspot, place);
         }
-        for (const Paragraph& paragraph : topic.paragraphs) {
+        for (const Paragraph& paragraph : paragraphs) {
             for (const Run& run : paragraph.runs) {
                 if (run.kind == RunKind::Button) {
                     CheckMacros(run.macro, place);

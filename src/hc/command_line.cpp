@@ -91,7 +91,8 @@ int RunHcrtf(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << "hcrtf: " << parsed.error << "\n" << kUsage;
         return 1;
     }
-    CompileResult result = CompileHelpProject(parsed.projectFile);
+    // Only the help file is wanted of the topics: their text is kept packed.
+    CompileResult result = CompileHelpProject(parsed.projectFile, true);
     if (!parsed.outputFile.empty()) {
         result.project.hlp = {parsed.outputFile, 0, {}};
     }

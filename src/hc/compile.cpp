@@ -123,7 +123,7 @@ BuildTagFilter MakeFilter(const HelpProject& project, Log& log) {
 
 }  // namespace
 
-CompileResult CompileHelpProject(const fs::path& projectPath) {
+CompileResult CompileHelpProject(const fs::path& projectPath, bool pack) {
     CompileResult result;
     result.folder = projectPath.parent_path();
     if (result.folder.empty()) {
@@ -172,7 +172,7 @@ CompileResult CompileHelpProject(const fs::path& projectPath) {
                               "The topic file \"" + file.text + "\" was not found.");
             continue;
         }
-        ReadTopicFile(*rtf, LastPart(file.text), result.help, result.log, findBitmap);
+        ReadTopicFile(*rtf, LastPart(file.text), result.help, result.log, findBitmap, pack);
     }
     result.counts = CheckHelpFile(project, filter, result.help, result.log);
     return result;

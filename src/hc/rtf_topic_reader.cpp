@@ -111,6 +111,8 @@ public:
           tokens_(bytes),
           tables_(help) {}
 
+    void KeepPacked() { builder_.KeepPacked(); }
+
     void Read() {
         Token first = tokens_.Next();
         Token second = tokens_.Next();
@@ -633,7 +635,7 @@ private:
 }  // namespace
 
 void ReadTopicFile(std::string_view bytes, const std::string& fileName, HelpFile& help, Log& log,
-                   const BitmapFinder& findBitmap) {
+                   const BitmapFinder& findBitmap, bool pack) {
     // A topic per page break, at most: room for them all at once spares the
     // copies (and the doubled room) of a growing list of large topics.
     std::size_t pages = 1;
@@ -642,7 +644,11 @@ void ReadTopicFile(std::string_view bytes, const std::string& fileName, HelpFile
         ++pages;
     }
     help.topics.reserve(help.topics.size() + pages);
-    TopicFileReader(bytes, fileName, help, log, findBitmap).Read();
+    TopicFileReader reader(bytes, fileName, help, log, findBitmap);
+    if (pack) {
+        reader.KeepPacked();
+    }
+    reader.Read();
 }
 
 }  // namespace scrivlet::hc

@@ -1,6 +1,7 @@
 #include "hc/topic_builder.h"
 
 #include "hc/topic_codes.h"
+#include "help/paragraph_pack.h"
 
 namespace scrivlet::hc {
 namespace {
@@ -355,6 +356,10 @@ void TopicBuilder::EndTopic(const ParagraphFormat& format, const CharFormat& mar
     topic_.contexts.shrink_to_fit();
     topic_.keywords.shrink_to_fit();
     topic_.aKeywords.shrink_to_fit();
+    if (packed_) {
+        topic_.packedParagraphs = PackParagraphs(topic_.paragraphs);
+        std::vector<Paragraph>().swap(topic_.paragraphs);
+    }
     topic_.number = ++topicCount_;
     help_.topics.push_back(std::move(topic_));
     topic_ = Topic{};

@@ -50,6 +50,9 @@ public:
 
     bool InTopic() const { return inTopic_; }
 
+    // Each finished topic's paragraphs are kept packed, not as objects.
+    void KeepPacked() { packed_ = true; }
+
 private:
     void AddRun(Run run);
     void AddVisible(std::string_view bytes, const CharFormat& format);
@@ -60,6 +63,7 @@ private:
 
     std::string fileName_;
     HelpFile& help_;
+    bool packed_ = false;
     Log& log_;
     BitmapFinder findBitmap_;
 

@@ -164,6 +164,9 @@ struct Topic {
     int browseNext = -1;
 
     std::vector<Paragraph> paragraphs;
+    // The paragraphs packed (help/paragraph_pack.h) in place of PARAGRAPHS,
+    // while a program holds many topics at once; empty otherwise.
+    std::string packedParagraphs;
     std::vector<Hotspot> hotspots;
     std::vector<BitmapRef> bitmaps;
 };

@@ -125,7 +125,10 @@ PackedBlocks LayOutPackedBlocks(
         std::vector<Block> blocks;
         std::size_t old = 0;
         for (uint32_t start = 0;;) {
+            // A block of the last round that starts before START is of
+            // no more use.
             while (old < last.size() && last[old].start < start) {
+                std::string().swap(last[old].packed);
                 ++old;
             }
             Block block = old < last.size() && last[old].start == start &&

@@ -8,6 +8,7 @@
 #include "hc/hlp/bytes.h"
 #include "hc/hlp/font_table.h"
 #include "hc/hlp/paragraph_record.h"
+#include "help/paragraph_pack.h"
 
 namespace scrivlet::hc::hlp {
 namespace {
@@ -23,13 +24,57 @@ struct Link {
     std::string data1;
     std::string data2;
     uint32_t characters = 0;
-    std::size_t topic = 0;  // index into HelpFile::topics
     bool keepNext = false;
-    uint32_t position = 0;  // in the run of block data, from 0
-    uint32_t offset = 0;    // TOPICOFFSET
 
     std::size_t Size() const { return kLinkHeader + data1.size() + data2.size(); }
 };
+
+// A record once its bytes are in the run: the run holds each record's bytes
+// once, and this what laying the run out into blocks needs of it.
+struct Placed {
+    uint32_t position = 0;  // in the run, from 0
+    uint32_t size = 0;
+    uint32_t characters = 0;
+    uint32_t offset = 0;  // TOPICOFFSET
+    uint8_t type = 0;
+    bool keepNext = false;
+};
+
+// Adds LINK's record to the end of RUN, the places of the records it points
+// at left for Serialize.
+void Place(const Link& link, std::string& run, std::vector<Placed>& placed) {
+    const auto size = static_cast<uint32_t>(link.Size());
+    placed.push_back(
+        {static_cast<uint32_t>(run.size()), size, link.characters, 0, link.type, link.keepNext});
+    PutDword(run, size);
+    PutDword(run, static_cast<uint32_t>(link.data2.size()));
+    PutDword(run, kNone);
+    PutDword(run, kNone);
+    PutDword(run, static_cast<uint32_t>(kLinkHeader + link.data1.size()));
+    PutByte(run, link.type);
+    run += link.data1;
+    run += link.data2;
+}
+
+// Room for the records of HELP's topics and for their bytes, more than they
+// take: room never written to takes no memory, while a run that outgrows its
+// room is held twice as it moves.
+void Reserve(const HelpFile& help, std::vector<Placed>& placed, std::string& run) {
+    std::size_t records = 0;
+    std::size_t bytes = 0;
+    for (const Topic& topic : help.topics) {
+        if (!topic.built)
+            continue;
+        const std::size_t paragraphs = topic.packedParagraphs.empty()
+                                           ? topic.paragraphs.size()
+                                           : PackedParagraphCount(topic.packedParagraphs);
+        records += 1 + paragraphs;
+        bytes +=
+            2 * topic.packedParagraphs.size() + 2 * topic.title.size() + (1 + paragraphs) * 128;
+    }
+    placed.reserve(records);
+    run.reserve(bytes);
+}
 
 // Where the run of record bytes is cut into blocks: the position each block
 // starts at, and the size a block's data counts as in TOPICPOS values. That
@@ -76,15 +121,16 @@ std::vector<std::pair<std::size_t, std::size_t>> BrowseNeighbours(
     return neighbours;
 }
 
-// The topic offsets of LINKS under BLOCKS, the positions the topic headers
-// name, and the run of record bytes.
+// The topic offsets of the records LINKS places under BLOCKS, and in the run
+// DATA that PlaceRecords wrote, what depends on them: the places records
+// point at and the topic headers' fields.
 void Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
-               const std::vector<std::size_t>& headerLink, std::vector<Link>& links,
+               const std::vector<std::size_t>& headerLink, std::vector<Placed>& links,
                const Blocks& blocks, bool* tooLarge, std::string& data) {
     *tooLarge = false;
     uint32_t characters = 0;
     std::size_t block = SIZE_MAX;
-    for (Link& link : links) {
+    for (Placed& link : links) {
         const std::size_t b = blocks.Of(link.position);
         if (b != block) {
             block = b;
@@ -100,13 +146,13 @@ void Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
     const auto neighbours = BrowseNeighbours(help, built);
     for (std::size_t n = 0; n < built.size(); ++n) {
         const std::size_t t = built[n];
-        Link& header = links[headerLink[t]];
+        const Placed& header = links[headerLink[t]];
         const std::size_t end = n + 1 < built.size() ? headerLink[built[n + 1]] : links.size();
         uint32_t topicSize = 0;
         uint32_t nonScroll = kNone;
         uint32_t scroll = kNone;
         for (std::size_t l = headerLink[t]; l < end; ++l) {
-            topicSize += static_cast<uint32_t>(links[l].Size());
+            topicSize += links[l].size;
             if (l == headerLink[t])
                 continue;
             uint32_t& first = links[l].keepNext ? nonScroll : scroll;
@@ -114,27 +160,21 @@ void Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
                 first = blocks.TopicPos(links[l].position);
         }
         const auto [back, forward] = neighbours[t];
-        SetDword(header.data1, 0, topicSize);
-        SetDword(header.data1, 4, back == SIZE_MAX ? kNone : links[headerLink[back]].offset);
-        SetDword(header.data1, 8, forward == SIZE_MAX ? kNone : links[headerLink[forward]].offset);
-        SetDword(header.data1, 12, static_cast<uint32_t>(n));
-        SetDword(header.data1, 16, nonScroll);
-        SetDword(header.data1, 20, scroll);
-        SetDword(header.data1, 24,
+        const std::size_t fields = header.position + kLinkHeader;
+        SetDword(data, fields, topicSize);
+        SetDword(data, fields + 4, back == SIZE_MAX ? kNone : links[headerLink[back]].offset);
+        SetDword(data, fields + 8, forward == SIZE_MAX ? kNone : links[headerLink[forward]].offset);
+        SetDword(data, fields + 12, static_cast<uint32_t>(n));
+        SetDword(data, fields + 16, nonScroll);
+        SetDword(data, fields + 20, scroll);
+        SetDword(data, fields + 24,
                  end < links.size() ? blocks.TopicPos(links[end].position) : kNone);
     }
-    data.clear();
-    data.reserve(links.empty() ? 0 : links.back().position + links.back().Size());
     for (std::size_t l = 0; l < links.size(); ++l) {
-        const Link& link = links[l];
-        PutDword(data, static_cast<uint32_t>(link.Size()));
-        PutDword(data, static_cast<uint32_t>(link.data2.size()));
-        PutDword(data, l == 0 ? kNone : blocks.TopicPos(links[l - 1].position));
-        PutDword(data, l + 1 < links.size() ? blocks.TopicPos(links[l + 1].position) : kNone);
-        PutDword(data, static_cast<uint32_t>(kLinkHeader + link.data1.size()));
-        PutByte(data, link.type);
-        data += link.data1;
-        data += link.data2;
+        const std::size_t at = links[l].position;
+        SetDword(data, at + 8, l == 0 ? kNone : blocks.TopicPos(links[l - 1].position));
+        SetDword(data, at + 12,
+                 l + 1 < links.size() ? blocks.TopicPos(links[l + 1].position) : kNone);
     }
 }
 
@@ -144,10 +184,16 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
                         bool compress, HelpFile* release) {
     TopicOutput out;
     FontTable fonts(help);
-    std::vector<Link> links;
+    // The records' bytes, one after the other, and what the layout needs of
+    // each: the record bytes are held once.
+    std::string data;
+    std::vector<Placed> placed;
+    Reserve(help, placed, data);
     std::vector<std::size_t> built;
     std::vector<std::size_t> headerLink(help.topics.size(), SIZE_MAX);
-    std::vector<std::vector<std::size_t>> paragraphLinks(help.topics.size());
+    // Until the records are laid out, the record of each paragraph stands
+    // where its offset will.
+    out.paragraphOffsets.resize(help.topics.size());
     for (std::size_t t = 0; t < help.topics.size(); ++t) {
         const Topic& topic = help.topics[t];
         if (!topic.built)
@@ -155,16 +201,21 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         built.push_back(t);
         Link header;
         header.type = kTopicHeaderRecord;
-        header.topic = t;
         header.data1.assign(28, '\0');
         header.data2 = topic.title;
         for (const std::string& macro : topic.entryMacros) {
             header.data2.push_back('\0');
             header.data2 += macro;
         }
-        headerLink[t] = links.size();
-        links.push_back(std::move(header));
-        const std::vector<Paragraph>& paragraphs = topic.paragraphs;
+        headerLink[t] = placed.size();
+        Place(header, data, placed);
+        std::vector<Paragraph> unpacked;
+        if (!topic.packedParagraphs.empty()) {
+            unpacked = UnpackParagraphs(topic.packedParagraphs);
+        }
+        const std::vector<Paragraph>& paragraphs =
+            topic.packedParagraphs.empty() ? topic.paragraphs : unpacked;
+        out.paragraphOffsets[t].reserve(paragraphs.size());
         for (std::size_t p = 0; p < paragraphs.size();) {
             const Paragraph& paragraph = paragraphs[p];
             // A table row is one record, from its first paragraph to the one
@@ -186,26 +237,24 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
                 link.type = kDisplayRecord;
                 record = EncodeParagraph(paragraph, topic, project, fonts, pictures);
             }
-            link.topic = t;
             link.keepNext = paragraph.format.keepNext;
             link.data1 = std::move(record.linkData1);
             link.data2 = std::move(record.linkData2);
             link.characters = record.characters;
             for (; p < end; ++p) {
-                paragraphLinks[t].push_back(links.size());
+                out.paragraphOffsets[t].push_back(static_cast<uint32_t>(placed.size()));
             }
-            links.push_back(std::move(link));
+            Place(link, data, placed);
         }
         if (release != nullptr) {
-            std::vector<Paragraph>().swap(release->topics[t].paragraphs);
+            Topic& done = release->topics[t];
+            std::vector<Paragraph>().swap(done.paragraphs);
+            std::string().swap(done.packedParagraphs);
+            std::vector<Hotspot>().swap(done.hotspots);
         }
     }
 
-    uint32_t total = 0;
-    for (Link& link : links) {
-        link.position = total;
-        total += static_cast<uint32_t>(link.Size());
-    }
+    const auto total = static_cast<uint32_t>(data.size());
     Blocks blocks;
     if (!compress) {
         for (uint32_t p = kTopicBlockData; p < total; p += kTopicBlockData) {
@@ -213,20 +262,24 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         }
     }
 
-    std::string data;  // unpacked only
     std::size_t dataSize = 0;
     std::vector<std::string> packed;
     bool tooLarge = false;
     if (compress) {
         std::vector<uint32_t> records;
-        records.reserve(links.size());
-        for (const Link& link : links) {
-            records.push_back(link.position);
+        records.reserve(placed.size());
+        for (const Placed& record : placed) {
+            records.push_back(record.position);
         }
         std::size_t serialized = 0;
+        // The run moves into the layout's hands at the first round, and is
+        // brought up to date in place at every round.
         const auto serialize = [&](const std::vector<uint32_t>& starts, std::string& into) {
             blocks.starts = starts;
-            Serialize(help, built, headerLink, links, blocks, &tooLarge, into);
+            if (into.empty()) {
+                into.swap(data);
+            }
+            Serialize(help, built, headerLink, placed, blocks, &tooLarge, into);
             serialized = into.size();
         };
         PackedBlocks laidOut = LayOutPackedBlocks(serialize, records);
@@ -234,7 +287,7 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         packed = std::move(laidOut.packed);
         dataSize = serialized;
     } else {
-        Serialize(help, built, headerLink, links, blocks, &tooLarge, data);
+        Serialize(help, built, headerLink, placed, blocks, &tooLarge, data);
         dataSize = data.size();
     }
 
@@ -242,11 +295,10 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         throw std::length_error("the topic text is too large for a help file");
     }
     out.topicOffsets.assign(help.topics.size(), -1);
-    out.paragraphOffsets.resize(help.topics.size());
     for (std::size_t t : built) {
-        out.topicOffsets[t] = links[headerLink[t]].offset;
-        for (std::size_t l : paragraphLinks[t]) {
-            out.paragraphOffsets[t].push_back(links[l].offset);
+        out.topicOffsets[t] = placed[headerLink[t]].offset;
+        for (uint32_t& record : out.paragraphOffsets[t]) {
+            record = placed[record].offset;
         }
     }
 
@@ -260,11 +312,11 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         const std::size_t start = blocks.starts[b];
         const std::size_t end = b + 1 < blocks.starts.size() ? blocks.starts[b + 1] : dataSize;
         uint32_t firstLink = kNone;
-        while (next < links.size() && links[next].position < end) {
+        while (next < placed.size() && placed[next].position < end) {
             if (firstLink == kNone)
-                firstLink = blocks.TopicPos(links[next].position);
-            lastLink = blocks.TopicPos(links[next].position);
-            if (links[next].type == kTopicHeaderRecord)
+                firstLink = blocks.TopicPos(placed[next].position);
+            lastLink = blocks.TopicPos(placed[next].position);
+            if (placed[next].type == kTopicHeaderRecord)
                 lastHeader = lastLink;
             ++next;
         }
