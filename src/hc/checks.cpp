@@ -60,16 +60,16 @@ public:
             if (!topic.built) {
                 continue;
             }
-            if (topic.packedParagraphs.empty()) {
+            if (topic.packedText.empty()) {
                 NormalizeNonScrolling(topic, topic.paragraphs);
-                CheckTopic(topic, topic.paragraphs);
+                CheckTopic(topic, topic.paragraphs, topic.hotspots);
                 continue;
             }
-            std::vector<Paragraph> paragraphs = UnpackParagraphs(topic.packedParagraphs);
-            if (NormalizeNonScrolling(topic, paragraphs)) {
-                topic.packedParagraphs = PackParagraphs(paragraphs);
+            TopicText text = UnpackTopicText(topic.packedText);
+            if (NormalizeNonScrolling(topic, text.paragraphs)) {
+                topic.packedText = PackTopicText(text.paragraphs, text.hotspots);
             }
-            CheckTopic(topic, paragraphs);
+            CheckTopic(topic, text.paragraphs, text.hotspots);
         }
         counts_.bitmaps = static_cast<int>(bitmapNames_.size());
         if (counts_.topics == 0 && log_.Fatal() == 0) {
@@ -85,7 +85,14 @@ private:
     };
 
     void CollectContexts() {
+        std::size_t count = 0;
+        for (const Topic& topic : help_.topics) {
+            count += topic.contexts.size();
+        }
+        // Room for all at once: a table that grows is rehashed at every step.
         std::unordered_map<uint32_t, std::string> hashes;
+        hashes.reserve(count);
+        defined_.reserve(count);
         for (const Topic& topic : help_.topics) {
             for (const ContextDefinition& context : topic.contexts) {
                 if (context.name.empty()) {
@@ -255,7 +262,8 @@ private:
         return reported;
     }
 
-    void CheckTopic(const Topic& topic, const std::vector<Paragraph>& paragraphs) {
+    void CheckTopic(const Topic& topic, const std::vector<Paragraph>& paragraphs,
+                    const std::vector<Hotspot>& hotspots) {
         const Place place = TopicPlace(topic);
         ++counts_.topics;
         if (topic.contexts.empty() && topic.keywords.empty() && topic.aKeywords.empty() &&
@@ -289,7 +297,7 @@ private:
         for (const std::string& macro : topic.entryMacros) {
             CheckMacros(macro, place);
         }
-        for (const Hotspot& hotspot : topic.hotspots) {
+        for (const Hotspot& hotspot : hotspots) {
             CheckHotspot(hotspot, place);
         }
         for (const Paragraph& paragraph : paragraphs) {

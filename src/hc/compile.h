@@ -22,7 +22,7 @@ struct CompileResult {
 // Reads the help project file at PROJECTPATH, every topic file its [FILES]
 // section names and the bitmaps the topics refer to, and runs the checks.
 // Names in the project are looked up relative to its folder (and its ROOT
-// and BMROOT folders). With PACK, the topics' paragraphs are kept packed
+// and BMROOT folders). With PACK, the topics' text is kept packed
 // (help/paragraph_pack.h) as they are read: for a run that only writes the
 // help file, which then needs a fraction of the memory.
 CompileResult CompileHelpProject(const std::filesystem::path& projectPath, bool pack = false);

@@ -357,8 +357,9 @@ void TopicBuilder::EndTopic(const ParagraphFormat& format, const CharFormat& mar
     topic_.keywords.shrink_to_fit();
     topic_.aKeywords.shrink_to_fit();
     if (packed_) {
-        topic_.packedParagraphs = PackParagraphs(topic_.paragraphs);
+        topic_.packedText = PackTopicText(topic_.paragraphs, topic_.hotspots);
         std::vector<Paragraph>().swap(topic_.paragraphs);
+        std::vector<Hotspot>().swap(topic_.hotspots);
     }
     topic_.number = ++topicCount_;
     help_.topics.push_back(std::move(topic_));

@@ -50,7 +50,8 @@ public:
 
     bool InTopic() const { return inTopic_; }
 
-    // Each finished topic's paragraphs are kept packed, not as objects.
+    // Each finished topic's paragraphs and hotspots are kept packed, not as
+    // objects.
     void KeepPacked() { packed_ = true; }
 
 private:

@@ -164,9 +164,10 @@ struct Topic {
     int browseNext = -1;
 
     std::vector<Paragraph> paragraphs;
-    // The paragraphs packed (help/paragraph_pack.h) in place of PARAGRAPHS,
-    // while a program holds many topics at once; empty otherwise.
-    std::string packedParagraphs;
+    // The paragraphs and hotspots packed (help/paragraph_pack.h) in place of
+    // PARAGRAPHS and HOTSPOTS, while a program holds many topics at once;
+    // empty otherwise.
+    std::string packedText;
     std::vector<Hotspot> hotspots;
     std::vector<BitmapRef> bitmaps;
 };

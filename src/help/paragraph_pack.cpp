@@ -153,9 +153,7 @@ public:
     }
 
 private:
-    [[noreturn]] static void Fail() {
-        throw std::invalid_argument("the packed paragraphs are damaged");
-    }
+    [[noreturn]] static void Fail() { throw std::invalid_argument("the packed text is damaged"); }
 
     std::string_view bytes_;
     std::size_t at_ = 0;
@@ -163,7 +161,8 @@ private:
 
 }  // namespace
 
-std::string PackParagraphs(const std::vector<Paragraph>& paragraphs) {
+std::string PackTopicText(const std::vector<Paragraph>& paragraphs,
+                          const std::vector<Hotspot>& hotspots) {
     std::string out;
     PutNumber(out, paragraphs.size());
     for (const Paragraph& paragraph : paragraphs) {
@@ -179,14 +178,24 @@ std::string PackParagraphs(const std::vector<Paragraph>& paragraphs) {
             PutText(out, run.macro);
         }
     }
+    PutNumber(out, hotspots.size());
+    for (const Hotspot& hotspot : hotspots) {
+        PutNumber(out, static_cast<unsigned>(hotspot.kind));
+        PutText(out, hotspot.target);
+        PutText(out, hotspot.window);
+        PutText(out, hotspot.file);
+        PutNumber(out, (hotspot.noColor ? 1u : 0u) | (hotspot.noUnderline ? 2u : 0u));
+        PutNumber(out, hotspot.targetHash);
+    }
     out.shrink_to_fit();
     return out;
 }
 
-std::vector<Paragraph> UnpackParagraphs(std::string_view packed) {
+TopicText UnpackTopicText(std::string_view packed) {
     Reader in(packed);
-    std::vector<Paragraph> paragraphs(in.Count());
-    for (Paragraph& paragraph : paragraphs) {
+    TopicText text;
+    text.paragraphs.resize(in.Count());
+    for (Paragraph& paragraph : text.paragraphs) {
         paragraph.format = in.ParagraphLayout();
         paragraph.mark = in.Chars();
         paragraph.runs.resize(in.Count());
@@ -199,19 +208,31 @@ std::vector<Paragraph> UnpackParagraphs(std::string_view packed) {
             run.macro = in.Text();
         }
     }
-    if (!in.AtEnd()) {
-        throw std::invalid_argument("the packed paragraphs are damaged");
+    text.hotspots.resize(in.Count());
+    for (Hotspot& hotspot : text.hotspots) {
+        hotspot.kind =
+            static_cast<HotspotKind>(in.Small(static_cast<unsigned>(HotspotKind::Macro)));
+        hotspot.target = in.Text();
+        hotspot.window = in.Text();
+        hotspot.file = in.Text();
+        const unsigned flags = in.Small(3);
+        hotspot.noColor = (flags & 1) != 0;
+        hotspot.noUnderline = (flags & 2) != 0;
+        hotspot.targetHash = in.Small(0xFFFFFFFF);
     }
-    return paragraphs;
+    if (!in.AtEnd()) {
+        throw std::invalid_argument("the packed text is damaged");
+    }
+    return text;
 }
 
 std::size_t PackedParagraphCount(std::string_view packed) {
     return Reader(packed).Count();
 }
 
-std::vector<Paragraph> ParagraphsOf(const Topic& topic) {
-    return topic.packedParagraphs.empty() ? topic.paragraphs
-                                          : UnpackParagraphs(topic.packedParagraphs);
+TopicText TextOf(const Topic& topic) {
+    return topic.packedText.empty() ? TopicText{topic.paragraphs, topic.hotspots}
+                                    : UnpackTopicText(topic.packedText);
 }
 
 }  // namespace scrivlet::help

@@ -8,20 +8,27 @@
 
 namespace scrivlet::help {
 
-// A topic's paragraphs as one string of bytes: every field of every
-// paragraph and run, about a sixth of the room the objects take. A program
-// that holds many topics at once (the compiler of a large project) keeps them
-// so and unpacks one topic at a time.
-std::string PackParagraphs(const std::vector<Paragraph>& paragraphs);
+// A topic's text: its paragraphs and the hotspots their runs refer to.
+struct TopicText {
+    std::vector<Paragraph> paragraphs;
+    std::vector<Hotspot> hotspots;
+};
 
-// The paragraphs PACKED holds, exactly as they were packed. Bytes that are
-// not what PackParagraphs wrote throw std::invalid_argument.
-std::vector<Paragraph> UnpackParagraphs(std::string_view packed);
+// A topic's text as one string of bytes: every field of every paragraph, run
+// and hotspot, about a sixth of the room the objects take. A program that
+// holds many topics at once (the compiler of a large project) keeps them so
+// and unpacks one topic at a time.
+std::string PackTopicText(const std::vector<Paragraph>& paragraphs,
+                          const std::vector<Hotspot>& hotspots);
+
+// The text PACKED holds, exactly as it was packed. Bytes that are not what
+// PackTopicText wrote throw std::invalid_argument.
+TopicText UnpackTopicText(std::string_view packed);
 
 // How many paragraphs PACKED holds, without unpacking them.
 std::size_t PackedParagraphCount(std::string_view packed);
 
-// The paragraphs of TOPIC, unpacked when it holds them packed.
-std::vector<Paragraph> ParagraphsOf(const Topic& topic);
+// The text of TOPIC, unpacked when it holds it packed.
+TopicText TextOf(const Topic& topic);
 
 }  // namespace scrivlet::help

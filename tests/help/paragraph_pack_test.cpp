@@ -1,5 +1,5 @@
-// A topic's paragraphs packed into bytes and back: every field survives, and
-// bytes that are not a packing are refused rather than read past their end.
+// A topic's text packed into bytes and back: every field survives, and bytes
+// that are not a packing are refused rather than read past their end.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -62,44 +62,71 @@ std::vector<Paragraph> Sample() {
     return {row, blank, row};
 }
 
+std::vector<Hotspot> SampleHotspots() {
+    Hotspot macro{HotspotKind::Macro, "Exec(`x')", ">second", "@other.hlp", true, true, 0};
+    Hotspot popup{HotspotKind::Popup, "", "", "", false, true, 0xFFFFFFFFu};
+    return {macro, popup};
+}
+
+bool SameHotspots(const std::vector<Hotspot>& a, const std::vector<Hotspot>& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].kind != b[i].kind || a[i].target != b[i].target || a[i].window != b[i].window ||
+            a[i].file != b[i].file || a[i].noColor != b[i].noColor ||
+            a[i].noUnderline != b[i].noUnderline || a[i].targetHash != b[i].targetHash) {
+            return false;
+        }
+    }
+    return true;
+}
+
 TEST(ParagraphPack, EveryFieldComesBack) {
     const std::vector<Paragraph> paragraphs = Sample();
-    const std::string packed = PackParagraphs(paragraphs);
+    const std::string packed = PackTopicText(paragraphs, SampleHotspots());
     EXPECT_EQ(PackedParagraphCount(packed), 3u);
-    const std::vector<Paragraph> back = UnpackParagraphs(packed);
+    const TopicText text = UnpackTopicText(packed);
+    EXPECT_TRUE(SameHotspots(text.hotspots, SampleHotspots()));
+    const std::vector<Paragraph>& back = text.paragraphs;
     ASSERT_EQ(back.size(), paragraphs.size());
     for (std::size_t p = 0; p < back.size(); ++p) {
         EXPECT_EQ(back[p].format, paragraphs[p].format) << p;
         EXPECT_EQ(back[p].mark, paragraphs[p].mark) << p;
         EXPECT_TRUE(SameRuns(back[p].runs, paragraphs[p].runs)) << p;
     }
-    EXPECT_TRUE(UnpackParagraphs(PackParagraphs({})).empty());
+    const TopicText none = UnpackTopicText(PackTopicText({}, {}));
+    EXPECT_TRUE(none.paragraphs.empty());
+    EXPECT_TRUE(none.hotspots.empty());
 }
 
-TEST(ParagraphPack, ATopicGivesItsParagraphsHeldEitherWay) {
+TEST(ParagraphPack, ATopicGivesItsTextHeldEitherWay) {
     Topic topic;
     topic.paragraphs = Sample();
-    const std::vector<Paragraph> held = ParagraphsOf(topic);
-    topic.packedParagraphs = PackParagraphs(topic.paragraphs);
+    topic.hotspots = SampleHotspots();
+    const TopicText held = TextOf(topic);
+    topic.packedText = PackTopicText(topic.paragraphs, topic.hotspots);
     topic.paragraphs.clear();
-    const std::vector<Paragraph> packed = ParagraphsOf(topic);
-    ASSERT_EQ(held.size(), packed.size());
-    EXPECT_TRUE(SameRuns(held[0].runs, packed[0].runs));
+    topic.hotspots.clear();
+    const TopicText packed = TextOf(topic);
+    ASSERT_EQ(held.paragraphs.size(), packed.paragraphs.size());
+    EXPECT_TRUE(SameRuns(held.paragraphs[0].runs, packed.paragraphs[0].runs));
+    EXPECT_TRUE(SameHotspots(held.hotspots, packed.hotspots));
 }
 
 TEST(ParagraphPack, BytesThatAreNotAPackingAreRefused) {
-    const std::string packed = PackParagraphs(Sample());
+    const std::string packed = PackTopicText(Sample(), SampleHotspots());
     // Cut short anywhere, or with a byte too many.
     for (std::size_t size = 0; size < packed.size(); ++size) {
-        EXPECT_THROW(UnpackParagraphs(packed.substr(0, size)), std::invalid_argument) << size;
+        EXPECT_THROW(UnpackTopicText(packed.substr(0, size)), std::invalid_argument) << size;
     }
-    EXPECT_THROW(UnpackParagraphs(packed + '\0'), std::invalid_argument);
+    EXPECT_THROW(UnpackTopicText(packed + '\0'), std::invalid_argument);
     // A count of far more paragraphs than there are bytes claims no memory.
-    EXPECT_THROW(UnpackParagraphs("\xFF\xFF\xFF\xFF\x0F"), std::invalid_argument);
-    // A run kind, alignment or flag beyond those there are.
-    EXPECT_THROW(UnpackParagraphs(std::string("\x01\x09", 2)), std::invalid_argument);
+    EXPECT_THROW(UnpackTopicText("\xFF\xFF\xFF\xFF\x0F"), std::invalid_argument);
+    // An alignment beyond those there are.
+    EXPECT_THROW(UnpackTopicText(std::string("\x01\x09", 2)), std::invalid_argument);
     // A number that never ends.
-    EXPECT_THROW(UnpackParagraphs(std::string(20, '\x80')), std::invalid_argument);
+    EXPECT_THROW(UnpackTopicText(std::string(20, '\x80')), std::invalid_argument);
 }
 
 }  // namespace

@@ -228,7 +228,7 @@ private:
 };
 
 // The runs of PARAGRAPH as text and commands, its hotspots closed at its end.
-void EncodeRuns(Encoder& encoder, const Paragraph& paragraph, const Topic& topic,
+void EncodeRuns(Encoder& encoder, const Paragraph& paragraph, const TopicReferences& topic,
                 const Pictures& pictures) {
     int open = -1;
     for (const Run& run : paragraph.runs) {
@@ -331,7 +331,7 @@ std::string TableColumns(const ParagraphFormat& row, std::size_t columns) {
 
 }  // namespace
 
-ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
+ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const TopicReferences& topic,
                                 const HelpProject& project, FontTable& fonts,
                                 const Pictures& pictures) {
     Encoder encoder(project, fonts);
@@ -340,7 +340,7 @@ ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
     return encoder.Finish(ParagraphSettings(paragraph.format) + encoder.TakeCommands() + '\xFF');
 }
 
-ParagraphRecord EncodeTableRow(std::span<const Paragraph> row, const Topic& topic,
+ParagraphRecord EncodeTableRow(std::span<const Paragraph> row, const TopicReferences& topic,
                                const HelpProject& project, FontTable& fonts,
                                const Pictures& pictures) {
     std::size_t cells = 1;

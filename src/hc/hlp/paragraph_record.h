@@ -20,7 +20,13 @@ struct ParagraphRecord {
     uint32_t characters = 0;
 };
 
-ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const Topic& topic,
+// What a topic's runs refer to by number.
+struct TopicReferences {
+    const std::vector<Hotspot>& hotspots;
+    const std::vector<BitmapRef>& bitmaps;
+};
+
+ParagraphRecord EncodeParagraph(const Paragraph& paragraph, const TopicReferences& topic,
                                 const HelpProject& project, FontTable& fonts,
                                 const Pictures& pictures);
 
@@ -31,7 +37,7 @@ namespace scrivlet::hc::hlp {
 // A table row as one table record: the columns from the row's definition
 // (on its last paragraph), then every paragraph with its settings and the
 // column of its cell. ROW ends with the paragraph that ends the row.
-ParagraphRecord EncodeTableRow(std::span<const Paragraph> row, const Topic& topic,
+ParagraphRecord EncodeTableRow(std::span<const Paragraph> row, const TopicReferences& topic,
                                const HelpProject& project, FontTable& fonts,
                                const Pictures& pictures);
 

@@ -65,12 +65,11 @@ void Reserve(const HelpFile& help, std::vector<Placed>& placed, std::string& run
     for (const Topic& topic : help.topics) {
         if (!topic.built)
             continue;
-        const std::size_t paragraphs = topic.packedParagraphs.empty()
+        const std::size_t paragraphs = topic.packedText.empty()
                                            ? topic.paragraphs.size()
-                                           : PackedParagraphCount(topic.packedParagraphs);
+                                           : PackedParagraphCount(topic.packedText);
         records += 1 + paragraphs;
-        bytes +=
-            2 * topic.packedParagraphs.size() + 2 * topic.title.size() + (1 + paragraphs) * 128;
+        bytes += 2 * topic.packedText.size() + 2 * topic.title.size() + (1 + paragraphs) * 128;
     }
     placed.reserve(records);
     run.reserve(bytes);
@@ -209,12 +208,14 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         }
         headerLink[t] = placed.size();
         Place(header, data, placed);
-        std::vector<Paragraph> unpacked;
-        if (!topic.packedParagraphs.empty()) {
-            unpacked = UnpackParagraphs(topic.packedParagraphs);
+        const bool packed = !topic.packedText.empty();
+        TopicText unpacked;
+        if (packed) {
+            unpacked = UnpackTopicText(topic.packedText);
         }
-        const std::vector<Paragraph>& paragraphs =
-            topic.packedParagraphs.empty() ? topic.paragraphs : unpacked;
+        const std::vector<Paragraph>& paragraphs = packed ? unpacked.paragraphs : topic.paragraphs;
+        const TopicReferences references{packed ? unpacked.hotspots : topic.hotspots,
+                                         topic.bitmaps};
         out.paragraphOffsets[t].reserve(paragraphs.size());
         for (std::size_t p = 0; p < paragraphs.size();) {
             const Paragraph& paragraph = paragraphs[p];
@@ -231,11 +232,11 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
             ParagraphRecord record;
             if (paragraph.format.inTable) {
                 link.type = kTableRecord;
-                record = EncodeTableRow(std::span(paragraphs).subspan(p, end - p), topic, project,
-                                        fonts, pictures);
+                record = EncodeTableRow(std::span(paragraphs).subspan(p, end - p), references,
+                                        project, fonts, pictures);
             } else {
                 link.type = kDisplayRecord;
-                record = EncodeParagraph(paragraph, topic, project, fonts, pictures);
+                record = EncodeParagraph(paragraph, references, project, fonts, pictures);
             }
             link.keepNext = paragraph.format.keepNext;
             link.data1 = std::move(record.linkData1);
@@ -249,7 +250,7 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         if (release != nullptr) {
             Topic& done = release->topics[t];
             std::vector<Paragraph>().swap(done.paragraphs);
-            std::string().swap(done.packedParagraphs);
+            std::string().swap(done.packedText);
             std::vector<Hotspot>().swap(done.hotspots);
         }
     }
