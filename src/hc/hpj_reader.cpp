@@ -89,6 +89,9 @@ public:
 
     void Read(std::string_view bytes) {
         const auto lines = SplitLines(bytes);
+        // Any line may be a [MAP] entry: room for them all at once.
+        mapContexts_.reserve(mapContexts_.size() + lines.size());
+        mapNumbers_.reserve(mapNumbers_.size() + lines.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
             line_ = static_cast<int>(i) + 1;
             ReadLine(lines[i]);

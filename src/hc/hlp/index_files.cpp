@@ -22,6 +22,11 @@ std::string Dword(uint32_t value) {
 
 ContextOffsets FindContextOffsets(const HelpFile& help, const TopicOutput& topics) {
     ContextOffsets offsets;
+    std::size_t count = 0;
+    for (const Topic& topic : help.topics) {
+        count += topic.contexts.size();
+    }
+    offsets.reserve(count);
     for (std::size_t t = 0; t < help.topics.size(); ++t) {
         if (topics.topicOffsets[t] < 0)
             continue;
