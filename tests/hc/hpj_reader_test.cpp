@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "hc/hlp/topic_writer.h"
 #include "hc/hpj_reader.h"
 
 namespace scrivlet::hc {
@@ -283,6 +286,25 @@ TEST(HpjReader, WindowColoursAsRgbTriples) {
     EXPECT_EQ(project.windows[0].fixedColor, 0xFF0000u);
     EXPECT_FALSE(project.windows[0].buttons.has_value());
     EXPECT_FALSE(project.windows[0].onTop.has_value());
+}
+
+TEST(HpjReader, CompressFormsAskForBlocksAndPhrases) {
+    // The level, and whether phrase compression is asked for.
+    const std::vector<std::tuple<std::string, int, bool>> forms = {
+        {"12 Hall Zeck", 12, true}, {"60 Hall Zeck", 60, true},
+        {"8 Zeck", 8, false},       {"TRUE", 12, true},
+        {"yes", 12, true},          {"1", 12, true},
+        {"HIGH", 12, true},         {"Medium", 8, false},
+        {"LOW", 8, false},          {"0", 0, false},
+        {"FALSE", 0, false},        {"No ; off", 0, false}};
+    for (const auto& [form, level, phrases] : forms) {
+        Log log;
+        const HelpProject project =
+            ReadHelpProject("[OPTIONS]\nCOMPRESS=" + form + "\n", "c.hpj", log);
+        EXPECT_TRUE(Lines(log).empty()) << form;
+        EXPECT_EQ(project.compress, level) << form;
+        EXPECT_EQ((project.compress & hlp::kCompressPhrases) != 0, phrases) << form;
+    }
 }
 
 TEST(HpjReader, IncludesThatIncludeThemselvesStop) {

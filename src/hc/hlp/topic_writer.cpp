@@ -7,6 +7,7 @@
 #include "hc/hlp/block_layout.h"
 #include "hc/hlp/bytes.h"
 #include "hc/hlp/font_table.h"
+#include "hc/hlp/hall_phrases.h"
 #include "hc/hlp/paragraph_record.h"
 
 namespace scrivlet::hc::hlp {
@@ -21,7 +22,8 @@ constexpr uint8_t kTableRecord = 0x23;
 struct Link {
     uint8_t type = 0;
     std::string data1;
-    std::string data2;
+    std::string data2;      // as stored: in phrase codes when they are shorter
+    uint32_t textSize = 0;  // of data2 expanded
     uint32_t characters = 0;
     std::size_t topic = 0;  // index into HelpFile::topics
     bool keepNext = false;
@@ -76,6 +78,47 @@ std::vector<std::pair<std::size_t, std::size_t>> BrowseNeighbours(
     return neighbours;
 }
 
+// Codes every record's text with the phrases that save most over all of
+// them, where that makes it shorter.
+void CompressPhrases(std::vector<Link>& links, TopicOutput& out) {
+    std::vector<std::string_view> texts;
+    texts.reserve(links.size());
+    for (const Link& link : links) {
+        texts.push_back(link.data2);
+    }
+    const HallPhrases phrases = HallPhrases::Choose(texts);
+    texts = {};
+    if (phrases.Empty()) {
+        return;
+    }
+    std::vector<std::string> coded(links.size());
+    std::size_t saved = 0;
+    for (std::size_t l = 0; l < links.size(); ++l) {
+        coded[l] = phrases.Encode(links[l].data2);
+        if (coded[l].size() < links[l].data2.size()) {
+            saved += links[l].data2.size() - coded[l].size();
+        } else {
+            coded[l].clear();
+        }
+    }
+    std::string image = phrases.ImageFile(true);
+    std::string index = phrases.IndexFile(image.size());
+    // The blocks are packed after this, which takes back about half of what
+    // the codes save; small helps would grow by the two files and their
+    // directory entries.
+    constexpr std::size_t kTwoFiles = 2 * (9 + 14);
+    if (saved <= 2 * (image.size() + index.size() + kTwoFiles)) {
+        return;
+    }
+    for (std::size_t l = 0; l < links.size(); ++l) {
+        if (!coded[l].empty()) {
+            links[l].data2 = std::move(coded[l]);
+        }
+    }
+    out.phraseImage = std::move(image);
+    out.phraseIndex = std::move(index);
+}
+
 // The topic offsets of LINKS under BLOCKS, the positions the topic headers
 // name, and the run of record bytes.
 void Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
@@ -128,7 +171,7 @@ void Serialize(const HelpFile& help, const std::vector<std::size_t>& built,
     for (std::size_t l = 0; l < links.size(); ++l) {
         const Link& link = links[l];
         PutDword(data, static_cast<uint32_t>(link.Size()));
-        PutDword(data, static_cast<uint32_t>(link.data2.size()));
+        PutDword(data, link.textSize);
         PutDword(data, l == 0 ? kNone : blocks.TopicPos(links[l - 1].position));
         PutDword(data, l + 1 < links.size() ? blocks.TopicPos(links[l + 1].position) : kNone);
         PutDword(data, static_cast<uint32_t>(kLinkHeader + link.data1.size()));
@@ -199,6 +242,13 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         if (release != nullptr) {
             std::vector<Paragraph>().swap(release->topics[t].paragraphs);
         }
+    }
+
+    for (Link& link : links) {
+        link.textSize = static_cast<uint32_t>(link.data2.size());
+    }
+    if (compress && (project.compress & kCompressPhrases) != 0) {
+        CompressPhrases(links, out);
     }
 
     uint32_t total = 0;
