@@ -32,11 +32,23 @@ unsigned Extent(int value, int goalTwips, unsigned mappingMode) {
 
 }  // namespace
 
-std::string EmbeddedMetafileAsPicture(const EmbeddedPicture& picture, std::string* why) {
+std::string EmbeddedMetafileAsPicture(const EmbeddedPicture& given, std::string* why) {
+    EmbeddedPicture picture = given;
     std::string records = picture.data;
-    // Some writers keep the placeable header files on disk have.
+    // Files on disk, and some writers, put a placeable header first: the
+    // picture's box in units of which INCH make an inch.
     if (records.size() >= kPlaceableHeader &&
         (Word(records, 0) | Word(records, 2) << 16) == kPlaceableKey) {
+        const auto coordinate = [&](std::size_t at) {
+            return static_cast<int16_t>(Word(records, at));
+        };
+        const int inch = static_cast<int>(Word(records, 14));
+        if (inch > 0 && (picture.width <= 0 || picture.height <= 0)) {
+            // To hundredths of a millimetre, as an anisotropic picture wants.
+            picture.mappingMode = kAnisotropic;
+            picture.width = (coordinate(10) - coordinate(6)) * 2540 / inch;
+            picture.height = (coordinate(12) - coordinate(8)) * 2540 / inch;
+        }
         records.erase(0, kPlaceableHeader);
     }
     const bool sound = records.size() >= kMetaHeader &&

@@ -57,7 +57,7 @@ TEST(EmbeddedMetafile, PictureFileByteForByte) {
 
     // A placeable header before the records is dropped.
     EmbeddedPicture placeable = picture;
-    placeable.data = "\xD7\xCD\xC6\x9A"s + std::string(18, '\x01') + kRecords;
+    placeable.data = "\xD7\xCD\xC6\x9A"s + std::string(18, '\0') + kRecords;
     EXPECT_EQ(EmbeddedMetafileAsPicture(placeable, &why), EmbeddedMetafileAsPicture(picture, &why));
 
     EmbeddedPicture bad = picture;
@@ -66,22 +66,43 @@ TEST(EmbeddedMetafile, PictureFileByteForByte) {
     EXPECT_EQ(why, "a Windows metafile without a sound header");
 }
 
-TEST(EmbeddedMetafile, ReadsBackFromTheHelpFile) {
+// The help file of a topic showing PICTURE (RTF), with FILES beside it.
+std::string HelpFileOf(const std::string& picture,
+                       const std::vector<std::pair<std::string, std::string>>& files = {}) {
     const fs::path folder = fs::temp_directory_path() / "scrivlet_embedded_metafile";
     fs::remove_all(folder);
     fs::create_directories(folder);
+    for (const auto& [name, bytes] : files)
+        WriteFileBytes(folder / name, bytes);
     WriteFileBytes(folder / "p.hpj", "[OPTIONS]\r\nCOMPRESS=0\r\n[FILES]\r\nt.rtf\r\n");
     WriteFileBytes(folder / "t.rtf",
                    "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
-                   "#{\\footnote pic}${\\footnote Picture}\r\n\\pard A "
-                   "{\\pict\\wmetafile8\\picw1000\\pich500\\picwgoal567"
-                   "\\pichgoal283 " +
-                       std::string(kRecordsHex) + "} drawing.\\par}");
+                   "#{\\footnote pic}${\\footnote Picture}\r\n\\pard A " +
+                       picture + " drawing.\\par}");
     const CompileResult result = CompileHelpProject(folder / "p.hpj");
     EXPECT_EQ(result.log.Errors() + result.log.Warnings(), 0);
-    const std::string bytes = hlp::BuildHelpFileBytes(result, 0);
+    std::string bytes = hlp::BuildHelpFileBytes(result, 0);
     fs::remove_all(folder);
+    return bytes;
+}
 
+TEST(EmbeddedMetafile, MetafileFileReadsBackWithTheExtentsOfItsBox) {
+    // A placeable header: its key, no handle, a box of 1440 by 720 units,
+    // 1440 of them an inch, nothing reserved, any checksum.
+    const std::string wmf =
+        "\xD7\xCD\xC6\x9A\0\0\0\0\0\0\xA0\x05\xD0\x02\xA0\x05\0\0\0\0\0\0"s + kRecords;
+    const help::HelpDocument read =
+        help::ReadHelpFileBytes(HelpFileOf("\\{bmc pic.wmf\\}", {{"pic.wmf", wmf}}));
+    ASSERT_EQ(read.pictures.size(), 1u);
+    EXPECT_EQ(read.pictures[0].metafile, kRecords);
+    EXPECT_EQ(read.pictures[0].width, 2540);
+    EXPECT_EQ(read.pictures[0].height, 1270);
+}
+
+TEST(EmbeddedMetafile, ReadsBackFromTheHelpFile) {
+    const std::string bytes =
+        HelpFileOf("{\\pict\\wmetafile8\\picw1000\\pich500\\picwgoal567\\pichgoal283 " +
+                   std::string(kRecordsHex) + "}");
     const help::HelpDocument read = help::ReadHelpFileBytes(bytes);
     ASSERT_EQ(read.pictures.size(), 1u);
     EXPECT_EQ(read.pictures[0].metafile, kRecords);
