@@ -395,8 +395,10 @@ private:
                 return;
             }
             words.erase(words.begin());
-        } else if (inHeader) {
-            return;  // C declarations and the like in a header
+        } else if (inHeader && (words.size() != 2 || !TryStrToInt(words[1]))) {
+            // C declarations and the like in a header; a help map file (.hm)
+            // holds bare "context number" lines, which are read as in [MAP].
+            return;
         }
         if (words.size() != 2) {
             log_.Report(Code::BadMapLine, place,
