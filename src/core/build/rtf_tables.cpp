@@ -1,5 +1,7 @@
 #include "core/build/rtf_tables.h"
 
+#include <cstring>
+
 #include "core/util/convert.h"
 
 namespace scrivlet {
@@ -130,34 +132,45 @@ void RenumberLineRefs(std::string& line, const Renumbering& fonts, const Renumbe
 }
 
 void RemoveRenumberMarks(std::string& line) {
-    std::size_t pos = line.find('~');
-    if (pos == std::string::npos) {
+    const std::size_t mark = line.find('~');
+    if (mark == std::string::npos) {
         return;
     }
-    std::size_t write = 0;
-    std::size_t read = 0;
+    // Only a backslash can start a change, and only one close enough to a
+    // mark to reach it: the text before that stays as it is.
+    std::size_t read = mark >= 3 ? mark - 3 : 0;
+    std::size_t write = read;
     const std::size_t size = line.size();
+    char* const text = line.data();
     while (read < size) {
-        const char c = line[read];
-        line[write++] = c;
-        ++read;
-        if (c != '\\' || read >= size) {
-            continue;
+        const std::size_t found = line.find('\\', read);
+        const std::size_t backslash = found == std::string::npos ? size : found;
+        if (write != read) {
+            std::memmove(text + write, text + read, backslash - read);
+        }
+        write += backslash - read;
+        read = backslash;
+        if (read >= size) {
+            break;
+        }
+        text[write++] = text[read++];
+        if (read >= size) {
+            break;
         }
         // "\f~" or "\cf~": copy the control's letters, drop the mark.
         std::size_t letters = 0;
-        if (line[read] == 'f') {
+        if (text[read] == 'f') {
             letters = 1;
-        } else if (line[read] == 'c' && read + 1 < size && line[read + 1] == 'f') {
+        } else if (text[read] == 'c' && read + 1 < size && text[read + 1] == 'f') {
             letters = 2;
         }
-        if (letters > 0 && read + letters < size && line[read + letters] == '~') {
+        if (letters > 0 && read + letters < size && text[read + letters] == '~') {
             for (std::size_t i = 0; i < letters; ++i) {
-                line[write++] = line[read++];
+                text[write++] = text[read++];
             }
             // Each removal can join the control to another mark, and the
             // replacing searched again, so a whole run of marks goes.
-            while (read < size && line[read] == '~') {
+            while (read < size && text[read] == '~') {
                 ++read;
             }
         }
