@@ -57,6 +57,10 @@ void RenumberColorRefs(std::vector<std::string>& lines, const Renumbering& map);
 // that a long build does not allocate for every line.
 void RenumberLineRefs(std::string& line, const Renumbering& fonts, const Renumbering& colors,
                       std::string& scratch);
+// The same from LINE into OUT (emptied first, its memory kept), so that a
+// line is renumbered on its way from the project to the output.
+void RenumberLineRefsInto(std::string_view line, const Renumbering& fonts,
+                          const Renumbering& colors, std::string& out);
 
 // Takes out the marks the renumbering left ("\f~" becomes "\f", "\cf~"
 // becomes "\cf"), in place.

@@ -190,11 +190,12 @@ public:
         }
         used_ = 0;
     }
-    void Add(std::string_view text) {
+    // The next line, to be filled by the caller.
+    std::string& Next() {
         if (used_ == lines_.size()) {
             lines_.emplace_back();
         }
-        lines_[used_++].assign(text);
+        return lines_[used_++];
     }
     std::span<std::string> Lines() { return {lines_.data(), used_}; }
 
@@ -298,7 +299,6 @@ void WriteTopicRtf(Project& project, LogSink& log, ProgressSink& progress, LineO
     QuietLog quiet;
     HeldBackOutput output(out);
     std::size_t lineNumber = 0;
-    std::string scratch;
     Renumbering fontMoves;
     Renumbering colorMoves;
     LinePool pool;
@@ -329,21 +329,22 @@ void WriteTopicRtf(Project& project, LogSink& log, ProgressSink& progress, LineO
     for (std::size_t k = 2; k <= count; ++k) {
         TTopic& topic = topics[k - 1];
         context.holder = &topic;
+        plan.Get(k - 2, fontMoves, colorMoves);
         pool.Clear();
-        pool.Add("\\page");
+        // Every line is renumbered on its way into the pool.
+        const auto add = [&](std::string_view line) {
+            RenumberLineRefsInto(line, fontMoves, colorMoves, pool.Next());
+        };
+        add("\\page");
         for (const std::string& line : TopicFootnotes(topic, FootnoteOrder::LaterTopic, quiet)) {
-            pool.Add(line);
+            add(line);
         }
         // Line 3 on is the body. A text of exactly three lines holds its
         // whole body in line 3, which is taken like any other.
         for (std::size_t i = 2; i < topic.Text.size(); ++i) {
-            pool.Add(topic.Text[i]);
+            add(topic.Text[i]);
         }
         const std::span<std::string> lines = pool.Lines();
-        plan.Get(k - 2, fontMoves, colorMoves);
-        for (std::string& line : lines) {
-            RenumberLineRefs(line, fontMoves, colorMoves, scratch);
-        }
         RemoveLastChar(lines);
         ApplyKeepn(lines);
         for (std::string& line : lines) {
