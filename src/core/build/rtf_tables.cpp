@@ -1,5 +1,7 @@
 #include "core/build/rtf_tables.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "core/util/convert.h"
@@ -21,9 +23,22 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+// Numbers are a few digits: compared here rather than by a library call.
+bool SameNumber(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 const std::string* Find(const Renumbering& map, std::string_view number) {
     for (const auto& [from, to] : map) {
-        if (from == number) {
+        if (SameNumber(from, number)) {
             return &to;
         }
     }
@@ -79,11 +94,34 @@ const std::string* MappedRef(std::string_view line, std::size_t pos, std::string
         ++end;
     }
     const std::string_view number = line.substr(pos + control.size(), end - pos - control.size());
-    const std::string* to = number.empty() ? nullptr : Find(map, number);
-    if (to == nullptr || (terminated && (end >= line.size() || line[end] != '\\'))) {
+    if (number.empty() || (terminated && (end >= line.size() || line[end] != '\\'))) {
         return nullptr;
     }
-    return to;
+    return Find(map, number);
+}
+
+// The first backslash at or after POS, or the end of TEXT. RTF has one every
+// few bytes, too many for a search call each: eight bytes are tested at once
+// (the lowest byte that equals the backslash marks the first one).
+std::size_t NextBackslash(std::string_view text, std::size_t pos) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr uint64_t kOnes = 0x0101010101010101ULL;
+        constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+        constexpr uint64_t kBackslashes = kOnes * static_cast<unsigned char>('\\');
+        for (; pos + 8 <= text.size(); pos += 8) {
+            uint64_t word = 0;
+            std::memcpy(&word, text.data() + pos, 8);
+            const uint64_t zeroAtBackslash = word ^ kBackslashes;
+            const uint64_t found = (zeroAtBackslash - kOnes) & ~zeroAtBackslash & kHighBits;
+            if (found != 0) {
+                return pos + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+            }
+        }
+    }
+    while (pos < text.size() && text[pos] != '\\') {
+        ++pos;
+    }
+    return pos;
 }
 
 }  // namespace
@@ -97,24 +135,24 @@ void RenumberLineRefsInto(std::string_view line, const Renumbering& fonts,
     }
     // A font reference starts with "\f", a colour reference with "\cf": they
     // cannot start at one backslash, and neither holds another backslash, so
-    // one pass over the backslashes finds what two passes would. Backslashes
-    // come every few bytes in RTF, so a plain loop finds them faster than a
-    // search call for each.
+    // one pass over the backslashes finds what two passes would.
     std::size_t copied = 0;
     std::size_t pos = 0;
     const std::size_t size = line.size();
-    while (pos + 1 < size) {
-        if (line[pos] != '\\') {
-            ++pos;
-            continue;
-        }
+    while ((pos = NextBackslash(line, pos)) + 1 < size) {
         std::size_t end = 0;
         const std::string* to = nullptr;
         std::string_view control;
-        if (!fonts.empty() && line[pos + 1] == 'f') {
-            control = "\\f";
-            to = MappedRef(line, pos, control, true, true, fonts, end);
-        } else if (!colors.empty() && line.substr(pos, 3) == "\\cf") {
+        // Most controls are neither, or have no number ("\\fs22"): they are
+        // passed over at their first letters.
+        const char next = pos + 2 < size ? line[pos + 2] : ' ';
+        if (line[pos + 1] == 'f') {
+            if (!fonts.empty() && (next == '-' || IsDigit(next))) {
+                control = "\\f";
+                to = MappedRef(line, pos, control, true, true, fonts, end);
+            }
+        } else if (!colors.empty() && line[pos + 1] == 'c' && next == 'f' && pos + 3 < size &&
+                   IsDigit(line[pos + 3])) {
             control = "\\cf";
             to = MappedRef(line, pos, control, false, false, colors, end);
         }
