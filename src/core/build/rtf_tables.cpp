@@ -13,16 +13,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Numbers are a few digits: compared here rather than by a library call.
 bool SameNumber(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -243,7 +233,17 @@ std::vector<FontGroup> ScanFontText(std::string_view text) {
             pos = close == std::string_view::npos ? text.size() : close;
             name = text.substr(blank, pos - blank);
         }
-        group.descriptor = std::string(TrimBlanks(std::string(family) + std::string(name)));
+        // Family and name joined, then the blanks at both ends cut, in one string.
+        std::string& descriptor = group.descriptor;
+        descriptor.reserve(family.size() + name.size());
+        descriptor.append(family).append(name);
+        const std::size_t first = descriptor.find_first_not_of(' ');
+        if (first == std::string::npos) {
+            descriptor.clear();
+        } else {
+            descriptor.erase(descriptor.find_last_not_of(' ') + 1);
+            descriptor.erase(0, first);
+        }
         groups.push_back(std::move(group));
     }
     return groups;
@@ -269,11 +269,18 @@ void MergedTable::Append(const std::string& entry) {
 }
 
 std::size_t MergedTable::PositionOf(const std::string& entry) {
-    const auto [it, added] = first_.emplace(UpperAscii(entry), entries_.size());
-    if (added) {
-        entries_.push_back(entry);
+    // Every later topic looks up all of its entries, nearly always found: the
+    // key is made in a buffer kept for it, and nothing is added unless new.
+    key_.assign(entry);
+    for (char& c : key_) {
+        c = UpperAscii(c);
     }
-    return it->second;
+    if (const auto found = first_.find(key_); found != first_.end()) {
+        return found->second;
+    }
+    first_.emplace(key_, entries_.size());
+    entries_.push_back(entry);
+    return entries_.size() - 1;
 }
 
 void RenumberFontRefs(std::vector<std::string>& lines, const Renumbering& map) {

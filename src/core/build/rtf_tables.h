@@ -39,6 +39,7 @@ public:
 private:
     std::vector<std::string> entries_;
     std::unordered_map<std::string, std::size_t> first_;
+    std::string key_;
 };
 
 // Old number -> new number of one topic's references.
