@@ -10,6 +10,7 @@
 #include "core/util/cp1252.h"
 #include "core/util/errors.h"
 #include "core/util/file_io.h"
+#include "core/util/huge_heap.h"
 #include "core/util/install_layout.h"
 
 namespace scrivlet::cli {
@@ -143,6 +144,11 @@ int RunBuild(const BuildArguments& arguments, std::ostream& out, std::ostream& e
     try {
         std::error_code ec;
         const auto path = std::filesystem::absolute(arguments.projectFile, ec).lexically_normal();
+        // The project goes into memory whole, in a little more than its
+        // size; the build itself adds little.
+        if (const auto size = std::filesystem::file_size(path, ec); !ec) {
+            ReadyHugeHeap(2 * static_cast<std::size_t>(size));
+        }
         auto project = ReadProjectFile(path);
         if (!project) {
             err << "scrivlet: " << arguments.projectFile << ": no such project file\n";

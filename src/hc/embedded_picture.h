@@ -10,8 +10,11 @@ namespace scrivlet::hc {
 struct EmbeddedPicture {
     enum class Form { Unknown, Dib, Ddb, Metafile, Enhanced, Png, Jpeg };
     Form form = Form::Unknown;
-    int width = 0;   // \picw: pixels for bitmaps
-    int height = 0;  // \pich
+    int width = 0;        // \picw: pixels for bitmaps, the extent for metafiles
+    int height = 0;       // \pich
+    int widthGoal = 0;    // \picwgoal: twips
+    int heightGoal = 0;   // \pichgoal
+    int mappingMode = 1;  // \wmetafileN
     int bitsPerPixel = 1;
     int widthBytes = 0;  // \wbmwidthbytes: bytes per row of a device bitmap
     std::string data;

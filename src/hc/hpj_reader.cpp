@@ -307,6 +307,8 @@ private:
     }
 
     // "12 Hall Zeck": the level, then the names of the methods it stands for.
+    // The level's bits: 4 phrase compression ("Hall"), 8 block compression
+    // ("Zeck"); 1, Yes and High ask for both, Medium and Low for blocks only.
     void ReadCompress(std::string_view value) {
         if (const std::size_t blank = value.find_first_of(" \t");
             blank != std::string_view::npos && TryStrToInt(value.substr(0, blank))) {
@@ -316,11 +318,11 @@ private:
         if (upper == "0" || upper == "NO" || upper == "FALSE" || upper == "OFF" ||
             upper == "NONE") {
             project_.compress = 0;
-        } else if (upper == "YES" || upper == "TRUE" || upper == "ON" || upper == "HIGH" ||
-                   upper == "MAXIMUM") {
+        } else if (upper == "1" || upper == "YES" || upper == "TRUE" || upper == "ON" ||
+                   upper == "HIGH" || upper == "MAXIMUM") {
             project_.compress = 12;
         } else if (upper == "MEDIUM" || upper == "LOW") {
-            project_.compress = upper == "MEDIUM" ? 8 : 4;
+            project_.compress = 8;
         } else if (const auto n = TryStrToInt(value); n && *n >= 0 && *n <= 255) {
             project_.compress = *n;
         } else {
@@ -396,8 +398,10 @@ private:
                 return;
             }
             words.erase(words.begin());
-        } else if (inHeader) {
-            return;  // C declarations and the like in a header
+        } else if (inHeader && (words.size() != 2 || !TryStrToInt(words[1]))) {
+            // C declarations and the like in a header; a help map file (.hm)
+            // holds bare "context number" lines, which are read as in [MAP].
+            return;
         }
         if (words.size() != 2) {
             log_.Report(Code::BadMapLine, place,

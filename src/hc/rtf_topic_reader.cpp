@@ -8,6 +8,7 @@
 #include "core/rtf/rtf_tokenizer.h"
 #include "core/util/convert.h"
 #include "core/util/cp1252.h"
+#include "hc/embedded_metafile.h"
 #include "hc/embedded_picture.h"
 #include "hc/topic_file_tables.h"
 
@@ -331,6 +332,11 @@ private:
             picture_.form = Form::Ddb;
         } else if (word == "wmetafile") {
             picture_.form = Form::Metafile;
+            picture_.mappingMode = token.hasParam ? token.param : 1;
+        } else if (word == "picwgoal") {
+            picture_.widthGoal = token.param;
+        } else if (word == "pichgoal") {
+            picture_.heightGoal = token.param;
         } else if (word == "emfblip") {
             picture_.form = Form::Enhanced;
         } else if (word == "pngblip") {
@@ -348,11 +354,13 @@ private:
         }
     }
 
-    // A bitmap goes into the help file as one; what cannot is left out with
-    // a warning, and the text goes on.
+    // A bitmap or a metafile goes into the help file as a picture; what
+    // cannot is left out with a warning, and the text goes on.
     void FinishPicture(const CharFormat& format) {
         std::string why;
-        std::string bmp = EmbeddedPictureAsBmp(picture_, &why);
+        std::string bmp = picture_.form == EmbeddedPicture::Form::Metafile
+                              ? EmbeddedMetafileAsPicture(picture_, &why)
+                              : EmbeddedPictureAsBmp(picture_, &why);
         picture_ = EmbeddedPicture{};
         const std::string where = fileName_ + ", line " + std::to_string(pictureLine_);
         if (bmp.empty()) {

@@ -111,7 +111,8 @@ struct BitmapRef {
     std::string path;  // the file found on disk; empty when not found
     int picture = -1;  // index into HelpDocument::pictures when it came with the document
     // A picture embedded in a topic file (\pict), as the bytes of a BMP
-    // file; PATH then names the place it was embedded at, not a file.
+    // file or of a help picture file (a metafile); PATH then names the
+    // place it was embedded at, not a file.
     std::string embedded;
 };
 

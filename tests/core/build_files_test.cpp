@@ -54,5 +54,22 @@ TEST_F(DiskBuildFilesTest, AnUnwritablePlaceIsAFileError) {
                  FileError);
 }
 
+TEST_F(DiskBuildFilesTest, LinesAcrossAndBeyondTheWriteBufferComeOutWholeAndInOrder) {
+    // Three megabytes of short lines with a line of five megabytes among them.
+    std::vector<std::string> lines;
+    for (int i = 0; i < 30000; ++i) {
+        lines.push_back(std::to_string(i) + std::string(90, static_cast<char>('a' + i % 26)));
+        if (i == 12345) {
+            lines.emplace_back(5 << 20, 'L');
+        }
+    }
+    files.WriteLinesFrom(path, [&lines](LineOutput& out) {
+        for (const auto& line : lines) {
+            out.Line(line);
+        }
+    });
+    EXPECT_EQ(ReadFileBytes(path), JoinCrLf(lines));
+}
+
 }  // namespace
 }  // namespace scrivlet

@@ -123,8 +123,10 @@ TEST(RenumberLineRefs, OneScanGivesWhatTheTwoPassesGive) {
 }
 
 TEST(RemoveRenumberMarks, TakesOutWhatReplaceAllTookOut) {
-    for (const std::string line : {"\\f~1\\fs22 \\f~12\\b\\cf~3 x", "\\\\f~ a~b ~\\cf~~2\\f~~",
-                                   "\\c\\f~1\\cff~", "~", "\\", "\\f", "\\cf~"}) {
+    for (const std::string line :
+         {"\\f~1\\fs22 \\f~12\\b\\cf~3 x", "\\\\f~ a~b ~\\cf~~2\\f~~", "\\c\\f~1\\cff~", "~", "\\",
+          "\\f", "\\cf~", "f~", "cf~", "x\\f~", "plain text first, then \\c~f~ \\cf~~~2\\\\cf~1",
+          "long text with no mark until the very end \\f~"}) {
         std::string marked = line;
         RemoveRenumberMarks(marked);
         EXPECT_EQ(marked, ReplaceAll("\\cf~", "\\cf", ReplaceAll("\\f~", "\\f", line))) << line;

@@ -134,5 +134,33 @@ TEST(BuildTopicRtf, ElevenColoursKeepTheirOwnReferences) {
               lines.end());
 }
 
+TEST(BuildTopicRtf, EachLaterTopicGetsItsOwnLinesAndNumbers) {
+    // A long topic with references to move, then a short one with none: the
+    // second must show nothing of the first.
+    Project project;
+    project.Topics.Clear();
+    project.Topics.Add(MakeTopic(1, SimpleText("a")));
+    const std::string xs(300, 'x');
+    const std::string ys(200, 'y');
+    project.Topics.Add(MakeTopic(
+        2, {"{\\rtf1{\\fonttbl{\\f0\\froman Times;}{\\f1\\fswiss Arial;}}",
+            "{\\colortbl\\red255\\green0\\blue0;\\red0\\green0\\blue0;}",
+            "\\deflang\\pard\\f0\\" + xs + "\\cf0 r", "\\par\\f1\\cf1 long " + ys, "\\par }"}));
+    project.Topics.Add(MakeTopic(
+        3, {"{\\rtf1{\\fonttbl{\\f0\\fswiss Arial;}}", "{\\colortbl\\red0\\green0\\blue0;}",
+            "\\deflang\\pard\\f0 s\\cf0 t", "\\par }"}));
+    LinesLog log;
+    NoProgress progress;
+    const auto lines = BuildTopicRtf(project, log, progress);
+    ASSERT_GE(lines.size(), 13u);
+    const std::vector<std::string> tail(lines.end() - 13, lines.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{
+                        "\\page", "#{\\footnote scrv2} ", "${\\footnote T2} ", "K{\\footnote  k} ",
+                        "\\deflang\\pard\\f1\\" + xs + "\\cf1 r", "\\par\\f0\\cf0 long " + ys,
+                        "\\par ", "\\page", "#{\\footnote scrv3} ", "${\\footnote T3} ",
+                        "K{\\footnote  k} ", "\\deflang\\pard\\f0 s\\cf0 t", "\\par }"}));
+    EXPECT_EQ(lines[0], "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times;}}");
+}
+
 }  // namespace
 }  // namespace scrivlet

@@ -66,6 +66,32 @@ TEST(ParseProjectStream, SameResultAsFromMemoryForEveryChunkSize) {
     }
 }
 
+TEST(ParseProjectStream, EveryTopicsLinesAreItsOwnWithNoRoomToSpare) {
+    // The lines of a large project stay for the whole session: a line table
+    // that grew by doubling would hold up to half as much again.
+    std::vector<std::vector<std::string>> texts;
+    std::string bytes = DefaultHeader();
+    for (std::size_t count : {33u, 1u, 5u, 17u}) {
+        bytes += "C=" + std::to_string(count) + "\r\n";
+        std::vector<std::string> text;
+        for (std::size_t i = 0; i < count; ++i) {
+            text.push_back("{line " + std::to_string(i) + " of " + std::to_string(count));
+            bytes += text.back() + "\r\n";
+        }
+        bytes += "~\r\n";
+        texts.push_back(std::move(text));
+    }
+    bytes.resize(bytes.size() - 3);  // the last topic ends early
+    std::istringstream in(bytes);
+    const Project project = ParseProject(in, "f.scw", {}, 64);
+    ASSERT_EQ(project.Topics.Count(), texts.size());
+    for (std::size_t t = 0; t < texts.size(); ++t) {
+        EXPECT_EQ(project.Topics[t].Text, texts[t]);
+        EXPECT_EQ(project.Topics[t].Text.capacity(), texts[t].size());
+    }
+    ASSERT_TRUE(project.CutOff.has_value());
+}
+
 TEST(LineCursorStream, LinesAndNumbersMatchAcrossChunkBoundaries) {
     const std::string bytes =
         "ab\r\ncd\re\nf\r\n\r\n   \r\ng\x1A"

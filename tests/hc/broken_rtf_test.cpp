@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "than 255 characters; it is cut."},
         BrokenRtf{"EmbeddedPicture", kHead + "{\\pict\\wmetafile8 0102}\\par}",
                   "HC2016: Warning: b.rtf, topic #1 \"T\": The picture embedded at line 1 is a "
-                  "Windows metafile, which this compiler cannot store; it is left out. Save it "
-                  "as a bitmap and use {bmc file.bmp}."},
+                  "Windows metafile without a sound header, which this compiler cannot store; it "
+                  "is left out. Save it as a bitmap and use {bmc file.bmp}."},
         BrokenRtf{"BinaryJunk", std::string("{\\rtf1\\bin5 \0\1{}\\", 17) + "\\par",
                   "HC2002: Warning: b.rtf, line 1: The file ends inside a group: 1 closing "
                   "brace(s) are missing."},

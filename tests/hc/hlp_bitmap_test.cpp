@@ -198,7 +198,8 @@ struct BadBitmap {
 };
 
 constexpr const char* kNoPicture =
-    "it is neither a Windows bitmap (.bmp) nor a hotspot picture (.shg, .mrb)";
+    "it is neither a Windows bitmap (.bmp) nor a hotspot picture (.shg, .mrb) nor a Windows "
+    "metafile (.wmf)";
 
 TEST_F(BitmapProject, BadFilesAreErrorsAndTheHelpFileGoesWithoutThem) {
     const std::string good = MakeBmp(5, 2, 4, false, 0, [](int x, int) { return x; });

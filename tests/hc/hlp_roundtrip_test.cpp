@@ -84,7 +84,8 @@ TEST_P(HlpRoundTrip, TestProjectsReadBackAsWritten) {
 
 INSTANTIATE_TEST_SUITE_P(Projects, HlpRoundTrip,
                          ::testing::Values("alias", "build_tags", "clean", "empty_keyword",
-                                           "keepn_reach", "macros", "map_contents", "no_title"));
+                                           "keepn_reach", "macros", "map_contents", "no_title",
+                                           "phrases"));
 
 // A project of every feature a help file keeps, compiled packed and not.
 class FeatureProject : public ::testing::Test {

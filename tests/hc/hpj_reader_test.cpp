@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "hc/hlp/topic_writer.h"
 #include "hc/hpj_reader.h"
 
 namespace scrivlet::hc {
@@ -114,6 +117,7 @@ TEST(HpjReader, ReadsHandWrittenProjects) {
         "IDH_MORE=17\n"
         "/* old */ IDH_OLD 18\n"
         "#include <help.h>\n"
+        "#include app.hm\n"
         "\n"
         "[ALIAS]\n"
         "IDH_OLDNAME = IDH_INTRO\n"
@@ -127,10 +131,13 @@ TEST(HpjReader, ReadsHandWrittenProjects) {
         "alpha\n";
     Log log;
     IncludeLoader loader = [](const std::string& name) -> std::optional<std::string> {
+        if (name == "app.hm") {  // a help map file: bare "context number" lines
+            return std::string("// generated\nHID_FILE_NEW    0x18100\n");
+        }
         if (name != "help.h") {
             return std::nullopt;
         }
-        return std::string("#pragma once\nint x;\n#define IDH_FROM_HEADER 99\n");
+        return std::string("#pragma once\nint x;\nlong y;\n#define IDH_FROM_HEADER 99\n");
     };
     const HelpProject project = ReadHelpProject(hpj, "hand.hpj", log, loader);
     EXPECT_TRUE(Lines(log).empty()) << Lines(log)[0];
@@ -140,7 +147,7 @@ TEST(HpjReader, ReadsHandWrittenProjects) {
     ASSERT_EQ(project.roots.size(), 2u);
     EXPECT_EQ(project.roots[0].text, "topics");
     EXPECT_EQ(project.roots[1].text, "shared");
-    ASSERT_EQ(project.map.size(), 4u);
+    ASSERT_EQ(project.map.size(), 5u);
     EXPECT_EQ(project.map[0].context, "IDH_INTRO");
     EXPECT_EQ(project.map[0].number, 16u);
     EXPECT_EQ(project.map[1].context, "IDH_MORE");
@@ -149,7 +156,10 @@ TEST(HpjReader, ReadsHandWrittenProjects) {
     EXPECT_EQ(project.map[3].context, "IDH_FROM_HEADER");
     EXPECT_EQ(project.map[3].number, 99u);
     EXPECT_EQ(project.map[3].file, "help.h");
-    EXPECT_EQ(project.map[3].line, 3);
+    EXPECT_EQ(project.map[3].line, 4);
+    EXPECT_EQ(project.map[4].context, "HID_FILE_NEW");
+    EXPECT_EQ(project.map[4].number, 0x18100u);
+    EXPECT_EQ(project.map[4].file, "app.hm");
     ASSERT_EQ(project.aliases.size(), 1u);
     EXPECT_EQ(project.aliases[0].alias, "IDH_OLDNAME");
     EXPECT_EQ(project.aliases[0].context, "IDH_INTRO");
@@ -283,6 +293,25 @@ TEST(HpjReader, WindowColoursAsRgbTriples) {
     EXPECT_EQ(project.windows[0].fixedColor, 0xFF0000u);
     EXPECT_FALSE(project.windows[0].buttons.has_value());
     EXPECT_FALSE(project.windows[0].onTop.has_value());
+}
+
+TEST(HpjReader, CompressFormsAskForBlocksAndPhrases) {
+    // The level, and whether phrase compression is asked for.
+    const std::vector<std::tuple<std::string, int, bool>> forms = {
+        {"12 Hall Zeck", 12, true}, {"60 Hall Zeck", 60, true},
+        {"8 Zeck", 8, false},       {"TRUE", 12, true},
+        {"yes", 12, true},          {"1", 12, true},
+        {"HIGH", 12, true},         {"Medium", 8, false},
+        {"LOW", 8, false},          {"0", 0, false},
+        {"FALSE", 0, false},        {"No ; off", 0, false}};
+    for (const auto& [form, level, phrases] : forms) {
+        Log log;
+        const HelpProject project =
+            ReadHelpProject("[OPTIONS]\nCOMPRESS=" + form + "\n", "c.hpj", log);
+        EXPECT_TRUE(Lines(log).empty()) << form;
+        EXPECT_EQ(project.compress, level) << form;
+        EXPECT_EQ((project.compress & hlp::kCompressPhrases) != 0, phrases) << form;
+    }
 }
 
 TEST(HpjReader, IncludesThatIncludeThemselvesStop) {

@@ -2,7 +2,7 @@
 
 namespace scrivlet {
 
-void ApplyKeepn(std::vector<std::string>& lines) {
+void ApplyKeepn(std::span<std::string> lines) {
     static constexpr std::string_view kMarker = "[keepn]";
     std::size_t deflangLine = lines.size();  // none yet
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <span>
 #include <string>
-#include <vector>
 
 namespace scrivlet {
 
@@ -10,6 +10,6 @@ namespace scrivlet {
 // and the topic's "\deflang" line gets "\keepn" after its first "\pard", so
 // every paragraph from the first down to the marker's forms the non-scrolling
 // region. A second marker stays in the text.
-void ApplyKeepn(std::vector<std::string>& lines);
+void ApplyKeepn(std::span<std::string> lines);
 
 }  // namespace scrivlet

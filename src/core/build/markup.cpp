@@ -179,11 +179,15 @@ void TranslatePass(std::string& line, Pass pass, const MarkupContext& context) {
 
 }  // namespace
 
+void TranslateMarkupInPlace(std::string& line, const MarkupContext& context) {
+    TranslatePass(line, Pass::Href, context);
+    TranslatePass(line, Pass::Link, context);
+    TranslatePass(line, Pass::Anchor, context);
+}
+
 std::string TranslateMarkup(std::string_view line, const MarkupContext& context) {
     std::string out(line);
-    TranslatePass(out, Pass::Href, context);
-    TranslatePass(out, Pass::Link, context);
-    TranslatePass(out, Pass::Anchor, context);
+    TranslateMarkupInPlace(out, context);
     return out;
 }
 

@@ -27,5 +27,7 @@ struct MarkupContext {
 // Markup that runs into the end of the line stays as it is and is logged.
 // Throws ConvertError for an "[href=" number beyond 32 bits.
 std::string TranslateMarkup(std::string_view line, const MarkupContext& context);
+// The same, on LINE in place.
+void TranslateMarkupInPlace(std::string& line, const MarkupContext& context);
 
 }  // namespace scrivlet

@@ -39,6 +39,7 @@ public:
 private:
     std::vector<std::string> entries_;
     std::unordered_map<std::string, std::size_t> first_;
+    std::string key_;
 };
 
 // Old number -> new number of one topic's references.
@@ -57,6 +58,10 @@ void RenumberColorRefs(std::vector<std::string>& lines, const Renumbering& map);
 // that a long build does not allocate for every line.
 void RenumberLineRefs(std::string& line, const Renumbering& fonts, const Renumbering& colors,
                       std::string& scratch);
+// The same from LINE into OUT (emptied first, its memory kept), so that a
+// line is renumbered on its way from the project to the output.
+void RenumberLineRefsInto(std::string_view line, const Renumbering& fonts,
+                          const Renumbering& colors, std::string& out);
 
 // Takes out the marks the renumbering left ("\f~" becomes "\f", "\cf~"
 // becomes "\cf"), in place.

@@ -1,6 +1,9 @@
 #include "core/projectfile/line_cursor.h"
 
+#include <algorithm>
+#include <cstring>
 #include <istream>
+#include <memory>
 
 namespace scrivlet {
 namespace {
@@ -32,7 +35,8 @@ void LineCursor::Fill() {
         return;
     }
     if (pos_ > 0) {
-        buffer_.erase(0, pos_);
+        std::memmove(buffer_.get(), buffer_.get() + pos_, filled_ - pos_);
+        filled_ -= pos_;
         if (nextSolidKnown_ && nextSolid_ >= pos_) {
             nextSolid_ -= pos_;
         } else {
@@ -40,20 +44,29 @@ void LineCursor::Fill() {
         }
         pos_ = 0;
     }
-    const std::size_t old = buffer_.size();
-    buffer_.resize(old + chunkSize_);
-    in_->read(buffer_.data() + old, static_cast<std::streamsize>(chunkSize_));
+    // The buffer grows only for a line longer than what it holds; its new
+    // part is read into at once, so it is never cleared first.
+    if (capacity_ - filled_ < chunkSize_) {
+        capacity_ = std::max(capacity_ * 2, filled_ + chunkSize_);
+        auto grown = std::make_unique_for_overwrite<char[]>(capacity_);
+        if (filled_ > 0) {
+            std::memcpy(grown.get(), buffer_.get(), filled_);
+        }
+        buffer_ = std::move(grown);
+    }
+    const std::size_t old = filled_;
+    in_->read(buffer_.get() + old, static_cast<std::streamsize>(chunkSize_));
     const auto got = static_cast<std::size_t>(in_->gcount());
-    buffer_.resize(old + got);
+    filled_ = old + got;
     if (got < chunkSize_) {
         ended_ = true;
     }
-    const auto eof = buffer_.find(kEndOfFile, old);
-    if (eof != std::string::npos) {
-        buffer_.resize(eof);
+    const void* eof = std::memchr(buffer_.get() + old, kEndOfFile, got);
+    if (eof != nullptr) {
+        filled_ = static_cast<std::size_t>(static_cast<const char*>(eof) - buffer_.get());
         ended_ = true;
     }
-    data_ = buffer_;
+    data_ = std::string_view(buffer_.get(), filled_);
 }
 
 bool LineCursor::AtEnd() {

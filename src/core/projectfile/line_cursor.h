@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -39,7 +40,9 @@ private:
 
     std::istream* in_ = nullptr;
     std::size_t chunkSize_ = 0;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t filled_ = 0;
     std::string_view data_;
     std::size_t pos_ = 0;
     // No more data will come: the stream ended, or byte 26 was met.

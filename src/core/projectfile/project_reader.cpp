@@ -1,5 +1,6 @@
 #include <fstream>
 #include <istream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -205,9 +206,17 @@ bool StartsTopicContent(std::string_view line) {
 }
 
 // Reads one topic block starting with CURRENT. Returns false when the data
-// ended inside the block; the partial topic is kept all the same.
+// ended inside the block; the partial topic is kept all the same. The text
+// lines are gathered in LINES, reused from topic to topic, and handed to the
+// topic at their final count: a large project's line table then never grows
+// by doubling, nor is it copied again to give back what it grew by.
 bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
-               const std::string& fileName) {
+               const std::string& fileName, std::vector<std::string>& lines) {
+    lines.clear();
+    const auto handOver = [&] {
+        topic.Text.assign(std::make_move_iterator(lines.begin()),
+                          std::make_move_iterator(lines.end()));
+    };
     std::string_view line = current;
     for (;;) {
         if (!line.empty() && line[0] == '~') {
@@ -216,16 +225,18 @@ bool ReadTopic(LineCursor& cursor, std::string_view current, TTopic& topic,
         // Shorter lines are skipped before the text test, so a lone "{" does
         // not start the text.
         if (line.size() >= 2 && line[0] == '{') {
-            topic.Text.emplace_back(line);
+            lines.emplace_back(line);
             for (;;) {
                 if (cursor.AtEnd()) {
+                    handOver();
                     return false;
                 }
                 line = cursor.ReadLine();
                 if (!line.empty() && line[0] == '~') {
+                    handOver();
                     return true;
                 }
-                topic.Text.emplace_back(line);
+                lines.emplace_back(line);
             }
         }
         if (line.size() >= 2 && line[1] == '=') {
@@ -267,12 +278,10 @@ Project ParseLines(LineCursor& cursor, const std::string& fileName, const Number
         project.CutOff = CutOffRead{0, cursor.LastLineNumber()};
     }
     std::string current(cursor.ReadLine());
+    std::vector<std::string> lines;
     while (!cursor.SkipBlanks() || StartsTopicContent(current)) {
         TTopic topic = CreateTopic();
-        const bool closed = ReadTopic(cursor, current, topic, fileName);
-        // The lines stay for the whole session: what the vector grew by is
-        // given back, up to a third of a large project's line table.
-        topic.Text.shrink_to_fit();
+        const bool closed = ReadTopic(cursor, current, topic, fileName, lines);
         project.Topics.Add(std::move(topic));
         if (!closed) {
             project.CutOff = CutOffRead{project.Topics.Count(), cursor.LastLineNumber()};

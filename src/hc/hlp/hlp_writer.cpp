@@ -115,6 +115,10 @@ FileSystem BuildHelpFile(const CompileResult& result, uint32_t date, const Resou
     files.Add("|SYSTEM",
               BuildSystemFile(project, contents, compress ? 4 : 0, date, resources.system));
     files.Add("|FONT", topics.fontFile);
+    if (!topics.phraseIndex.empty()) {
+        files.Add("|PhrIndex", std::move(topics.phraseIndex));
+        files.Add("|PhrImage", std::move(topics.phraseImage));
+    }
     files.Add("|CONTEXT", BuildContextFile(project, contexts));
     files.Add("|CTXOMAP", BuildContextMap(project, contexts));
     files.Add("|TTLBTREE", BuildTitleTree(help, topics));

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/util/file_io.h"
+#include "hc/embedded_metafile.h"
 #include "hc/hlp/bytes.h"
 #include "hc/hlp/lz77.h"
 
@@ -160,9 +161,18 @@ Pictures Pictures::Load(const HelpFile& help, Log& log) {
                             problem = "its picture header is damaged";
                         }
                     } else if (bytes->compare(0, 2, "BM") != 0) {
-                        problem =
-                            "it is neither a Windows bitmap (.bmp) nor a hotspot picture (.shg, "
-                            ".mrb)";
+                        EmbeddedPicture metafile;
+                        metafile.form = EmbeddedPicture::Form::Metafile;
+                        metafile.data = std::move(*bytes);
+                        std::string ignored;
+                        if (std::string wmf = EmbeddedMetafileAsPicture(metafile, &ignored);
+                            !wmf.empty()) {
+                            picture = Picture{{}, false, std::move(wmf)};
+                        } else {
+                            problem =
+                                "it is neither a Windows bitmap (.bmp) nor a hotspot picture "
+                                "(.shg, .mrb) nor a Windows metafile (.wmf)";
+                        }
                     } else if (auto dib = ReadBmp(*bytes, &problem)) {
                         picture = Picture{std::move(*dib), false, {}};
                     }

@@ -1,12 +1,14 @@
 #include "hc/hlp/topic_writer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <stdexcept>
 
 #include "hc/hlp/block_layout.h"
 #include "hc/hlp/bytes.h"
 #include "hc/hlp/font_table.h"
+#include "hc/hlp/hall_phrases.h"
 #include "hc/hlp/paragraph_record.h"
 #include "help/paragraph_pack.h"
 
@@ -54,6 +56,79 @@ void Place(const Link& link, std::string& run, std::vector<Placed>& placed) {
     PutByte(run, link.type);
     run += link.data1;
     run += link.data2;
+}
+
+uint32_t DwordAt(const std::string& bytes, std::size_t at) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) {
+        value = value << 8 | static_cast<uint8_t>(bytes[at + static_cast<std::size_t>(i)]);
+    }
+    return value;
+}
+
+// Where in RUN the text of RECORD starts, from the record's start.
+uint32_t TextAt(const std::string& run, const Placed& record) {
+    return DwordAt(run, record.position + 16);
+}
+
+std::string_view TextOf(const std::string& run, const Placed& record) {
+    const uint32_t at = TextAt(run, record);
+    return std::string_view(run).substr(record.position + at, record.size - at);
+}
+
+// Codes every record's text with the phrases that save most over all of
+// them, where that makes it shorter. The codes are made twice, to weigh them
+// and to write them, rather than all held at once; RUN is rewritten in
+// place, since no record grows and each moves only towards the start. A
+// record keeps the size of its text uncoded, which readers unpack to.
+void CompressPhrases(std::string& run, std::vector<Placed>& placed, TopicOutput& out) {
+    std::vector<std::string_view> texts;
+    texts.reserve(placed.size());
+    for (const Placed& record : placed) {
+        texts.push_back(TextOf(run, record));
+    }
+    const HallPhrases phrases = HallPhrases::Choose(texts);
+    if (phrases.Empty()) {
+        return;
+    }
+    std::size_t saved = 0;
+    for (const std::string_view text : texts) {
+        const std::size_t coded = phrases.Encode(text).size();
+        if (coded < text.size()) {
+            saved += text.size() - coded;
+        }
+    }
+    texts = {};
+    std::string image = phrases.ImageFile(true);
+    std::string index = phrases.IndexFile(image.size());
+    // The blocks are packed after this, which takes back about half of what
+    // the codes save; small helps would grow by the two files and their
+    // directory entries.
+    constexpr std::size_t kTwoFiles = 2 * (9 + 14);
+    if (saved <= 2 * (image.size() + index.size() + kTwoFiles)) {
+        return;
+    }
+    std::size_t to = 0;
+    for (Placed& record : placed) {
+        const uint32_t textAt = TextAt(run, record);
+        const std::string_view text = TextOf(run, record);
+        const std::string coded = phrases.Encode(text);
+        const bool shorter = coded.size() < text.size();
+        const std::size_t textSize = shorter ? coded.size() : text.size();
+        std::memmove(&run[to], &run[record.position], textAt);
+        if (shorter) {
+            std::memcpy(&run[to + textAt], coded.data(), coded.size());
+        } else {
+            std::memmove(&run[to + textAt], &run[record.position + textAt], text.size());
+        }
+        record.position = static_cast<uint32_t>(to);
+        record.size = static_cast<uint32_t>(textAt + textSize);
+        SetDword(run, to, record.size);
+        to += record.size;
+    }
+    run.resize(to);
+    out.phraseImage = std::move(image);
+    out.phraseIndex = std::move(index);
 }
 
 // Room for the records of HELP's topics and for their bytes, more than they
@@ -255,6 +330,9 @@ TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const 
         }
     }
 
+    if (compress && (project.compress & kCompressPhrases) != 0) {
+        CompressPhrases(data, placed, out);
+    }
     const auto total = static_cast<uint32_t>(data.size());
     Blocks blocks;
     if (!compress) {

@@ -385,7 +385,14 @@ std::string HlpReader::DumpTopics() const {
     std::vector<std::size_t> starts;
     std::size_t span = 0;
     const std::string data = TopicData(&starts, &span);
-    std::string out = "TOPICS\n";
+    const std::vector<std::string> phrases = Phrases();
+    std::string out;
+    if (!phrases.empty()) {
+        out += "PHRASES\n";
+        for (const std::string& phrase : phrases)
+            out += "  " + Quoted(phrase) + "\n";
+    }
+    out += "TOPICS\n";
     uint32_t ref = Get32(*InternalFile("|TOPIC"), 4);
     std::size_t currentBlock = SIZE_MAX;
     uint32_t characters = 0;
@@ -401,7 +408,10 @@ std::string HlpReader::DumpTopics() const {
         const uint32_t len2 = Get32(data, at + 4);
         const uint32_t len1 = Get32(data, at + 16);
         const unsigned type = static_cast<uint8_t>(data.at(at + 20));
-        if (len1 < 21 || len1 + len2 != blockSize || at + blockSize > data.size()) {
+        // Text stored in fewer bytes than it has is in phrase codes.
+        const bool coded = len1 + len2 > blockSize;
+        if (len1 < 21 || (coded && phrases.empty()) || len1 > blockSize ||
+            at + blockSize > data.size()) {
             throw std::runtime_error("topic link sizes do not add up");
         }
         if (block != currentBlock) {
@@ -409,7 +419,11 @@ std::string HlpReader::DumpTopics() const {
             characters = 0;
         }
         const uint32_t offset = static_cast<uint32_t>(currentBlock * 0x8000 + characters);
-        const std::string text = data.substr(at + len1, len2);
+        const std::string text =
+            coded ? ExpandPhrases(phrases, data.substr(at + len1, blockSize - len1))
+                  : data.substr(at + len1, len2);
+        if (text.size() != len2)
+            throw std::runtime_error("topic link text is not the size it claims");
         if (type == 0x02) {
             const std::size_t h = at + 21;
             const std::string title = text.substr(0, text.find('\0'));

@@ -40,10 +40,35 @@ std::string Hex(const std::string& bytes) {
     return out;
 }
 
+// A metafile picture: mapping mode, extents, then the metafile's bytes.
+std::string DumpMetafile(Numbers& c, std::size_t start, unsigned packing) {
+    const unsigned mode = c.UShort();
+    const unsigned width = c.Word();
+    const unsigned height = c.Word();
+    const uint32_t size = c.ULong();
+    const uint32_t packedSize = c.ULong();
+    const uint32_t hotspotSize = c.ULong();
+    const uint32_t dataAt = c.Dword();
+    c.Dword();
+    if (start + dataAt + packedSize > c.b.size())
+        throw std::runtime_error("metafile data runs past the end of the file");
+    const std::string packed = c.b.substr(start + dataAt, packedSize);
+    const std::string bits = packing == 0   ? packed
+                             : packing == 2 ? UnpackLz77(packed)
+                                            : throw std::runtime_error("unknown metafile packing");
+    if (bits.size() != size)
+        throw std::runtime_error("metafile unpacks to another size than it claims");
+    return "    metafile packing " + std::to_string(packing) + " mode " + std::to_string(mode) +
+           " extents " + std::to_string(width) + "x" + std::to_string(height) + " hotspots " +
+           std::to_string(hotspotSize) + "\n    bytes " + Hex(bits) + "\n";
+}
+
 std::string DumpPicture(const std::string& file, std::size_t start) {
     Numbers c{file, start, "picture"};
     const unsigned type = c.Byte();
     const unsigned packing = c.Byte();
+    if (type == 8)
+        return DumpMetafile(c, start, packing);
     if (type != 5 && type != 6)
         throw std::runtime_error("picture type " + std::to_string(type) + " is not a bitmap");
     const uint32_t xdpi = c.ULong();

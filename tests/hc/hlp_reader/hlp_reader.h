@@ -36,6 +36,9 @@ public:
     // contexts, map, titles, keywords and topic text with its codes.
     std::string Dump() const;
 
+    // The phrases of |PhrIndex and |PhrImage; none when the file has neither.
+    std::vector<std::string> Phrases() const;
+
 private:
     std::string DumpSystem() const;
     std::string DumpFonts() const;
@@ -53,6 +56,9 @@ private:
     std::string bytes_;
     std::map<std::string, uint32_t> directory_;
 };
+
+// Topic text in phrase codes, expanded with PHRASES.
+std::string ExpandPhrases(const std::vector<std::string>& phrases, const std::string& codes);
 
 // The 32-bit context hash as the format description gives it.
 uint32_t DescribedHash(const std::string& context);
