@@ -32,9 +32,10 @@ constexpr uint32_t kTopicBlockData = kTopicBlockSize - 12;
 
 // COMPRESS packs the blocks with LZ77: each then holds up to 16 KB of
 // records, as much as packs into 4 KB; with kCompressPhrases in the
-// project's level, the text of the records is phrase-coded too. With RELEASE (the same help file as
-// HELP), each topic's paragraphs are freed once they are records, so that the
-// text is not held twice.
+// project's level, the text of the records is phrase-coded too. With
+// RELEASE (the same help file as HELP), each topic's paragraphs and hotspots,
+// packed or not, are freed once they are records, so that the text is not
+// held twice.
 TopicOutput BuildTopics(const HelpFile& help, const HelpProject& project, const Pictures& pictures,
                         bool compress, HelpFile* release = nullptr);
 
