@@ -56,6 +56,57 @@ private slots:
         QCOMPARE(form_->RichEdit1()->textCursor().selectedText().toLower(), QString("pop-up"));
     }
 
+    void replaceFromTheListAsksAndUndoesInOneStep() {
+        Project& project = form_->GetProject();
+        std::vector<std::vector<std::string>> before;
+        for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+            before.push_back(project.Topics[i].Text);
+        }
+        dock_->FindBox()->setText("topic");
+        dock_->RunFind();
+        QTreeWidget* results = dock_->FindResults();
+        QVERIFY(results->topLevelItemCount() >= 2);
+        QTreeWidgetItem* first = results->topLevelItem(0);
+        QTreeWidgetItem* second = results->topLevelItem(1);
+        QVERIFY(first->childCount() >= 2);
+        // A whole topic checked through its row, one result of the next.
+        first->setCheckState(0, Qt::Checked);
+        second->child(0)->setCheckState(0, Qt::Checked);
+        const int count = first->childCount() + 1;
+        const std::size_t topicA = first->data(0, Qt::UserRole).toULongLong();
+        const std::size_t topicB = second->data(0, Qt::UserRole).toULongLong();
+        const QString question = QString("Replace %1 occurrences in 2 topics?").arg(count);
+        dock_->ReplaceBox()->setText("page");
+        MessageBox::SetNextAnswer(QMessageBox::No);
+        dock_->ReplaceChosen();
+        QCOMPARE(MessageBox::LastText(), question);
+        for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+            QCOMPARE(project.Topics[i].Text, before[i]);
+        }
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        dock_->ReplaceChosen();
+        QCOMPARE(MessageBox::LastText(), question);
+        QVERIFY(project.Topics[topicA].Text != before[topicA]);
+        // The list was found again: the replaced results are gone.
+        QCOMPARE(results->topLevelItem(0)->data(0, Qt::UserRole).toULongLong(), topicB);
+        QCOMPARE(form_->findChild<QAction*>("EditUndo")->text(), QString("&Undo Replace"));
+        form_->findChild<QAction*>("EditUndo")->trigger();
+        for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+            QCOMPARE(project.Topics[i].Text, before[i]);
+        }
+    }
+
+    void replaceWithNothingChosenReplacesTheSelection() {
+        dock_->FindBox()->setText("topic");
+        dock_->RunFind();
+        QTreeWidgetItem* item = dock_->FindResults()->topLevelItem(0)->child(0);
+        item->setSelected(true);
+        dock_->ReplaceBox()->setText("X");
+        MessageBox::SetNextAnswer(QMessageBox::No);
+        dock_->ReplaceChosen();
+        QCOMPARE(MessageBox::LastText(), QString("Replace 1 occurrence in 1 topic?"));
+    }
+
     void linksHereListsTheTopicsThatJumpToIt() {
         // The sample's first topic jumps to topic 20, the second in the list.
         form_->ShowTopic(1);

@@ -267,10 +267,18 @@ private slots:
         edit_->document()->setModified(false);
         SetFind("par", "pair", false, false);
         search_->Box()->all->setChecked(true);
-        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        // Declined: nothing changes and nothing more is said.
+        MessageBox::SetNextAnswer(QMessageBox::No);
         search_->ReplaceAllBtnClick();
-        QCOMPARE(MessageBox::LastText(), QString("3 occurrences replaced."));
-        QCOMPARE(storedBack_, 1);
+        QCOMPARE(MessageBox::LastText(), QString("Replace 3 occurrences in 2 topics?"));
+        QCOMPARE(project_.Topics[0].Text[2], "\\deflang1033\\pard\\plain\\f0\\fs22 one par here");
+        QCOMPARE(shown_, 0);
+        QVERIFY(!project_.Modified());
+        MessageBox::SetNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
+        search_->ReplaceAllBtnClick();
+        QCOMPARE(MessageBox::Texts().mid(MessageBox::Texts().size() - 2),
+                 QStringList({"Replace 3 occurrences in 2 topics?", "3 occurrences replaced."}));
+        QCOMPARE(storedBack_, 2);
         QCOMPARE(shown_, 1);
         QVERIFY(project_.Modified());
         QVERIFY(!edit_->document()->isModified());
@@ -281,7 +289,7 @@ private slots:
 
         // Whole words: both texts carry the blanks.
         SetFind("and", "or", false, true);
-        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        MessageBox::SetNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
         search_->ReplaceAllBtnClick();
         QCOMPARE(MessageBox::LastText(), QString("1 occurrences replaced."));
         QCOMPARE(project_.Topics[2].Text[2], "\\deflang1033\\pard\\plain\\f0\\fs22 pair or pair");

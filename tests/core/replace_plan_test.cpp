@@ -92,6 +92,9 @@ TEST(ReplacePlan, StaleResultsAndPropertiesAreSkipped) {
     ReplacePlan plan = PlanReplaceFound(project, found, "show");
     EXPECT_EQ(plan.occurrences, 1);
     EXPECT_EQ(plan.skipped, 3);
+    EXPECT_EQ(ReplaceQuestion(plan),
+              "Replace 1 occurrence in 1 topic? 3 results are no longer in the text and stay as "
+              "they are.");
     ApplyReplacePlan(project, plan);
     EXPECT_EQ(project.Topics[0].Text[2], "\\pard paint it");
     EXPECT_EQ(project.Topics[1].Text[2], "\\pard show");

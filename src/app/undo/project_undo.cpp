@@ -106,23 +106,16 @@ void ProjectUndo::SettingsChanged(const ProjectSettings& before, const QString& 
     emit projectWideChange();
 }
 
-void ProjectUndo::ChangeAllTopics(const QString& name, const std::function<void()>& change) {
+void ProjectUndo::ApplyReplace(const QString& name, ReplacePlan& plan) {
     Project& project = form_.GetProject();
-    // The copies are the price of undoing a change that may touch every topic.
-    std::vector<TTopic> before;
-    before.reserve(project.Topics.Count());
-    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
-        before.push_back(project.Topics[i]);
-    }
-    const std::vector<const TTopic*> order = Order(project);
-    change();
     std::vector<TopicValuesCommand::Change> changes;
-    for (std::size_t i = 0; i < order.size() && i < project.Topics.Count(); ++i) {
-        TTopic& now = project.Topics[i];
-        if (&now == order[i] && !(now == before[i])) {
-            changes.push_back({&now, std::move(before[i]), now, true});
-        }
+    changes.reserve(plan.changes.size());
+    for (const TopicTextChange& change : plan.changes) {
+        TTopic& topic = project.Topics[change.topic];
+        changes.push_back({&topic, topic, topic, true});
+        changes.back().after.Text = change.text;
     }
+    ApplyReplacePlan(project, plan);
     if (changes.empty()) {
         return;
     }

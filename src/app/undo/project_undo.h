@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/model/project.h"
+#include "core/search/replace_plan.h"
 
 class QUndoCommand;
 class QUndoStack;
@@ -47,9 +48,9 @@ public:
     // The property grid holds edits of TOPIC not yet stored back: Undo takes
     // them back (it stores them back first, as one step).
     void PropertiesPending(const TTopic& topic);
-    // Runs CHANGE, which may change the text and properties of any topic,
-    // and records what it changed as one step named NAME.
-    void ChangeAllTopics(const QString& name, const std::function<void()>& change);
+    // Puts a planned replace into the project as one step named NAME; only
+    // the topics it changes are kept for Undo.
+    void ApplyReplace(const QString& name, ReplacePlan& plan);
 
     static std::vector<const TTopic*> Order(const Project& project);
     // A topic's values without its text.

@@ -134,9 +134,16 @@ void ApplyReplacePlan(Project& project, ReplacePlan& plan) {
 
 std::string ReplaceQuestion(const ReplacePlan& plan) {
     const auto topics = static_cast<int64_t>(plan.changes.size());
-    return "Replace " + IntToStr(plan.occurrences) +
-           (plan.occurrences == 1 ? " occurrence in " : " occurrences in ") + IntToStr(topics) +
-           (topics == 1 ? " topic?" : " topics?");
+    std::string question = "Replace " + IntToStr(plan.occurrences) +
+                           (plan.occurrences == 1 ? " occurrence in " : " occurrences in ") +
+                           IntToStr(topics) + (topics == 1 ? " topic?" : " topics?");
+    if (plan.skipped > 0) {
+        question +=
+            " " + IntToStr(plan.skipped) +
+            (plan.skipped == 1 ? " result is no longer in the text and stays as it is."
+                               : " results are no longer in the text and stay as they are.");
+    }
+    return question;
 }
 
 }  // namespace scrivlet

@@ -44,7 +44,7 @@ ReplacePlan PlanReplaceFound(const Project& project, const std::vector<ProjectFi
 // and marks it modified when anything was replaced.
 void ApplyReplacePlan(Project& project, ReplacePlan& plan);
 
-// "Replace 3 occurrences in 2 topics?"
+// "Replace 3 occurrences in 2 topics?", and what is skipped.
 std::string ReplaceQuestion(const ReplacePlan& plan);
 
 }  // namespace scrivlet
