@@ -14,6 +14,7 @@
 #include "app/navigator/navigator_dock.h"
 #include "app/topics/property_grid.h"
 #include "core/model/project.h"
+#include "core/navigator/project_links.h"
 #include "helpers/window_fixture.h"
 
 using namespace scrivlet;
@@ -150,6 +151,44 @@ private slots:
         QCOMPARE(form_->GetProject().Topics[1].TopicID, 20);
         QCOMPARE(form_->PropGrid()->Value(1), QString("20"));
         QVERIFY(form_->StoreBack(true));
+    }
+
+    void aNewNumberAsksWhetherTheLinksFollow() {
+        Project& project = form_->GetProject();
+        const std::size_t links = CountLinksToNumber(project, 20);
+        QCOMPARE(links, std::size_t{1});  // from the sample's first topic
+        const QString question =
+            "1 link leads to topic number 20, which becomes 25. Update it to lead to 25?\n\n"
+            "Yes updates the links, No leaves it leading nowhere, Cancel keeps the number 20.";
+        form_->ShowTopic(1);  // topic 20
+        // Cancel: the old number stays, in the topic and in the grid.
+        form_->PropGrid()->SetValue(1, "25");
+        MessageBox::SetNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!form_->StoreBack(true));
+        QCOMPARE(MessageBox::LastText(), question);
+        QCOMPARE(project.Topics[1].TopicID, 20);
+        QCOMPARE(form_->PropGrid()->Value(1), QString("20"));
+        // No: the number changes and the links stay as they were.
+        form_->PropGrid()->SetValue(1, "25");
+        MessageBox::SetNextAnswer(QMessageBox::No);
+        QVERIFY(form_->StoreBack(true));
+        QCOMPARE(project.Topics[1].TopicID, 25);
+        QCOMPARE(CountLinksToNumber(project, 20), links);
+        form_->Action("EditUndo")->trigger();
+        QCOMPARE(project.Topics[1].TopicID, 20);
+        // Yes: the links follow, and one Undo takes both back.
+        form_->ShowTopic(1);
+        form_->PropGrid()->SetValue(1, "25");
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        QVERIFY(form_->StoreBack(true));
+        QCOMPARE(project.Topics[1].TopicID, 25);
+        QCOMPARE(CountLinksToNumber(project, 25), links);
+        QCOMPARE(CountLinksToNumber(project, 20), std::size_t{0});
+        QCOMPARE(form_->Action("EditUndo")->text(), QString("&Undo Renumber Topic 20"));
+        form_->Action("EditUndo")->trigger();
+        QCOMPARE(project.Topics[1].TopicID, 20);
+        QCOMPARE(CountLinksToNumber(project, 20), links);
+        QCOMPARE(CountLinksToNumber(project, 25), std::size_t{0});
     }
 
 private:

@@ -92,6 +92,12 @@ TEST(ProjectLinks, RenumberingKeepsPrefixAndWindow) {
     EXPECT_EQ(project.Topics[0].Text[2], "\\deflang1033\\pard go [href=7] and [href=7>win]");
     EXPECT_EQ(project.Topics[1].Text[3], "\\par [href=%7>win] [href=200]");
     EXPECT_EQ(CountLinksToNumber(project, 20), 0u);
+    EXPECT_EQ(RenumberQuestion(3, 20, 7),
+              "3 links lead to topic number 20, which becomes 7. Update them to lead to 7?\n\n"
+              "Yes updates the links, No leaves them leading nowhere, Cancel keeps the number 20.");
+    EXPECT_EQ(RenumberQuestion(1, 5, 6),
+              "1 link leads to topic number 5, which becomes 6. Update it to lead to 6?\n\n"
+              "Yes updates the links, No leaves it leading nowhere, Cancel keeps the number 5.");
 }
 
 std::vector<std::string> Lines(const Project& project, const std::vector<CheckFinding>& findings) {

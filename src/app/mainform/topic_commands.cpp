@@ -18,6 +18,7 @@
 #include "app/topics/topic_grid_view.h"
 #include "app/undo/project_undo.h"
 #include "core/model/topic_links.h"
+#include "core/navigator/project_links.h"
 #include "core/topics/foot_fields.h"
 #include "core/topics/property_rows.h"
 #include "core/util/convert.h"
@@ -71,23 +72,65 @@ bool TopicCommands::StoreBack(bool withProperties) {
         // The property grid's edits reach the topic here, and become one step
         // on the undo stack.
         const TTopic before = ProjectUndo::PropertiesOf(topic);
+        const auto current = static_cast<std::size_t>(project.CurrentTopic);
+        bool renumber = false;
         try {
             const PropertyValues values = form_.PropGrid()->Values();
-            const std::string taken = TopicNumberTaken(
-                project.Topics, static_cast<std::size_t>(project.CurrentTopic), values);
+            const std::string taken = TopicNumberTaken(project.Topics, current, values);
             if (!taken.empty()) {
                 form_.PropGrid()->SetValue(1, QString::number(topic.TopicID));
                 MessageBox::Error(&form_, FromAnsi(taken));
                 return false;
+            }
+            const int32_t number = values[0].empty() ? topic.TopicID : StrToInt(values[0]);
+            const std::size_t links =
+                number == topic.TopicID ? 0 : CountLinksToNumber(project, topic.TopicID);
+            if (links > 0) {
+                const auto answer = MessageBox::AskYesNoCancel(
+                    &form_, FromAnsi(RenumberQuestion(links, topic.TopicID, number)));
+                if (answer == QMessageBox::Cancel) {
+                    form_.PropGrid()->SetValue(1, QString::number(topic.TopicID));
+                    return false;
+                }
+                renumber = answer == QMessageBox::Yes;
+            }
+            if (renumber) {
+                return StoreRenumbered(values);
             }
             StorePropertyValues(topic, values);
         } catch (const ScrivletError& e) {
             MessageBox::Error(&form_, QString::fromStdString(e.what()));
             return false;
         }
-        form_.Undo().PropertiesChanged(static_cast<std::size_t>(project.CurrentTopic), before,
+        form_.Undo().PropertiesChanged(current, before,
                                        QStringLiteral("Topic %1 Properties").arg(before.TopicID),
                                        kPropertyEditMerge);
+    }
+    return true;
+}
+
+bool TopicCommands::StoreRenumbered(const PropertyValues& values) {
+    Project& project = form_.GetProject();
+    const auto current = static_cast<std::size_t>(project.CurrentTopic);
+    TTopic& topic = project.Topics[current];
+    const int32_t from = topic.TopicID;
+    // Whole copies of the topics the change touches: the one renumbered and
+    // every one whose text links to it.
+    std::vector<std::pair<std::size_t, TTopic>> before;
+    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        const TTopic& other = project.Topics[i];
+        if (i == current || LinksToNumber(other, from)) {
+            before.emplace_back(i, other);
+        }
+    }
+    const std::vector<std::string> text = topic.Text;
+    StorePropertyValues(topic, values);
+    RenumberLinks(project, from, topic.TopicID);
+    form_.Undo().TopicsChanged(QStringLiteral("Renumber Topic %1").arg(from), std::move(before));
+    project.TopicGridStale = true;
+    if (topic.Text != text) {
+        // It links to itself: the editor shows the new number.
+        form_.ShowTopic(static_cast<int>(current));
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/topics/navigation.h"
+#include "core/topics/property_rows.h"
 #include "core/topics/topic_sort.h"
 
 namespace scrivlet::app {
@@ -44,6 +45,9 @@ private:
     // Shows the current topic's typed title, keywords or comment in the
     // topic grid and the status bar at once.
     void ShowTypedProperty(int row);
+    // Stores VALUES, whose number differs, into the current topic and has
+    // every link to its old number follow, as one undo step.
+    bool StoreRenumbered(const PropertyValues& values);
 
     TMainForm& form_;
 };

@@ -106,6 +106,21 @@ void ProjectUndo::SettingsChanged(const ProjectSettings& before, const QString& 
     emit projectWideChange();
 }
 
+void ProjectUndo::TopicsChanged(const QString& name,
+                                std::vector<std::pair<std::size_t, TTopic>> before) {
+    Project& project = form_.GetProject();
+    std::vector<TopicValuesCommand::Change> changes;
+    for (auto& [index, old] : before) {
+        TTopic& topic = project.Topics[index];
+        if (!(topic == old)) {
+            changes.push_back({&topic, std::move(old), topic, true});
+        }
+    }
+    if (!changes.empty()) {
+        Push(new TopicValuesCommand(form_, name, std::move(changes)));
+    }
+}
+
 void ProjectUndo::ApplyReplace(const QString& name, ReplacePlan& plan) {
     Project& project = form_.GetProject();
     std::vector<TopicValuesCommand::Change> changes;

@@ -48,6 +48,9 @@ public:
     // The property grid holds edits of TOPIC not yet stored back: Undo takes
     // them back (it stores them back first, as one step).
     void PropertiesPending(const TTopic& topic);
+    // Topics changed in text and properties as one step NAME: BEFORE holds
+    // each changed topic's index and a whole copy from before the change.
+    void TopicsChanged(const QString& name, std::vector<std::pair<std::size_t, TTopic>> before);
     // Puts a planned replace into the project as one step named NAME; only
     // the topics it changes are kept for Undo.
     void ApplyReplace(const QString& name, ReplacePlan& plan);

@@ -60,6 +60,15 @@ std::vector<TopicReference> WhatLinksHere(const Project& project, std::size_t to
     return found;
 }
 
+bool LinksToNumber(const TTopic& topic, int32_t id) {
+    for (const TopicCode& code : ScanTopicCodes(topic)) {
+        if (code.kind == CodeKind::TopicLink && code.idValid && code.topicId == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::size_t CountLinksToNumber(const Project& project, int32_t id) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
@@ -95,6 +104,15 @@ std::size_t RenumberLinks(Project& project, int32_t from, int32_t to) {
         }
     }
     return count;
+}
+
+std::string RenumberQuestion(std::size_t links, int32_t from, int32_t to) {
+    const std::string count = IntToStr(static_cast<int64_t>(links));
+    return (links == 1 ? "1 link leads" : count + " links lead") + " to topic number " +
+           IntToStr(from) + ", which becomes " + IntToStr(to) + ". Update " +
+           (links == 1 ? "it" : "them") + " to lead to " + IntToStr(to) +
+           "?\n\nYes updates the links, No leaves " + (links == 1 ? "it" : "them") +
+           " leading nowhere, Cancel keeps the number " + IntToStr(from) + ".";
 }
 
 }  // namespace scrivlet

@@ -31,10 +31,17 @@ std::vector<TopicReference> WhatLinksHere(const Project& project, std::size_t to
 // that break when that topic goes or changes its number.
 std::size_t CountLinksToNumber(const Project& project, int32_t id);
 
+// Whether TOPIC's text holds an "[href=" code to topic number ID.
+bool LinksToNumber(const TTopic& topic, int32_t id);
+
 // Rewrites every "[href=" code that leads to topic number FROM so that it
 // leads to TO; gives how many were rewritten. Only the number changes: the
 // appearance prefix and the window stay.
 std::size_t RenumberLinks(Project& project, int32_t from, int32_t to);
+
+// The question before topic number FROM becomes TO while LINKS links lead
+// to FROM: update them, keep them (they break), or keep the number.
+std::string RenumberQuestion(std::size_t links, int32_t from, int32_t to);
 
 // The browse group of a browse sequence entry ("main:00005" is in "main";
 // an entry without ":" is its own group).
