@@ -143,6 +143,21 @@ TEST(ProjectCheck, NamesEveryKindOfFault) {
     EXPECT_EQ(FindingTotals(findings), "4 errors, 5 warnings, 1 note");
 }
 
+TEST(ProjectCheck, MacrosWithUnknownNames) {
+    Project project = LinkedProject();
+    project.ConfigMacros = {"RegisterRoutine(\"tools\",\"Tally\",\"U\")"};
+    project.Topics[1].EntryMacro = "Tally(1);Bogus(2)";
+    project.Topics[1].Text.push_back(
+        "\\par [link=!jumpid(`a.hlp',`b')] [link=!IfThen(IsMark(`m'), `Nowhere()')]");
+    EXPECT_EQ(Lines(project, CheckProject(project, {})),
+              (std::vector<std::string>{
+                  "warning: topic 20 \"Target\": macro \"Tally(1);Bogus(2)\": no macro is "
+                  "named \"Bogus\"",
+                  "warning: topic 20 \"Target\": macro \"IfThen(IsMark(`m'), `Nowhere()')\": no "
+                  "macro is named \"Nowhere\"",
+              }));
+}
+
 TEST(ProjectCheck, MacroFaultsOfQuotesAndParentheses) {
     EXPECT_EQ(QuoteAndParenthesisFault("JumpId(`a.hlp', \"b\");Back()"), "");
     EXPECT_EQ(QuoteAndParenthesisFault("Back("), "a \"(\" not closed");
