@@ -1,12 +1,18 @@
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QThread>
+#include <QTimer>
 #include <QtTest>
+#include <atomic>
+#include <chrono>
 
 #include "app/common/message_box.h"
+#include "app/common/worker_wait.h"
 #include "app/search/search_box.h"
 #include "app/search/search_commands.h"
 #include "core/model/project.h"
@@ -318,6 +324,34 @@ private slots:
         QCOMPARE(MessageBox::ShownCount(), before);
         QCOMPARE(project_.Topics[0].Text[2], std::string("\\pard par"));
         QCOMPARE(shown_, 0);
+    }
+
+    void longWorkShowsAProgressBoxThatCancels() {
+        std::atomic<bool> stop = false;
+        bool ran = false;
+        QVERIFY(RunWhileWaiting(
+            window_, "quick", [&] { ran = true; }, stop));
+        QVERIFY(ran);
+        // Work that runs until it is told to stop: Cancel in the box tells it.
+        QString shown;
+        QTimer::singleShot(600, [&] {
+            if (auto* box = window_->findChild<QProgressDialog*>()) {
+                shown = box->labelText();
+                box->findChild<QPushButton*>()->click();
+            }
+        });
+        const auto started = std::chrono::steady_clock::now();
+        const bool finished = RunWhileWaiting(
+            window_, "Looking...",
+            [&] {
+                while (!stop &&
+                       std::chrono::steady_clock::now() - started < std::chrono::seconds(20)) {
+                    QThread::msleep(5);
+                }
+            },
+            stop);
+        QVERIFY(!finished);
+        QCOMPARE(shown, QString("Looking..."));
     }
 
     void replaceAllInEmptyProject() {

@@ -45,6 +45,10 @@ TEST(ReplacePlan, AllOccurrencesWithTheQuestionToConfirm) {
     EXPECT_EQ(project.Topics[2].Text[2], "\\pard show");
     EXPECT_TRUE(project.Modified());
 
+    // Stopped before the first topic: nothing planned.
+    const std::atomic<bool> stop = true;
+    EXPECT_TRUE(PlanReplaceAll(project, "show", "x", true, &stop).changes.empty());
+
     plan = PlanReplaceAll(project, "none", "x", true);
     EXPECT_EQ(ReplaceQuestion(plan), "Replace 1 occurrence in 1 topic?");
     EXPECT_EQ(PlanReplaceAll(project, "absent", "x", true).occurrences, 0);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/common/message_box.h"
+#include "app/common/worker_wait.h"
 #include "app/search/search_box.h"
 #include "core/model/project.h"
 #include "core/search/replace_plan.h"
@@ -137,8 +138,18 @@ int SearchCommands::ReplaceAllInProject(const QString& pattern, const QString& r
     if (host_.StoreBack && !host_.StoreBack()) {
         return -1;
     }
-    ReplacePlan plan =
-        PlanReplaceAll(*host_.Proj, ToAnsi(pattern), ToAnsi(replacement), caseSensitive);
+    // Every topic is read: in a big project that takes long enough to be
+    // done away from the window.
+    ReplacePlan plan;
+    std::atomic<bool> stop = false;
+    const std::string find = ToAnsi(pattern);
+    const std::string with = ToAnsi(replacement);
+    const bool finished = RunWhileWaiting(
+        host_.Window, QStringLiteral("Looking for the occurrences in all topics..."),
+        [&] { plan = PlanReplaceAll(*host_.Proj, find, with, caseSensitive, &stop); }, stop);
+    if (!finished) {
+        return 0;
+    }
     const int total = plan.occurrences;
     if (total > 0 &&
         MessageBox::AskYesNo(host_.Window, FromAnsi(ReplaceQuestion(plan))) != QMessageBox::Yes) {

@@ -125,10 +125,17 @@ void ProjectUndo::ApplyReplace(const QString& name, ReplacePlan& plan) {
     Project& project = form_.GetProject();
     std::vector<TopicValuesCommand::Change> changes;
     changes.reserve(plan.changes.size());
-    for (const TopicTextChange& change : plan.changes) {
+    // The old text moves into the command and the new one is copied once:
+    // a replace may touch every topic of a big project.
+    for (TopicTextChange& change : plan.changes) {
         TTopic& topic = project.Topics[change.topic];
-        changes.push_back({&topic, topic, topic, true});
-        changes.back().after.Text = change.text;
+        TopicValuesCommand::Change& kept = changes.emplace_back();
+        kept.topic = &topic;
+        kept.before = PropertiesOf(topic);
+        kept.before.Text = std::move(topic.Text);
+        kept.after = PropertiesOf(topic);
+        kept.after.Text = change.text;
+        kept.withText = true;
     }
     ApplyReplacePlan(project, plan);
     if (changes.empty()) {

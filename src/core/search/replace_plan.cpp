@@ -58,9 +58,13 @@ void EditsForLine(std::string_view line, const std::vector<const ProjectFindResu
 }  // namespace
 
 ReplacePlan PlanReplaceAll(const Project& project, std::string_view pattern,
-                           std::string_view replacement, bool matchCase) {
+                           std::string_view replacement, bool matchCase,
+                           const std::atomic<bool>* stop) {
     ReplacePlan plan;
     for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+            break;
+        }
         TopicTextChange change;
         change.occurrences = ReplaceInTopicText(project.Topics[i].Text, pattern, replacement,
                                                 matchCase, change.text);

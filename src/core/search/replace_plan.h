@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -28,9 +29,11 @@ struct ReplacePlan {
 };
 
 // Every occurrence of PATTERN in the author text of every topic, as
-// ReplaceInTopicText finds them.
+// ReplaceInTopicText finds them. STOP, when given and set, ends the work
+// between two topics with the plan unfinished.
 ReplacePlan PlanReplaceAll(const Project& project, std::string_view pattern,
-                           std::string_view replacement, bool matchCase);
+                           std::string_view replacement, bool matchCase,
+                           const std::atomic<bool>* stop = nullptr);
 
 // The CHOSEN results of a find in project, each replaced by REPLACEMENT.
 // Topic text only: a match that runs over a change of formatting keeps the
