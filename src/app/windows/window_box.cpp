@@ -304,6 +304,7 @@ bool TWindowBox::StoreCurrent() {
     const std::string refusal = WindowNameRefusal(defs_, index, ToAnsi(wName_->text()));
     if (!refusal.empty()) {
         wName_->setText(FromAnsi(WindowNameOf(defs_.at(index))));
+        SelectRow(currentWindow_);  // the message is about this window
         MessageBox::Error(this, FromAnsi(refusal));
         return false;
     }
