@@ -191,6 +191,41 @@ private slots:
         QCOMPARE(CountLinksToNumber(project, 25), std::size_t{0});
     }
 
+    void aNewContextStringAsksWhetherTheDefaultTopicFollows() {
+        Project& project = form_->GetProject();
+        form_->ShowTopic(1);
+        const std::string old = project.Topics[1].ContextString.str();
+        QVERIFY(!old.empty());
+        project.DefaultTopic = old;
+        form_->PropGrid()->SetValue(3, "intro");
+        MessageBox::SetNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!form_->StoreBack(true));
+        QCOMPARE(form_->PropGrid()->Value(3), QString::fromStdString(old));
+        QCOMPARE(project.Topics[1].ContextString.str(), old);
+        form_->PropGrid()->SetValue(3, "intro");
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        QVERIFY(form_->StoreBack(true));
+        const QString quoted = "\"" + QString::fromStdString(old) + "\"";
+        QCOMPARE(MessageBox::LastText(),
+                 "1 reference leads to context string " + quoted +
+                     ", which becomes \"intro\": the project's default topic. Update it?\n\nYes "
+                     "updates it (the contents file is saved at once), No leaves it leading "
+                     "nowhere, Cancel keeps the context string " +
+                     quoted + ".");
+        QCOMPARE(project.Topics[1].ContextString.str(), std::string("intro"));
+        QCOMPARE(project.DefaultTopic.str(), std::string("intro"));
+        // One step takes both back.
+        form_->Action("EditUndo")->trigger();
+        QCOMPARE(project.Topics[1].ContextString.str(), old);
+        QCOMPARE(project.DefaultTopic.str(), old);
+        // Only the case changed: nothing breaks, nothing is asked.
+        const int asked = MessageBox::ShownCount();
+        form_->ShowTopic(1);
+        form_->PropGrid()->SetValue(3, QString::fromStdString(old).toUpper());
+        QVERIFY(form_->StoreBack(true));
+        QCOMPARE(MessageBox::ShownCount(), asked);
+    }
+
 private:
     std::unique_ptr<TMainForm> form_;
     NavigatorDock* dock_ = nullptr;

@@ -85,6 +85,30 @@ TEST(ProjectLinks, WhatLinksHereFindsLinksContentsAndBrowsing) {
     EXPECT_EQ(CountLinksToNumber(project, 20), 2u);
 }
 
+TEST(ProjectLinks, ContextStringReferences) {
+    Project project = LinkedProject();
+    project.DefaultTopic = "CTX20";
+    const std::vector<std::string> contents{"1 Target=ctx20", "1 Other=ctx20@x.hlp",
+                                            "2 Again=CTX20>win ; note", "1 Start=ctx10",
+                                            "1 Macro=!JumpId(`a',`ctx20')"};
+    const ContextReferences found = FindContextReferences(project, contents, "ctx20");
+    EXPECT_TRUE(found.defaultTopic);
+    EXPECT_EQ(found.contentsLines, (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(ContextQuestion(found, "ctx20", "intro"),
+              "3 references lead to context string \"ctx20\", which becomes \"intro\": the "
+              "project's default topic and 2 contents entries. Update them?\n\nYes updates them "
+              "(the contents file is saved at once), No leaves them leading nowhere, Cancel "
+              "keeps the context string \"ctx20\".");
+    EXPECT_EQ(ContextQuestion({false, {3}}, "a", "b"),
+              "1 reference leads to context string \"a\", which becomes \"b\": 1 contents entry. "
+              "Update it?\n\nYes updates it (the contents file is saved at once), No leaves it "
+              "leading nowhere, Cancel keeps the context string \"a\".");
+    EXPECT_EQ(RetargetContentsEntry(contents[0], "intro"), "1 Target=intro");
+    EXPECT_EQ(RetargetContentsEntry(contents[2], "intro"), "2 Again=intro>win ; note");
+    EXPECT_EQ(RetargetContentsEntry("1 ctx20=ctx20", "intro"), "1 ctx20=intro");
+    EXPECT_EQ(FindContextReferences(project, contents, "").Count(), 0u);
+}
+
 TEST(ProjectLinks, RenumberingKeepsPrefixAndWindow) {
     Project project = LinkedProject();
     project.Topics[1].Text.push_back("\\par [href=%20>win] [href=200]");
