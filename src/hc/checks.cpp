@@ -3,10 +3,10 @@
 #include <set>
 #include <unordered_map>
 
+#include "core/macros/macro_scan.h"
+#include "core/macros/macro_table.h"
 #include "core/util/convert.h"
 #include "hc/help_model.h"
-#include "hc/macro_scan.h"
-#include "hc/macro_table.h"
 #include "help/paragraph_pack.h"
 
 namespace scrivlet::hc {

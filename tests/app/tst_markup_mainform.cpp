@@ -200,7 +200,7 @@ private slots:
         box->all->setChecked(true);
         box->wholeword->setChecked(false);
         box->matchcase->setChecked(false);
-        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        MessageBox::SetNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
         box->ReplaceAllBtn->click();
         QCOMPARE(MessageBox::LastText(), QString("3 occurrences replaced."));
         QVERIFY(project.Modified());

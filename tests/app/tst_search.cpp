@@ -1,12 +1,18 @@
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QThread>
+#include <QTimer>
 #include <QtTest>
+#include <atomic>
+#include <chrono>
 
 #include "app/common/message_box.h"
+#include "app/common/worker_wait.h"
 #include "app/search/search_box.h"
 #include "app/search/search_commands.h"
 #include "core/model/project.h"
@@ -267,10 +273,18 @@ private slots:
         edit_->document()->setModified(false);
         SetFind("par", "pair", false, false);
         search_->Box()->all->setChecked(true);
-        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        // Declined: nothing changes and nothing more is said.
+        MessageBox::SetNextAnswer(QMessageBox::No);
         search_->ReplaceAllBtnClick();
-        QCOMPARE(MessageBox::LastText(), QString("3 occurrences replaced."));
-        QCOMPARE(storedBack_, 1);
+        QCOMPARE(MessageBox::LastText(), QString("Replace 3 occurrences in 2 topics?"));
+        QCOMPARE(project_.Topics[0].Text[2], "\\deflang1033\\pard\\plain\\f0\\fs22 one par here");
+        QCOMPARE(shown_, 0);
+        QVERIFY(!project_.Modified());
+        MessageBox::SetNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
+        search_->ReplaceAllBtnClick();
+        QCOMPARE(MessageBox::Texts().mid(MessageBox::Texts().size() - 2),
+                 QStringList({"Replace 3 occurrences in 2 topics?", "3 occurrences replaced."}));
+        QCOMPARE(storedBack_, 2);
         QCOMPARE(shown_, 1);
         QVERIFY(project_.Modified());
         QVERIFY(!edit_->document()->isModified());
@@ -281,7 +295,7 @@ private slots:
 
         // Whole words: both texts carry the blanks.
         SetFind("and", "or", false, true);
-        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        MessageBox::SetNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
         search_->ReplaceAllBtnClick();
         QCOMPARE(MessageBox::LastText(), QString("1 occurrences replaced."));
         QCOMPARE(project_.Topics[2].Text[2], "\\deflang1033\\pard\\plain\\f0\\fs22 pair or pair");
@@ -310,6 +324,34 @@ private slots:
         QCOMPARE(MessageBox::ShownCount(), before);
         QCOMPARE(project_.Topics[0].Text[2], std::string("\\pard par"));
         QCOMPARE(shown_, 0);
+    }
+
+    void longWorkShowsAProgressBoxThatCancels() {
+        std::atomic<bool> stop = false;
+        bool ran = false;
+        QVERIFY(RunWhileWaiting(
+            window_, "quick", [&] { ran = true; }, stop));
+        QVERIFY(ran);
+        // Work that runs until it is told to stop: Cancel in the box tells it.
+        QString shown;
+        QTimer::singleShot(600, [&] {
+            if (auto* box = window_->findChild<QProgressDialog*>()) {
+                shown = box->labelText();
+                box->findChild<QPushButton*>()->click();
+            }
+        });
+        const auto started = std::chrono::steady_clock::now();
+        const bool finished = RunWhileWaiting(
+            window_, "Looking...",
+            [&] {
+                while (!stop &&
+                       std::chrono::steady_clock::now() - started < std::chrono::seconds(20)) {
+                    QThread::msleep(5);
+                }
+            },
+            stop);
+        QVERIFY(!finished);
+        QCOMPARE(shown, QString("Looking..."));
     }
 
     void replaceAllInEmptyProject() {

@@ -133,7 +133,7 @@ private slots:
     void replaceAllAndSettingsAreOneStepEach() {
         auto form = StartWindow(path_);
         Project& project = form->GetProject();
-        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        MessageBox::SetNextAnswers({QMessageBox::Yes, QMessageBox::Ok});
         auto* search = form->findChild<SearchCommands*>();
         QCOMPARE(search->ReplaceAllInProject("Text", "Word", true), 3);
         QCOMPARE(UndoText(*form), QString("&Undo Replace All"));

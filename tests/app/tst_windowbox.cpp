@@ -199,6 +199,35 @@ private slots:
         QCOMPARE(box.WindowDefs()[0], "main=\"\",(0,0,512,1023),0,(r16777215),(r16777215),0");
     }
 
+    void blanksAndDuplicateNamesAreRefused() {
+        TWindowBox box({"main=\"M\",,0,(r0),(r0),0", "terms=\"T\",,0,(r0),(r0),1"});
+        List(&box)->setCurrentRow(1);
+        QLineEdit* name = Edit(&box, "wName");
+        name->setText("my win");
+        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        List(&box)->setCurrentRow(0);
+        QCOMPARE(MessageBox::LastText(),
+                 QString("The window name \"my win\" holds a blank; a window name is one word. "
+                         "The window keeps its name \"terms\"."));
+        // The old name stays, in the field and in the list, and so does the row.
+        QCOMPARE(name->text(), QString("terms"));
+        QCOMPARE(List(&box)->item(1)->text(), QString("terms"));
+        QCOMPARE(box.CurrentWindow(), 1);
+        QCOMPARE(List(&box)->currentRow(), 1);
+        name->setText("Main");
+        MessageBox::SetNextAnswer(QMessageBox::Ok);
+        box.accept();
+        QCOMPARE(MessageBox::LastText(),
+                 QString("There is already a window named \"main\". The window keeps its name "
+                         "\"terms\"."));
+        QCOMPARE(box.result(), int(QDialog::Rejected));
+        QCOMPARE(box.WindowDefs()[1], "terms=\"T\",,0,(r0),(r0),1");
+        // A third window added is not a second "new".
+        Click(&box, "AddBtn");
+        Click(&box, "AddBtn");
+        QCOMPARE(Names(&box), (QStringList{"main", "terms", "new", "new2"}));
+    }
+
     void deleteTheLastOfThree() {
         TWindowBox box(
             {"a=\"A\",,0,(r1),(r1),0", "b=\"B\",,0,(r2),(r2),0", "c=\"C\",,0,(r3),(r3),0"});

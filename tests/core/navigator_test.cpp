@@ -85,6 +85,30 @@ TEST(ProjectLinks, WhatLinksHereFindsLinksContentsAndBrowsing) {
     EXPECT_EQ(CountLinksToNumber(project, 20), 2u);
 }
 
+TEST(ProjectLinks, ContextStringReferences) {
+    Project project = LinkedProject();
+    project.DefaultTopic = "CTX20";
+    const std::vector<std::string> contents{"1 Target=ctx20", "1 Other=ctx20@x.hlp",
+                                            "2 Again=CTX20>win ; note", "1 Start=ctx10",
+                                            "1 Macro=!JumpId(`a',`ctx20')"};
+    const ContextReferences found = FindContextReferences(project, contents, "ctx20");
+    EXPECT_TRUE(found.defaultTopic);
+    EXPECT_EQ(found.contentsLines, (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(ContextQuestion(found, "ctx20", "intro"),
+              "3 references lead to context string \"ctx20\", which becomes \"intro\": the "
+              "project's default topic and 2 contents entries. Update them?\n\nYes updates them "
+              "(the contents file is saved at once), No leaves them leading nowhere, Cancel "
+              "keeps the context string \"ctx20\".");
+    EXPECT_EQ(ContextQuestion({false, {3}}, "a", "b"),
+              "1 reference leads to context string \"a\", which becomes \"b\": 1 contents entry. "
+              "Update it?\n\nYes updates it (the contents file is saved at once), No leaves it "
+              "leading nowhere, Cancel keeps the context string \"a\".");
+    EXPECT_EQ(RetargetContentsEntry(contents[0], "intro"), "1 Target=intro");
+    EXPECT_EQ(RetargetContentsEntry(contents[2], "intro"), "2 Again=intro>win ; note");
+    EXPECT_EQ(RetargetContentsEntry("1 ctx20=ctx20", "intro"), "1 ctx20=intro");
+    EXPECT_EQ(FindContextReferences(project, contents, "").Count(), 0u);
+}
+
 TEST(ProjectLinks, RenumberingKeepsPrefixAndWindow) {
     Project project = LinkedProject();
     project.Topics[1].Text.push_back("\\par [href=%20>win] [href=200]");
@@ -92,6 +116,12 @@ TEST(ProjectLinks, RenumberingKeepsPrefixAndWindow) {
     EXPECT_EQ(project.Topics[0].Text[2], "\\deflang1033\\pard go [href=7] and [href=7>win]");
     EXPECT_EQ(project.Topics[1].Text[3], "\\par [href=%7>win] [href=200]");
     EXPECT_EQ(CountLinksToNumber(project, 20), 0u);
+    EXPECT_EQ(RenumberQuestion(3, 20, 7),
+              "3 links lead to topic number 20, which becomes 7. Update them to lead to 7?\n\n"
+              "Yes updates the links, No leaves them leading nowhere, Cancel keeps the number 20.");
+    EXPECT_EQ(RenumberQuestion(1, 5, 6),
+              "1 link leads to topic number 5, which becomes 6. Update it to lead to 6?\n\n"
+              "Yes updates the links, No leaves it leading nowhere, Cancel keeps the number 5.");
 }
 
 std::vector<std::string> Lines(const Project& project, const std::vector<CheckFinding>& findings) {
@@ -135,6 +165,21 @@ TEST(ProjectCheck, NamesEveryKindOfFault) {
                   "note: topic 50 \"[new topic]\": no keywords",
               }));
     EXPECT_EQ(FindingTotals(findings), "4 errors, 5 warnings, 1 note");
+}
+
+TEST(ProjectCheck, MacrosWithUnknownNames) {
+    Project project = LinkedProject();
+    project.ConfigMacros = {"RegisterRoutine(\"tools\",\"Tally\",\"U\")"};
+    project.Topics[1].EntryMacro = "Tally(1);Bogus(2)";
+    project.Topics[1].Text.push_back(
+        "\\par [link=!jumpid(`a.hlp',`b')] [link=!IfThen(IsMark(`m'), `Nowhere()')]");
+    EXPECT_EQ(Lines(project, CheckProject(project, {})),
+              (std::vector<std::string>{
+                  "warning: topic 20 \"Target\": macro \"Tally(1);Bogus(2)\": no macro is "
+                  "named \"Bogus\"",
+                  "warning: topic 20 \"Target\": macro \"IfThen(IsMark(`m'), `Nowhere()')\": no "
+                  "macro is named \"Nowhere\"",
+              }));
 }
 
 TEST(ProjectCheck, MacroFaultsOfQuotesAndParentheses) {

@@ -106,6 +106,40 @@ TEST(WindowNameOf, TextBeforeFirstEquals) {
     EXPECT_EQ(WindowNameOf("=x"), "");
 }
 
+TEST(WindowNames, BlanksEmptyNamesAndDuplicatesAreRefused) {
+    const std::vector<std::string> defs{"main=\"M\",,0,(r0),(r0),0",
+                                        "Glossary=\"G\",,0,(r0),(r0),1",
+                                        "main=\"again\",,0,(r0),(r0),0"};
+    EXPECT_EQ(WindowNameRefusal(defs, 1, "terms"), "");
+    EXPECT_EQ(WindowNameRefusal(defs, 1, "my terms"),
+              "The window name \"my terms\" holds a blank; a window name is one word. The window "
+              "keeps its name \"Glossary\".");
+    EXPECT_EQ(WindowNameRefusal(defs, 1, "terms\t"),
+              "The window name \"terms\t\" holds a blank; a window name is one word. The window "
+              "keeps its name \"Glossary\".");
+    EXPECT_EQ(WindowNameRefusal(defs, 1, "MAIN"),
+              "There is already a window named \"main\". The window keeps its name \"Glossary\".");
+    EXPECT_EQ(WindowNameRefusal(defs, 1, ""),
+              "A window needs a name. The window keeps its name \"Glossary\".");
+    // A name the list was read with stands, duplicate or not: it can be edited.
+    EXPECT_EQ(WindowNameRefusal(defs, 2, "main"), "");
+    EXPECT_EQ(WindowNameRefusal(defs, 2, "glossary"),
+              "There is already a window named \"Glossary\". The window keeps its name \"main\".");
+}
+
+TEST(WindowNames, AddedWindowsGetANameOfTheirOwn) {
+    std::vector<std::string> defs;
+    for (const char* expected : {"main=\"\",(-1,-1,-1,-1),0,(r16777215),(r16777215),0",
+                                 "new=\"\",(-1,-1,-1,-1),0,(r16777215),(r16777215),1",
+                                 "new2=\"\",(-1,-1,-1,-1),0,(r16777215),(r16777215),1",
+                                 "new3=\"\",(-1,-1,-1,-1),0,(r16777215),(r16777215),1"}) {
+        defs.push_back(AddedWindowLine(defs));
+        EXPECT_EQ(defs.back(), expected);
+    }
+    defs.erase(defs.begin() + 1);  // "new" is free again
+    EXPECT_EQ(WindowNameOf(AddedWindowLine(defs)), "new");
+}
+
 TEST(FieldsOfWindowDef, SplitsPositionAndConvertsColours) {
     const WindowFields fields =
         FieldsOfWindowDef(ParseWindowDef("sec=\"Second\",(10,20,300,400),4,(r255),(r65280),1"));

@@ -5,8 +5,8 @@
 namespace scrivlet::app {
 namespace {
 
-std::optional<QMessageBox::StandardButton> g_nextAnswer;
-QString g_lastText;
+QList<QMessageBox::StandardButton> g_nextAnswers;
+QStringList g_texts;
 int g_shownCount = 0;
 
 const QString kTitle = QStringLiteral("Scrivlet");
@@ -17,12 +17,13 @@ QMessageBox::StandardButton MessageBox::Show(
     QWidget* parent, QMessageBox::Icon icon, const QString& text,
     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton fallback,
     const QList<QPair<QMessageBox::StandardButton, QString>>& labels) {
-    g_lastText = text;
+    g_texts.append(text);
+    if (g_texts.size() > 32) {
+        g_texts.removeFirst();
+    }
     ++g_shownCount;
-    if (g_nextAnswer) {
-        const auto answer = *g_nextAnswer;
-        g_nextAnswer.reset();
-        return answer;
+    if (!g_nextAnswers.isEmpty()) {
+        return g_nextAnswers.takeFirst();
     }
     QMessageBox box(icon, kTitle, text, buttons, parent);
     for (const auto& [button, label] : labels) {
@@ -64,11 +65,19 @@ QMessageBox::StandardButton MessageBox::AskYesNoCancel(QWidget* parent, const QS
 }
 
 void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) {
-    g_nextAnswer = answer;
+    g_nextAnswers = {answer};
+}
+
+void MessageBox::SetNextAnswers(const QList<QMessageBox::StandardButton>& answers) {
+    g_nextAnswers = answers;
 }
 
 QString MessageBox::LastText() {
-    return g_lastText;
+    return g_texts.isEmpty() ? QString() : g_texts.last();
+}
+
+QStringList MessageBox::Texts() {
+    return g_texts;
 }
 
 int MessageBox::ShownCount() {

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -32,7 +33,11 @@ public:
     // For tests: the next box is not shown and returns ANSWER. The text it
     // would have shown is kept in LastText.
     static void SetNextAnswer(QMessageBox::StandardButton answer);
+    // The same for the next boxes in turn (a question, then its notice).
+    static void SetNextAnswers(const QList<QMessageBox::StandardButton>& answers);
     static QString LastText();
+    // The texts of the last boxes shown or answered, oldest first.
+    static QStringList Texts();
     static int ShownCount();
 
 private:

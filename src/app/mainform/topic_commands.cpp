@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QUndoStack>
+#include <filesystem>
+#include <optional>
 
 #include "app/common/message_box.h"
 #include "app/editor/tsrichedit.h"
@@ -17,7 +20,10 @@
 #include "app/topics/topic_grid_model.h"
 #include "app/topics/topic_grid_view.h"
 #include "app/undo/project_undo.h"
+#include "core/contents/contents_file.h"
+#include "core/contents/contents_location.h"
 #include "core/model/topic_links.h"
+#include "core/navigator/project_links.h"
 #include "core/topics/foot_fields.h"
 #include "core/topics/property_rows.h"
 #include "core/util/convert.h"
@@ -28,8 +34,19 @@
 namespace scrivlet::app {
 namespace {
 
+// The contents file of PROJECT on disk, "" when it has none there.
+std::string ContentsPathOf(const Project& project) {
+    if (project.ContentsFileName.empty()) {
+        return "";
+    }
+    std::string path = ContentsDiskPath(FindContentsFileName(project));
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) ? path : "";
+}
+
 // The property grid's rows whose values the topic grid shows as text.
 constexpr int kTitleRow = 2;
+constexpr int kContextRow = 3;
 constexpr int kKeywordsRow = 4;
 constexpr int kCommentRow = 10;
 // Merge keys of the undo stack: edits of one cell of one topic in a row are
@@ -71,23 +88,127 @@ bool TopicCommands::StoreBack(bool withProperties) {
         // The property grid's edits reach the topic here, and become one step
         // on the undo stack.
         const TTopic before = ProjectUndo::PropertiesOf(topic);
+        const auto current = static_cast<std::size_t>(project.CurrentTopic);
+        bool renumber = false;
         try {
             const PropertyValues values = form_.PropGrid()->Values();
-            const std::string taken = TopicNumberTaken(
-                project.Topics, static_cast<std::size_t>(project.CurrentTopic), values);
+            const std::string taken = TopicNumberTaken(project.Topics, current, values);
             if (!taken.empty()) {
                 form_.PropGrid()->SetValue(1, QString::number(topic.TopicID));
                 MessageBox::Error(&form_, FromAnsi(taken));
                 return false;
+            }
+            const int32_t number = values[0].empty() ? topic.TopicID : StrToInt(values[0]);
+            const std::size_t links =
+                number == topic.TopicID ? 0 : CountLinksToNumber(project, topic.TopicID);
+            if (links > 0) {
+                const auto answer = MessageBox::AskYesNoCancel(
+                    &form_, FromAnsi(RenumberQuestion(links, topic.TopicID, number)));
+                if (answer == QMessageBox::Cancel) {
+                    form_.PropGrid()->SetValue(1, QString::number(topic.TopicID));
+                    return false;
+                }
+                renumber = answer == QMessageBox::Yes;
+            }
+            // Context strings compare without regard to case: only another
+            // word breaks what leads to the topic by it.
+            const std::string context = topic.ContextString.str();
+            std::optional<ContextChange> recontext;
+            if (!context.empty() && UpperAscii(values[2]) != UpperAscii(context)) {
+                ContextChange change;
+                change.contents = ContentsPathOf(project);
+                std::vector<std::string> entries;
+                if (!change.contents.empty()) {
+                    try {
+                        ContentsFile file;
+                        file.LoadContents(change.contents);
+                        entries = std::move(file.EntryLines);
+                    } catch (const ScrivletError&) {
+                        change.contents.clear();  // unreadable: as if there were none
+                    }
+                }
+                change.references = FindContextReferences(project, entries, context);
+                // An emptied string: the build names the topic by its number.
+                change.to = values[2].empty() ? DefaultContextString(number) : values[2];
+                if (change.references.Count() > 0) {
+                    const auto answer = MessageBox::AskYesNoCancel(
+                        &form_, FromAnsi(ContextQuestion(change.references, context, change.to)));
+                    if (answer == QMessageBox::Cancel) {
+                        form_.PropGrid()->SetValue(kContextRow, FromAnsi(context));
+                        return false;
+                    }
+                    if (answer == QMessageBox::Yes) {
+                        recontext = std::move(change);
+                    }
+                }
+            }
+            if (renumber || recontext) {
+                return StoreWithReferences(values, renumber, recontext ? &*recontext : nullptr);
             }
             StorePropertyValues(topic, values);
         } catch (const ScrivletError& e) {
             MessageBox::Error(&form_, QString::fromStdString(e.what()));
             return false;
         }
-        form_.Undo().PropertiesChanged(static_cast<std::size_t>(project.CurrentTopic), before,
+        form_.Undo().PropertiesChanged(current, before,
                                        QStringLiteral("Topic %1 Properties").arg(before.TopicID),
                                        kPropertyEditMerge);
+    }
+    return true;
+}
+
+bool TopicCommands::StoreWithReferences(const PropertyValues& values, bool renumber,
+                                        const ContextChange* recontext) {
+    Project& project = form_.GetProject();
+    const auto current = static_cast<std::size_t>(project.CurrentTopic);
+    TTopic& topic = project.Topics[current];
+    const int32_t from = topic.TopicID;
+    const QString name = renumber ? QStringLiteral("Renumber Topic %1").arg(from)
+                                  : QStringLiteral("Topic %1 Properties").arg(from);
+    // Whole copies of the topics the change touches: this one and every one
+    // whose text links to its number.
+    std::vector<std::pair<std::size_t, TTopic>> before;
+    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
+        const TTopic& other = project.Topics[i];
+        if (i == current || (renumber && LinksToNumber(other, from))) {
+            before.emplace_back(i, other);
+        }
+    }
+    const std::vector<std::string> text = topic.Text;
+    const ProjectSettings settings = project;
+    QUndoStack* stack = form_.Undo().Stack();
+    stack->beginMacro(name);
+    StorePropertyValues(topic, values);
+    if (renumber) {
+        RenumberLinks(project, from, topic.TopicID);
+    }
+    form_.Undo().TopicsChanged(name, std::move(before));
+    if (recontext != nullptr && recontext->references.defaultTopic) {
+        project.DefaultTopic = recontext->to;
+        form_.Undo().SettingsChanged(settings, name);
+    }
+    stack->endMacro();
+    project.TopicGridStale = true;
+    if (recontext != nullptr && !recontext->references.contentsLines.empty()) {
+        // The contents file lives beside the project, not in it: it is saved
+        // now, and Undo does not reach it.
+        try {
+            ContentsFile file;
+            file.LoadContents(recontext->contents);
+            for (const std::size_t line : recontext->references.contentsLines) {
+                if (line < file.EntryLines.size()) {
+                    file.EntryLines[line] =
+                        RetargetContentsEntry(file.EntryLines[line], recontext->to);
+                }
+            }
+            file.SaveContents();
+        } catch (const ScrivletError& e) {
+            MessageBox::Error(&form_, FromAnsi(e.what()));
+        }
+    }
+    if (topic.Text != text) {
+        // It links to itself: the editor shows the new number.
+        form_.ShowTopic(static_cast<int>(current));
     }
     return true;
 }

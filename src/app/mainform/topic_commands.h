@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QString>
 
+#include "core/navigator/project_links.h"
 #include "core/topics/navigation.h"
+#include "core/topics/property_rows.h"
 #include "core/topics/topic_sort.h"
 
 namespace scrivlet::app {
@@ -44,6 +46,18 @@ private:
     // Shows the current topic's typed title, keywords or comment in the
     // topic grid and the status bar at once.
     void ShowTypedProperty(int row);
+    // A new context string and what follows it there: the references to
+    // the old one, the contents file they may lie in, the string they get.
+    struct ContextChange {
+        ContextReferences references;
+        std::string contents;
+        std::string to;
+    };
+    // Stores VALUES into the current topic with what leads to it following,
+    // as one undo step: with RENUMBER the links to its old number, with
+    // RECONTEXT the references to its old context string.
+    bool StoreWithReferences(const PropertyValues& values, bool renumber,
+                             const ContextChange* recontext);
 
     TMainForm& form_;
 };

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
 #include <QThread>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/common/message_box.h"
 #include "core/navigator/check_sources.h"
 #include "core/navigator/project_links.h"
 #include "core/search/project_find.h"
@@ -26,6 +28,7 @@ constexpr int kTopicRole = Qt::UserRole;
 constexpr int kParagraphRole = Qt::UserRole + 1;
 constexpr int kOffsetRole = Qt::UserRole + 2;
 constexpr int kLengthRole = Qt::UserRole + 3;
+constexpr int kResultRole = Qt::UserRole + 4;  // index into the results shown
 
 // Long enough to let a burst of typing end, short enough to feel live.
 constexpr int kCheckPauseMs = 800;
@@ -135,7 +138,25 @@ QWidget* NavigatorDock::BuildFindPage() {
     layout->addWidget(findStatus_);
     findResults_ = NewList(page);
     findResults_->setObjectName(QStringLiteral("NavigatorFindResults"));
+    findResults_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     layout->addWidget(findResults_, 1);
+    auto* replace = new QHBoxLayout;
+    replaceBox_ = new QLineEdit(page);
+    replaceBox_->setObjectName(QStringLiteral("NavigatorReplaceBox"));
+    replaceBox_->setPlaceholderText(QStringLiteral("Replace with"));
+    replaceButton_ = new QPushButton(QStringLiteral("&Replace"), page);
+    replaceButton_->setToolTip(
+        QStringLiteral("Replace the checked results, or the selected ones when none is checked"));
+    replaceAllButton_ = new QPushButton(QStringLiteral("Replace &All"), page);
+    replaceAllButton_->setToolTip(QStringLiteral("Replace every result in the topics' text"));
+    replace->addWidget(replaceBox_, 1);
+    replace->addWidget(replaceButton_);
+    replace->addWidget(replaceAllButton_);
+    layout->addLayout(replace);
+    replaceButton_->setEnabled(false);
+    replaceAllButton_->setEnabled(false);
+    connect(replaceButton_, &QPushButton::clicked, this, &NavigatorDock::ReplaceChosen);
+    connect(replaceAllButton_, &QPushButton::clicked, this, &NavigatorDock::ReplaceAllFound);
     connect(findBox_, &QLineEdit::returnPressed, this, &NavigatorDock::RunFind);
     return page;
 }
@@ -143,6 +164,9 @@ QWidget* NavigatorDock::BuildFindPage() {
 void NavigatorDock::RunFind() {
     findResults_->clear();
     findStatus_->clear();
+    found_.clear();
+    replaceButton_->setEnabled(false);
+    replaceAllButton_->setEnabled(false);
     if (findBox_->text().isEmpty() || !host_.storeBack()) {
         return;
     }
@@ -165,7 +189,9 @@ void NavigatorDock::RunFind() {
     QTreeWidgetItem* group = nullptr;
     std::size_t groupTopic = 0;
     std::size_t topics = 0;
-    for (const ProjectFindResult& result : found.matches) {
+    bool replaceable = false;
+    for (std::size_t i = 0; i < found.matches.size(); ++i) {
+        const ProjectFindResult& result = found.matches[i];
         if (group == nullptr || groupTopic != result.topic) {
             group = new QTreeWidgetItem(findResults_, {TopicLabel(project.Topics[result.topic])});
             SetPlace(group, result.topic, -1, 0, 0);
@@ -180,14 +206,81 @@ void NavigatorDock::RunFind() {
         SetPlace(item, result.topic,
                  result.field == FindField::Text ? static_cast<int>(result.paragraph) : -1,
                  static_cast<int>(result.offset), static_cast<int>(result.length));
+        if (result.field == FindField::Text) {
+            // Only the topic text is replaced: properties have their own editors.
+            item->setData(0, kResultRole, static_cast<qulonglong>(i));
+            item->setCheckState(0, Qt::Unchecked);
+            if (!(group->flags() & Qt::ItemIsAutoTristate)) {
+                group->setFlags(group->flags() | Qt::ItemIsAutoTristate | Qt::ItemIsUserCheckable);
+                group->setCheckState(0, Qt::Unchecked);
+            }
+            replaceable = true;
+        }
     }
+    found_ = std::move(found.matches);
+    replaceButton_->setEnabled(replaceable);
+    replaceAllButton_->setEnabled(replaceable);
     findResults_->expandAll();
-    QString status =
-        QStringLiteral("%1 matches in %2 topics").arg(found.matches.size()).arg(topics);
+    QString status = QStringLiteral("%1 matches in %2 topics").arg(found_.size()).arg(topics);
     if (found.truncated) {
         status += QStringLiteral(" (the first %1 shown)").arg(options.limit);
     }
     findStatus_->setText(status);
+}
+
+std::vector<ProjectFindResult> NavigatorDock::Chosen() const {
+    std::vector<ProjectFindResult> checked;
+    std::vector<ProjectFindResult> selected;
+    for (int g = 0; g < findResults_->topLevelItemCount(); ++g) {
+        const QTreeWidgetItem* group = findResults_->topLevelItem(g);
+        for (int c = 0; c < group->childCount(); ++c) {
+            const QTreeWidgetItem* item = group->child(c);
+            const QVariant index = item->data(0, kResultRole);
+            if (!index.isValid()) {
+                continue;
+            }
+            const ProjectFindResult& result = found_[index.toULongLong()];
+            if (item->checkState(0) == Qt::Checked) {
+                checked.push_back(result);
+            }
+            if (item->isSelected() || group->isSelected()) {
+                selected.push_back(result);
+            }
+        }
+    }
+    return checked.empty() ? selected : checked;
+}
+
+void NavigatorDock::ReplaceChosen() {
+    Replace(Chosen());
+}
+
+void NavigatorDock::ReplaceAllFound() {
+    std::vector<ProjectFindResult> text;
+    for (const ProjectFindResult& result : found_) {
+        if (result.field == FindField::Text) {
+            text.push_back(result);
+        }
+    }
+    Replace(text);
+}
+
+void NavigatorDock::Replace(const std::vector<ProjectFindResult>& chosen) {
+    if (chosen.empty() || !host_.storeBack()) {
+        return;
+    }
+    ReplacePlan plan = PlanReplaceFound(host_.project(), chosen, ToAnsi(replaceBox_->text()));
+    if (plan.occurrences == 0) {
+        MessageBox::Inform(this, QStringLiteral("The text changed since the search: nothing was "
+                                                "replaced. The list now shows what is there."));
+        RunFind();
+        return;
+    }
+    if (MessageBox::AskYesNo(this, FromAnsi(ReplaceQuestion(plan))) != QMessageBox::Yes) {
+        return;
+    }
+    host_.applyReplace(QStringLiteral("Replace"), plan);
+    RunFind();
 }
 
 void NavigatorDock::ShowLinksTo(std::size_t topic) {

@@ -6,10 +6,13 @@
 
 #include "core/model/project.h"
 #include "core/navigator/project_check.h"
+#include "core/search/project_find.h"
+#include "core/search/replace_plan.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QThread;
 class QTimer;
@@ -27,6 +30,9 @@ struct NavigatorHost {
     // OFFSET in that paragraph of its text.
     std::function<void(std::size_t topic, int paragraph, int offset, int length)> openAt;
     std::function<void(const QString&)> showCount;  // the checker's count for the status bar
+    // Puts a planned replace into the project as one undoable step NAME and
+    // shows the current topic again.
+    std::function<void(const QString& name, ReplacePlan& plan)> applyReplace;
 };
 
 // The project navigator beside the editor: find in the whole project with a
@@ -48,11 +54,18 @@ public:
     void RunFind();
     // Runs the checker now, on a copy of the project in a worker thread.
     void RunCheck();
+    // Replaces the chosen results of the last find: the checked ones, or the
+    // selected ones when none is checked (a selected topic stands for all of
+    // its results). The author confirms the count first.
+    void ReplaceChosen();
+    // Replaces every result in the topics' text the last find listed.
+    void ReplaceAllFound();
 
     QTreeWidget* FindResults() const { return findResults_; }
     QTreeWidget* LinkList() const { return links_; }
     QTreeWidget* CheckList() const { return check_; }
     QLineEdit* FindBox() const { return findBox_; }
+    QLineEdit* ReplaceBox() const { return replaceBox_; }
     bool CheckRunning() const { return checkRunning_; }
 
 signals:
@@ -63,6 +76,8 @@ private:
     QWidget* BuildFindPage();
     void ShowFindings(const Project& checked, const std::vector<CheckFinding>& findings);
     void OpenItem(QTreeWidgetItem* item);
+    std::vector<ProjectFindResult> Chosen() const;
+    void Replace(const std::vector<ProjectFindResult>& chosen);
 
     NavigatorHost host_;
     QTabWidget* tabs_ = nullptr;
@@ -73,6 +88,11 @@ private:
     QCheckBox* inProperties_ = nullptr;
     QLabel* findStatus_ = nullptr;
     QTreeWidget* findResults_ = nullptr;
+    QLineEdit* replaceBox_ = nullptr;
+    QPushButton* replaceButton_ = nullptr;
+    QPushButton* replaceAllButton_ = nullptr;
+    // The results the list shows; its rows hold their index.
+    std::vector<ProjectFindResult> found_;
     QTreeWidget* links_ = nullptr;
     QTreeWidget* check_ = nullptr;
     QTimer* checkTimer_ = nullptr;

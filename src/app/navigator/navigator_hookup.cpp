@@ -11,6 +11,7 @@
 #include "app/errorlog/terrorbox.h"
 #include "app/mainform/tmainform.h"
 #include "app/navigator/navigator_dock.h"
+#include "app/undo/project_undo.h"
 #include "core/build/log_topics.h"
 #include "rtf/ansi_text.h"
 
@@ -45,6 +46,14 @@ NavigatorDock* HookNavigator(TMainForm& form) {
         editor->setFocus();
     };
     host.showCount = [&form](const QString& totals) { form.StatusPanel(2)->setText(totals); };
+    host.applyReplace = [&form](const QString& name, ReplacePlan& plan) {
+        // Stored back before the plan was made: showing the topic again
+        // loses nothing, and the editor keeps its own modified flag.
+        const bool editorModified = form.RichEdit1()->document()->isModified();
+        form.Undo().ApplyReplace(name, plan);
+        form.ShowTopic(form.GetProject().CurrentTopic);
+        form.RichEdit1()->document()->setModified(editorModified);
+    };
     auto* dock = new NavigatorDock(std::move(host), &form);
     form.addDockWidget(Qt::RightDockWidgetArea, dock);
     dock->hide();

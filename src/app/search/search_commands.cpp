@@ -8,9 +8,10 @@
 #include <string_view>
 
 #include "app/common/message_box.h"
+#include "app/common/worker_wait.h"
 #include "app/search/search_box.h"
 #include "core/model/project.h"
-#include "core/search/replace_in_project.h"
+#include "core/search/replace_plan.h"
 #include "core/search/search_text.h"
 #include "rtf/ansi_text.h"
 
@@ -137,18 +138,30 @@ int SearchCommands::ReplaceAllInProject(const QString& pattern, const QString& r
     if (host_.StoreBack && !host_.StoreBack()) {
         return -1;
     }
-    const bool editorModified = host_.Editor->document()->isModified();
-    int total = 0;
-    const auto replace = [&] {
-        total = scrivlet::ReplaceAllInProject(*host_.Proj, ToAnsi(pattern), ToAnsi(replacement),
-                                              caseSensitive);
-    };
-    if (host_.ChangeAllTopics) {
-        host_.ChangeAllTopics(QStringLiteral("Replace All"), replace);
-    } else {
-        replace();
+    // Every topic is read: in a big project that takes long enough to be
+    // done away from the window.
+    ReplacePlan plan;
+    std::atomic<bool> stop = false;
+    const std::string find = ToAnsi(pattern);
+    const std::string with = ToAnsi(replacement);
+    const bool finished = RunWhileWaiting(
+        host_.Window, QStringLiteral("Looking for the occurrences in all topics..."),
+        [&] { plan = PlanReplaceAll(*host_.Proj, find, with, caseSensitive, &stop); }, stop);
+    if (!finished) {
+        return 0;
     }
-    if (!host_.Proj->Topics.Empty() && host_.ShowTopic) {
+    const int total = plan.occurrences;
+    if (total > 0 &&
+        MessageBox::AskYesNo(host_.Window, FromAnsi(ReplaceQuestion(plan))) != QMessageBox::Yes) {
+        return 0;
+    }
+    const bool editorModified = host_.Editor->document()->isModified();
+    if (host_.ApplyReplace) {
+        host_.ApplyReplace(QStringLiteral("Replace All"), plan);
+    } else {
+        ApplyReplacePlan(*host_.Proj, plan);
+    }
+    if (total > 0 && !host_.Proj->Topics.Empty() && host_.ShowTopic) {
         host_.ShowTopic();
     }
     host_.Editor->document()->setModified(editorModified);

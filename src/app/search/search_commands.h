@@ -9,7 +9,8 @@ class QWidget;
 
 namespace scrivlet {
 class Project;
-}
+struct ReplacePlan;
+}  // namespace scrivlet
 
 namespace scrivlet::app {
 
@@ -25,9 +26,9 @@ struct SearchHost {
     std::function<bool()> StoreBack;
     // Loads the current topic into the editor again; leaves the modified flag.
     std::function<void()> ShowTopic;
-    // Runs a change to every topic as one undoable step with the given
-    // name; unset: the change simply runs.
-    std::function<void(const QString& name, const std::function<void()>& change)> ChangeAllTopics;
+    // Puts a planned replace into the project as one undoable step with the
+    // given name; unset: the plan is simply applied.
+    std::function<void(const QString& name, ReplacePlan& plan)> ApplyReplace;
 };
 
 // Find and replace in the current topic, and replace in all topics, through
@@ -56,9 +57,10 @@ public slots:
     void ReplaceAllBtnClick();
 
 public:
-    // Replaces in every topic's stored text, reloads the current topic and
-    // reports the count; returns the count, or -1 when the current topic could
-    // not be stored back.
+    // Replaces in every topic's stored text once the author confirmed the
+    // count, reloads the current topic and reports the count; returns the
+    // count (0 when declined), or -1 when the current topic could not be
+    // stored back.
     int ReplaceAllInProject(const QString& pattern, const QString& replacement, bool caseSensitive);
 
 private:

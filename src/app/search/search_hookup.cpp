@@ -16,8 +16,8 @@ SearchCommands* HookSearchCommands(TMainForm& form) {
     host.Proj = &form.GetProject();
     host.StoreBack = [&form] { return form.StoreBack(true); };
     host.ShowTopic = [&form] { form.ShowTopic(form.GetProject().CurrentTopic); };
-    host.ChangeAllTopics = [&form](const QString& name, const std::function<void()>& change) {
-        form.Undo().ChangeAllTopics(name, change);
+    host.ApplyReplace = [&form](const QString& name, ReplacePlan& plan) {
+        form.Undo().ApplyReplace(name, plan);
     };
     auto* commands = new SearchCommands(std::move(host), &form);
     commands->setObjectName(QStringLiteral("SearchCommands"));

@@ -106,23 +106,38 @@ void ProjectUndo::SettingsChanged(const ProjectSettings& before, const QString& 
     emit projectWideChange();
 }
 
-void ProjectUndo::ChangeAllTopics(const QString& name, const std::function<void()>& change) {
+void ProjectUndo::TopicsChanged(const QString& name,
+                                std::vector<std::pair<std::size_t, TTopic>> before) {
     Project& project = form_.GetProject();
-    // The copies are the price of undoing a change that may touch every topic.
-    std::vector<TTopic> before;
-    before.reserve(project.Topics.Count());
-    for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
-        before.push_back(project.Topics[i]);
-    }
-    const std::vector<const TTopic*> order = Order(project);
-    change();
     std::vector<TopicValuesCommand::Change> changes;
-    for (std::size_t i = 0; i < order.size() && i < project.Topics.Count(); ++i) {
-        TTopic& now = project.Topics[i];
-        if (&now == order[i] && !(now == before[i])) {
-            changes.push_back({&now, std::move(before[i]), now, true});
+    for (auto& [index, old] : before) {
+        TTopic& topic = project.Topics[index];
+        if (!(topic == old)) {
+            changes.push_back({&topic, std::move(old), topic, true});
         }
     }
+    if (!changes.empty()) {
+        Push(new TopicValuesCommand(form_, name, std::move(changes)));
+    }
+}
+
+void ProjectUndo::ApplyReplace(const QString& name, ReplacePlan& plan) {
+    Project& project = form_.GetProject();
+    std::vector<TopicValuesCommand::Change> changes;
+    changes.reserve(plan.changes.size());
+    // The old text moves into the command and the new one is copied once:
+    // a replace may touch every topic of a big project.
+    for (TopicTextChange& change : plan.changes) {
+        TTopic& topic = project.Topics[change.topic];
+        TopicValuesCommand::Change& kept = changes.emplace_back();
+        kept.topic = &topic;
+        kept.before = PropertiesOf(topic);
+        kept.before.Text = std::move(topic.Text);
+        kept.after = PropertiesOf(topic);
+        kept.after.Text = change.text;
+        kept.withText = true;
+    }
+    ApplyReplacePlan(project, plan);
     if (changes.empty()) {
         return;
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/model/project.h"
+#include "core/search/replace_plan.h"
 
 class QUndoCommand;
 class QUndoStack;
@@ -47,9 +48,12 @@ public:
     // The property grid holds edits of TOPIC not yet stored back: Undo takes
     // them back (it stores them back first, as one step).
     void PropertiesPending(const TTopic& topic);
-    // Runs CHANGE, which may change the text and properties of any topic,
-    // and records what it changed as one step named NAME.
-    void ChangeAllTopics(const QString& name, const std::function<void()>& change);
+    // Topics changed in text and properties as one step NAME: BEFORE holds
+    // each changed topic's index and a whole copy from before the change.
+    void TopicsChanged(const QString& name, std::vector<std::pair<std::size_t, TTopic>> before);
+    // Puts a planned replace into the project as one step named NAME; only
+    // the topics it changes are kept for Undo.
+    void ApplyReplace(const QString& name, ReplacePlan& plan);
 
     static std::vector<const TTopic*> Order(const Project& project);
     // A topic's values without its text.

@@ -300,8 +300,16 @@ bool TWindowBox::StoreCurrent() {
     if (currentWindow_ < 0) {
         return true;
     }
+    const auto index = static_cast<std::size_t>(currentWindow_);
+    const std::string refusal = WindowNameRefusal(defs_, index, ToAnsi(wName_->text()));
+    if (!refusal.empty()) {
+        wName_->setText(FromAnsi(WindowNameOf(defs_.at(index))));
+        SelectRow(currentWindow_);  // the message is about this window
+        MessageBox::Error(this, FromAnsi(refusal));
+        return false;
+    }
     try {
-        defs_.at(static_cast<std::size_t>(currentWindow_)) = BuildWindowDef(Fields());
+        defs_.at(index) = BuildWindowDef(Fields());
     } catch (const ConvertError& error) {
         MessageBox::Error(this, FromAnsi(error.what()));
         return false;
@@ -346,7 +354,7 @@ void TWindowBox::AddBtnClick() {
     if (defs_.size() >= kMaxWindowDefs || !StoreCurrent()) {
         return;
     }
-    defs_.emplace_back(NewWindowLine(defs_.size()));
+    defs_.push_back(AddedWindowLine(defs_));
     const int last = static_cast<int>(defs_.size()) - 1;
     RefillNames();
     SelectRow(last);

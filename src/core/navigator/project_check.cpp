@@ -4,6 +4,8 @@
 #include <unordered_set>
 
 #include "core/contents/contents_entry.h"
+#include "core/macros/macro_scan.h"
+#include "core/macros/macro_table.h"
 #include "core/navigator/project_links.h"
 #include "core/navigator/topic_links.h"
 #include "core/util/convert.h"
@@ -33,10 +35,6 @@ bool IsExcluded(const Project& project, const TTopic& topic) {
 
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
-}
-
-std::string MacroFault(const CheckInputs& inputs, std::string_view macros) {
-    return inputs.macroFault ? inputs.macroFault(macros) : QuoteAndParenthesisFault(macros);
 }
 
 }  // namespace
@@ -124,12 +122,31 @@ std::vector<CheckFinding> CheckProject(const Project& project, const CheckInputs
                          "window " + Quoted(name) + " is not defined", line, column);
         }
     };
+    // Routines the project's own macros register are known from then on.
+    std::unordered_set<std::string> registered;
+    for (const std::string& macros : project.ConfigMacros) {
+        for (const std::string& name : ScanMacros(macros).registered) {
+            registered.insert(UpperAscii(name));
+        }
+    }
     auto checkMacro = [&](std::size_t topic, std::string_view macros, std::size_t line,
                           std::size_t column) {
-        const std::string fault = MacroFault(inputs, macros);
+        const std::string fault = QuoteAndParenthesisFault(macros);
         if (!fault.empty()) {
             findings.Add(CheckSeverity::Error, topic, "macro " + Quoted(macros) + ": " + fault,
                          line, column);
+            return;  // the names of a broken string are guesses
+        }
+        const MacroScan scan = ScanMacros(macros);
+        for (const std::string& name : scan.registered) {
+            registered.insert(UpperAscii(name));
+        }
+        for (const MacroCall& call : scan.calls) {
+            if (FindMacro(call.name) == nullptr && registered.count(UpperAscii(call.name)) == 0) {
+                findings.Add(CheckSeverity::Warning, topic,
+                             "macro " + Quoted(macros) + ": no macro is named " + Quoted(call.name),
+                             line, column);
+            }
         }
     };
 

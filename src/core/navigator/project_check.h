@@ -29,9 +29,6 @@ struct CheckInputs {
     // True when an image of that name is found in the project's bitmap
     // folders; when not given, images are not checked.
     std::function<bool(const std::string& name)> imageExists;
-    // The fault of a macro string, "" when it has none; when not given, only
-    // quotes and parentheses are checked.
-    std::function<std::string(std::string_view macros)> macroFault;
 };
 
 // Every finding, topic by topic in project order.
@@ -44,7 +41,7 @@ std::string FindingText(const Project& project, const CheckFinding& finding);
 std::string FindingTotals(const std::vector<CheckFinding>& findings);
 
 // The first fault of quotes and parentheses in a macro string, "" when they
-// balance: what can be told without knowing the macro names.
+// balance.
 std::string QuoteAndParenthesisFault(std::string_view macros);
 
 }  // namespace scrivlet

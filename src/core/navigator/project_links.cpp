@@ -60,6 +60,15 @@ std::vector<TopicReference> WhatLinksHere(const Project& project, std::size_t to
     return found;
 }
 
+bool LinksToNumber(const TTopic& topic, int32_t id) {
+    for (const TopicCode& code : ScanTopicCodes(topic)) {
+        if (code.kind == CodeKind::TopicLink && code.idValid && code.topicId == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::size_t CountLinksToNumber(const Project& project, int32_t id) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < project.Topics.Count(); ++i) {
@@ -95,6 +104,71 @@ std::size_t RenumberLinks(Project& project, int32_t from, int32_t to) {
         }
     }
     return count;
+}
+
+ContextReferences FindContextReferences(const Project& project,
+                                        const std::vector<std::string>& contents,
+                                        std::string_view context) {
+    ContextReferences found;
+    if (context.empty()) {
+        return found;
+    }
+    const std::string upper = UpperAscii(context);
+    found.defaultTopic = UpperAscii(project.DefaultTopic.str()) == upper;
+    for (std::size_t line = 0; line < contents.size(); ++line) {
+        const ContentsEntry entry = ParseEntry(contents[line]);
+        if (IsPage(entry) && !IsMacro(entry) && entry.EntryFile.empty() &&
+            UpperAscii(entry.EntryTarget.str()) == upper) {
+            found.contentsLines.push_back(line);
+        }
+    }
+    return found;
+}
+
+std::string RetargetContentsEntry(std::string_view line, std::string_view to) {
+    const std::string target = ParseEntry(line).EntryTarget.str();
+    const std::size_t equals = line.find('=');
+    const std::size_t at =
+        equals == std::string_view::npos ? std::string_view::npos : line.find(target, equals + 1);
+    if (target.empty() || at == std::string_view::npos) {
+        return std::string(line);
+    }
+    std::string out(line);
+    out.replace(at, target.size(), to);
+    return out;
+}
+
+std::string ContextQuestion(const ContextReferences& references, std::string_view from,
+                            std::string_view to) {
+    const std::size_t count = references.Count();
+    std::string what;
+    if (references.defaultTopic) {
+        what = "the project's default topic";
+    }
+    if (!references.contentsLines.empty()) {
+        const std::size_t entries = references.contentsLines.size();
+        if (!what.empty()) {
+            what += " and ";
+        }
+        what += IntToStr(static_cast<int64_t>(entries)) +
+                (entries == 1 ? " contents entry" : " contents entries");
+    }
+    const char* them = count == 1 ? "it" : "them";
+    return (count == 1 ? std::string("1 reference leads")
+                       : IntToStr(static_cast<int64_t>(count)) + " references lead") +
+           " to context string \"" + std::string(from) + "\", which becomes \"" + std::string(to) +
+           "\": " + what + ". Update " + them + "?\n\nYes updates " + them +
+           " (the contents file is saved at once), No leaves " + them +
+           " leading nowhere, Cancel keeps the context string \"" + std::string(from) + "\".";
+}
+
+std::string RenumberQuestion(std::size_t links, int32_t from, int32_t to) {
+    const std::string count = IntToStr(static_cast<int64_t>(links));
+    return (links == 1 ? "1 link leads" : count + " links lead") + " to topic number " +
+           IntToStr(from) + ", which becomes " + IntToStr(to) + ". Update " +
+           (links == 1 ? "it" : "them") + " to lead to " + IntToStr(to) +
+           "?\n\nYes updates the links, No leaves " + (links == 1 ? "it" : "them") +
+           " leading nowhere, Cancel keeps the number " + IntToStr(from) + ".";
 }
 
 }  // namespace scrivlet

@@ -19,6 +19,10 @@ bool IsWordChar(char c) {
            static_cast<unsigned char>(c) >= 0xC0;
 }
 
+bool IsAsciiAlnum(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
 char Fold(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -115,6 +119,7 @@ ProjectFindResult Result(std::size_t topic, FindField field, std::string_view te
     result.field = field;
     result.offset = at;
     result.length = length;
+    result.matched = std::string(text.substr(at, length));
     std::size_t start = at > kExcerptBefore ? at - kExcerptBefore : 0;
     // Begin at a word, not in the middle of one.
     if (start > 0) {
@@ -141,10 +146,12 @@ std::string ParagraphText(std::string_view line) {
     return text;
 }
 
-void AppendParagraphText(std::string_view line, std::string& text) {
+void AppendParagraphText(std::string_view line, std::string& text, std::vector<TextPiece>* pieces) {
     rtf::Tokenizer tokens(line);
     std::size_t hiddenDepth = 0;  // the depth at which a hidden group opened; 0 when none
     bool groupStart = false;
+    // The end of the last control word written without a closing blank.
+    std::size_t bareWordEnd = std::string_view::npos;
     for (Token token = tokens.Next(); token.kind != TokenKind::kEnd; token = tokens.Next()) {
         const bool atGroupStart = groupStart;
         groupStart = token.kind == TokenKind::kGroupStart;
@@ -158,6 +165,7 @@ void AppendParagraphText(std::string_view line, std::string& text) {
             hiddenDepth = tokens.Depth();
             continue;
         }
+        const std::size_t before = text.size();
         switch (token.kind) {
             case TokenKind::kText:
                 text += token.text;
@@ -184,6 +192,22 @@ void AppendParagraphText(std::string_view line, std::string& text) {
                 break;
             default:
                 break;
+        }
+        if (pieces != nullptr) {
+            const bool afterBare = token.offset == bareWordEnd;
+            if (token.kind == TokenKind::kText) {
+                for (std::size_t i = 0; i < token.text.size(); ++i) {
+                    pieces->push_back({token.offset + i, 1, afterBare && i == 0});
+                }
+            } else if (text.size() > before) {
+                pieces->push_back({token.offset, token.length, afterBare});
+            }
+            // A word ended by its blank, or a "\uN" ended by its fallback,
+            // cannot take in what follows; one ending in a letter or digit can.
+            const bool bare =
+                (token.kind == TokenKind::kControlWord || token.kind == TokenKind::kUnicode) &&
+                token.length > 0 && IsAsciiAlnum(line[token.offset + token.length - 1]);
+            bareWordEnd = bare ? token.offset + token.length : std::string_view::npos;
         }
     }
 }

@@ -34,6 +34,7 @@ struct ProjectFindResult {
     std::size_t paragraph = 0;  // Text: the paragraph, counted from 0 as the editor counts blocks
     std::size_t offset = 0;     // of the match in that paragraph's (or property's) text
     std::size_t length = 0;
+    std::string matched;            // the text found, so a replace can tell it is still there
     std::string excerpt;            // the text around the match, on one line
     std::size_t excerptOffset = 0;  // where the match starts in the excerpt
 };
@@ -48,10 +49,21 @@ struct ProjectFindResults {
 // does not compile; an empty pattern finds nothing.
 ProjectFindResults FindInProject(const Project& project, const ProjectFindOptions& options);
 
+// Where one byte of a paragraph's text was written in its stored line: the
+// token's bytes, and whether that token follows a control word that would
+// run into text put directly before it ("\b\{" must not become "\bx").
+struct TextPiece {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+    bool afterBareWord = false;
+};
+
 // The author's text of one stored topic line (one paragraph): text runs,
 // "\'hh", "\\", "\{", "\}" decoded, "\tab" as a tab; control words, groups
-// of tables and hidden destinations left out.
+// of tables and hidden destinations left out. With PIECES, one piece for
+// every byte appended.
 std::string ParagraphText(std::string_view line);
-void AppendParagraphText(std::string_view line, std::string& text);
+void AppendParagraphText(std::string_view line, std::string& text,
+                         std::vector<TextPiece>* pieces = nullptr);
 
 }  // namespace scrivlet

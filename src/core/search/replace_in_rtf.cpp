@@ -217,6 +217,20 @@ int ReplaceInRtf(std::string& rtf, std::string_view pattern, std::string_view re
 
 int ReplaceInTopicText(std::vector<std::string>& lines, std::string_view pattern,
                        std::string_view replacement, bool matchCase) {
+    std::vector<std::string> out;
+    const int count = ReplaceInTopicText(lines, pattern, replacement, matchCase, out);
+    if (count > 0) {
+        lines = std::move(out);
+    }
+    return count;
+}
+
+int ReplaceInTopicText(const std::vector<std::string>& lines, std::string_view pattern,
+                       std::string_view replacement, bool matchCase,
+                       std::vector<std::string>& out) {
+    if (pattern.empty()) {
+        return 0;
+    }
     std::string joined;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) {
@@ -238,7 +252,7 @@ int ReplaceInTopicText(std::vector<std::string>& lines, std::string_view pattern
         }
         start = end + 1;
     }
-    lines = std::move(result);
+    out = std::move(result);
     return count;
 }
 

@@ -24,6 +24,10 @@ int ReplaceInRtf(std::string& rtf, std::string_view pattern, std::string_view re
 // lines keep their count and breaks; an unchanged text is left untouched.
 int ReplaceInTopicText(std::vector<std::string>& lines, std::string_view pattern,
                        std::string_view replacement, bool matchCase);
+// The same, leaving LINES as they are: the replaced text goes to OUT, which
+// is left untouched when nothing was replaced.
+int ReplaceInTopicText(const std::vector<std::string>& lines, std::string_view pattern,
+                       std::string_view replacement, bool matchCase, std::vector<std::string>& out);
 
 // Bytes of author text as RTF: "\", "{" and "}" escaped, bytes above 127 as
 // "\'hh", a tab as "\tab ". Line breaks become blanks: a one-line replacement

@@ -64,6 +64,56 @@ std::string WindowNameOf(std::string_view line) {
     return std::string(line.substr(0, line.find('=')));
 }
 
+namespace {
+
+// The index of another definition than SKIP named NAME, or defs.size().
+std::size_t NamedWindow(const std::vector<std::string>& defs, std::string_view name,
+                        std::size_t skip) {
+    const std::string upper = UpperAscii(name);
+    for (std::size_t i = 0; i < defs.size(); ++i) {
+        if (i != skip && UpperAscii(WindowNameOf(defs[i])) == upper) {
+            return i;
+        }
+    }
+    return defs.size();
+}
+
+}  // namespace
+
+std::string AddedWindowLine(const std::vector<std::string>& defs) {
+    std::string line(NewWindowLine(defs.size()));
+    const std::string base = WindowNameOf(line);
+    std::string name = base;
+    for (int n = 2; NamedWindow(defs, name, defs.size()) < defs.size(); ++n) {
+        name = base + IntToStr(n);
+    }
+    return name + line.substr(base.size());
+}
+
+std::string WindowNameRefusal(const std::vector<std::string>& defs, std::size_t index,
+                              std::string_view name) {
+    if (index >= defs.size()) {
+        return "";
+    }
+    const std::string old = WindowNameOf(defs[index]);
+    if (name == old) {
+        return "";
+    }
+    const std::string keeps = " The window keeps its name \"" + old + "\".";
+    if (name.empty()) {
+        return "A window needs a name." + keeps;
+    }
+    if (name.find_first_of(" \t") != std::string_view::npos) {
+        return "The window name \"" + std::string(name) +
+               "\" holds a blank; a window name is one word." + keeps;
+    }
+    const std::size_t other = NamedWindow(defs, name, index);
+    if (other < defs.size()) {
+        return "There is already a window named \"" + WindowNameOf(defs[other]) + "\"." + keeps;
+    }
+    return "";
+}
+
 WindowDef ParseWindowDef(std::string_view line) {
     WindowDef def;
     const std::size_t eq = line.find('=');

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/model/short_string.h"
 
@@ -58,6 +59,19 @@ inline constexpr std::string_view kNewWindowLine =
 
 // The line "Add" appends to a list holding COUNT definitions.
 std::string_view NewWindowLine(std::size_t count);
+
+// The line "Add" appends to DEFS: NewWindowLine's, its name made one no
+// other definition has ("new", "new2", "new3" ...), since two windows of one
+// name would leave one of them out of every build.
+std::string AddedWindowLine(const std::vector<std::string>& defs);
+
+// The message that refuses NAME typed for the definition at INDEX of DEFS,
+// "" when it may stand: a name that is empty, holds a blank, or is another
+// definition's name (names compare without regard to case) breaks every
+// reference to the window. A name left as the line has it always stands, so
+// a list read with such a name can still be edited.
+std::string WindowNameRefusal(const std::vector<std::string>& defs, std::size_t index,
+                              std::string_view name);
 
 // Splits a definition line. Never fails: a line that lacks the expected marks
 // gives empty or shortened parts.

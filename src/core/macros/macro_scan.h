@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace scrivlet::hc {
+namespace scrivlet {
 
 // A macro name as written in a macro string, with its byte offset.
 struct MacroCall {
@@ -27,4 +27,4 @@ struct MacroScan {
 // parenthesised argument list in which "..." and `...' quote.
 MacroScan ScanMacros(std::string_view text);
 
-}  // namespace scrivlet::hc
+}  // namespace scrivlet

@@ -1,10 +1,10 @@
-#include "hc/macro_table.h"
+#include "core/macros/macro_table.h"
 
 #include <array>
 
 #include "core/util/convert.h"
 
-namespace scrivlet::hc {
+namespace scrivlet {
 namespace {
 
 constexpr std::array<MacroInfo, 91> kMacros{{
@@ -133,4 +133,4 @@ const MacroInfo& MacroAt(std::size_t index) {
     return kMacros.at(index);
 }
 
-}  // namespace scrivlet::hc
+}  // namespace scrivlet

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace scrivlet::hc {
+namespace scrivlet {
 
 // One macro WinHelp 4 runs: its full name and its short form ("" when it has
 // none). Macro names are read without regard to case.
@@ -20,4 +20,4 @@ const MacroInfo* FindMacro(std::string_view name);
 std::size_t MacroCount();
 const MacroInfo& MacroAt(std::size_t index);
 
-}  // namespace scrivlet::hc
+}  // namespace scrivlet

@@ -2,11 +2,11 @@
 
 #include <set>
 
+#include "core/macros/macro_scan.h"
+#include "core/macros/macro_table.h"
 #include "core/util/convert.h"
-#include "hc/macro_scan.h"
-#include "hc/macro_table.h"
 
-namespace scrivlet::hc {
+namespace scrivlet {
 namespace {
 
 TEST(MacroTable, FindsNamesAndAbbreviationsInAnyCase) {
@@ -96,4 +96,4 @@ TEST(MacroScan, SurvivesDeepNestingAndLongInput) {
 }
 
 }  // namespace
-}  // namespace scrivlet::hc
+}  // namespace scrivlet

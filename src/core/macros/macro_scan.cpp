@@ -1,8 +1,8 @@
-#include "hc/macro_scan.h"
+#include "core/macros/macro_scan.h"
 
 #include "core/util/convert.h"
 
-namespace scrivlet::hc {
+namespace scrivlet {
 namespace {
 
 bool IsNameStart(char c) {
@@ -159,4 +159,4 @@ MacroScan ScanMacros(std::string_view text) {
     return scan;
 }
 
-}  // namespace scrivlet::hc
+}  // namespace scrivlet
