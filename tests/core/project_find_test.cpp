@@ -47,6 +47,22 @@ TEST(FindInProject, TextByParagraphWithExcerpt) {
     EXPECT_TRUE(FindInProject(TwoTopics(), options).matches.empty());
 }
 
+TEST(FindInProject, SlicesOfTopicsAddUpToTheWholeSearch) {
+    ProjectFindOptions options;
+    options.pattern = "print";
+    options.endTopic = 1;
+    const auto first = FindInProject(TwoTopics(), options).matches;
+    options.firstTopic = 1;
+    options.endTopic = 99;  // past the end: the last topic ends the slice
+    const auto second = FindInProject(TwoTopics(), options).matches;
+    ASSERT_EQ(first.size(), 3u);
+    ASSERT_EQ(second.size(), 3u);
+    EXPECT_EQ(first[2].topic, 0u);
+    EXPECT_EQ(second[0].topic, 1u);
+    options.firstTopic = 5;
+    EXPECT_TRUE(FindInProject(TwoTopics(), options).matches.empty());
+}
+
 TEST(FindInProject, CaseWholeWordsRegularExpressionsAndProperties) {
     ProjectFindOptions options;
     options.pattern = "print";

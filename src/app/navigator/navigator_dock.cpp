@@ -1,6 +1,7 @@
 #include "app/navigator/navigator_dock.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <iterator>
 #include <memory>
 
 #include "app/common/message_box.h"
@@ -162,6 +164,8 @@ QWidget* NavigatorDock::BuildFindPage() {
 }
 
 void NavigatorDock::RunFind() {
+    ++findGeneration_;  // a search still running is dropped
+    findRunning_ = false;
     findResults_->clear();
     findStatus_->clear();
     found_.clear();
@@ -170,7 +174,6 @@ void NavigatorDock::RunFind() {
     if (findBox_->text().isEmpty() || !host_.storeBack()) {
         return;
     }
-    const Project& project = host_.project();
     ProjectFindOptions options;
     options.pattern = ToAnsi(findBox_->text());
     options.matchCase = matchCase_->isChecked();
@@ -179,19 +182,68 @@ void NavigatorDock::RunFind() {
     const bool properties = inProperties_->isChecked();
     options.inTitles = options.inContextStrings = options.inKeywords = options.inMacros =
         properties;
-    ProjectFindResults found;
     try {
-        found = FindInProject(project, options);
+        ProjectFindOptions probe = options;  // a bad expression is said at once
+        probe.endTopic = 0;
+        FindInProject(host_.project(), probe);
     } catch (const ScrivletError& e) {
         findStatus_->setText(FromAnsi(e.what()));
         return;
     }
+    findOptions_ = std::move(options);
+    findPending_ = {};
+    findRunning_ = true;
+    FindSlice(findGeneration_);
+}
+
+// A slice of the search at a time, each well under what a user notices, so
+// that typing and painting go on during a search of a big project. A small
+// project is searched within the first slice.
+void NavigatorDock::FindSlice(unsigned generation) {
+    if (generation != findGeneration_ || !findRunning_) {
+        return;
+    }
+    constexpr qint64 kSliceMs = 20;
+    constexpr std::size_t kTopicsAtATime = 100;
+    const Project& project = host_.project();
+    QElapsedTimer clock;
+    clock.start();
+    while (findOptions_.firstTopic < project.Topics.Count() && !findPending_.truncated &&
+           clock.elapsed() < kSliceMs) {
+        ProjectFindOptions slice = findOptions_;
+        slice.endTopic = slice.firstTopic + kTopicsAtATime;
+        slice.limit = findOptions_.limit - findPending_.matches.size();
+        ProjectFindResults found = FindInProject(project, slice);
+        findPending_.truncated = found.truncated;
+        std::move(found.matches.begin(), found.matches.end(),
+                  std::back_inserter(findPending_.matches));
+        findOptions_.firstTopic = slice.endTopic;
+        if (findPending_.matches.size() >= findOptions_.limit) {
+            findPending_.truncated = findOptions_.firstTopic < project.Topics.Count();
+        }
+    }
+    if (findOptions_.firstTopic < project.Topics.Count() && !findPending_.truncated) {
+        findStatus_->setText(QStringLiteral("Searching... %1 of %2 topics")
+                                 .arg(findOptions_.firstTopic)
+                                 .arg(project.Topics.Count()));
+        QTimer::singleShot(0, this, [this, generation] { FindSlice(generation); });
+        return;
+    }
+    findRunning_ = false;
+    ShowFound(project, std::move(findPending_));
+    findPending_ = {};
+}
+
+void NavigatorDock::ShowFound(const Project& project, ProjectFindResults found) {
     QTreeWidgetItem* group = nullptr;
     std::size_t groupTopic = 0;
     std::size_t topics = 0;
     bool replaceable = false;
     for (std::size_t i = 0; i < found.matches.size(); ++i) {
         const ProjectFindResult& result = found.matches[i];
+        if (result.topic >= project.Topics.Count()) {
+            continue;  // the topic went while the search ran
+        }
         if (group == nullptr || groupTopic != result.topic) {
             group = new QTreeWidgetItem(findResults_, {TopicLabel(project.Topics[result.topic])});
             SetPlace(group, result.topic, -1, 0, 0);
@@ -223,7 +275,7 @@ void NavigatorDock::RunFind() {
     findResults_->expandAll();
     QString status = QStringLiteral("%1 matches in %2 topics").arg(found_.size()).arg(topics);
     if (found.truncated) {
-        status += QStringLiteral(" (the first %1 shown)").arg(options.limit);
+        status += QStringLiteral(" (the first %1 shown)").arg(findOptions_.limit);
     }
     findStatus_->setText(status);
 }

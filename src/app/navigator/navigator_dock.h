@@ -50,8 +50,10 @@ public:
     void ProjectChanged();
     // The current topic changed: "Links here" lists what leads to it.
     void ShowLinksTo(std::size_t topic);
-    // Runs the find of the find box now.
+    // Runs the find of the find box: a big project is searched in slices
+    // between events, and the list filled when the search ends.
     void RunFind();
+    bool FindRunning() const { return findRunning_; }
     // Runs the checker now, on a copy of the project in a worker thread.
     void RunCheck();
     // Replaces the chosen results of the last find: the checked ones, or the
@@ -76,6 +78,8 @@ private:
     QWidget* BuildFindPage();
     void ShowFindings(const Project& checked, const std::vector<CheckFinding>& findings);
     void OpenItem(QTreeWidgetItem* item);
+    void FindSlice(unsigned generation);
+    void ShowFound(const Project& project, ProjectFindResults found);
     std::vector<ProjectFindResult> Chosen() const;
     void Replace(const std::vector<ProjectFindResult>& chosen);
 
@@ -93,6 +97,10 @@ private:
     QPushButton* replaceAllButton_ = nullptr;
     // The results the list shows; its rows hold their index.
     std::vector<ProjectFindResult> found_;
+    ProjectFindOptions findOptions_;  // of the search running; firstTopic moves on
+    ProjectFindResults findPending_;  // what it found so far
+    unsigned findGeneration_ = 0;
+    bool findRunning_ = false;
     QTreeWidget* links_ = nullptr;
     QTreeWidget* check_ = nullptr;
     QTimer* checkTimer_ = nullptr;

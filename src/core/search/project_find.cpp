@@ -1,5 +1,6 @@
 #include "core/search/project_find.h"
 
+#include <algorithm>
 #include <regex>
 
 #include "core/rtf/rtf_tokenizer.h"
@@ -220,7 +221,8 @@ ProjectFindResults FindInProject(const Project& project, const ProjectFindOption
     }
     const Matcher matcher(options);
     std::string text;  // reused: one paragraph at a time
-    for (std::size_t t = 0; t < project.Topics.Count(); ++t) {
+    const std::size_t end = std::min(options.endTopic, project.Topics.Count());
+    for (std::size_t t = options.firstTopic; t < end; ++t) {
         if (results.size() >= options.limit) {
             found.truncated = true;
             results.resize(options.limit);

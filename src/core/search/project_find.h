@@ -26,6 +26,10 @@ struct ProjectFindOptions {
     // A list longer than this helps nobody and costs time on every key
     // press: the search stops there and says so.
     std::size_t limit = 5000;
+    // The topics searched, [firstTopic, endTopic): a long search is run in
+    // slices so that the window keeps answering between them.
+    std::size_t firstTopic = 0;
+    std::size_t endTopic = static_cast<std::size_t>(-1);
 };
 
 struct ProjectFindResult {
