@@ -1,13 +1,16 @@
 #include "core/build/process_runner.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <thread>
 
 #include "core/util/convert.h"
 
@@ -17,6 +20,30 @@ namespace {
 bool EndsWithExe(const std::string& program) {
     return program.size() >= 4 &&
            UpperAscii(std::string_view(program).substr(program.size() - 4)) == ".EXE";
+}
+
+// Waits for PID; when CANCELLED turns true, its process group is asked to
+// end, and killed when it has not ended a moment later.
+void WaitCancellable(pid_t pid, const std::function<bool()>& cancelled) {
+    using namespace std::chrono_literals;
+    int status = 0;
+    bool asked = false;
+    auto killAt = std::chrono::steady_clock::time_point::max();
+    while (true) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid || (done < 0 && errno != EINTR)) {
+            return;
+        }
+        if (!asked && cancelled()) {
+            ::kill(-pid, SIGTERM);
+            asked = true;
+            killAt = std::chrono::steady_clock::now() + 2s;
+        } else if (asked && std::chrono::steady_clock::now() >= killAt) {
+            ::kill(-pid, SIGKILL);
+            killAt = std::chrono::steady_clock::time_point::max();
+        }
+        std::this_thread::sleep_for(20ms);
+    }
 }
 
 }  // namespace
@@ -89,6 +116,9 @@ bool PosixProcessRunner::Run(const ProcessRequest& request) {
     }
     if (pid == 0) {
         ::close(report[0]);
+        // Its own process group, so that a cancel reaches what it starts
+        // (wine and its helpers) as well.
+        ::setpgid(0, 0);
         if (request.workingFolder.empty() || ::chdir(request.workingFolder.c_str()) == 0) {
             ::execvp(argv[0], argv.data());
         }
@@ -103,8 +133,12 @@ bool PosixProcessRunner::Run(const ProcessRequest& request) {
         got = ::read(report[0], &childErr, sizeof childErr);
     } while (got < 0 && errno == EINTR);
     ::close(report[0]);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    if (request.cancelled) {
+        WaitCancellable(pid, request.cancelled);
+    } else {
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
     }
     return got == 0;
 }
