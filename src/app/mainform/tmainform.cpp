@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/build/build_commands.h"
+#include "app/common/long_task.h"
 #include "app/contents/contents_commands.h"
 #include "app/editor/edit_menu_state.h"
 #include "app/editor/editor_commands.h"
@@ -107,7 +108,8 @@ TMainForm::~TMainForm() {
     // Child widgets are destroyed after this class's members, and an open
     // in-place editor commits its text as it goes. The controllers go first
     // (their connections with them), then the client area while the project
-    // still exists.
+    // still exists. Work on another thread reads the project: it ends first.
+    longTask_->Stop();
     delete topicCommands_;
     topicCommands_ = nullptr;
     delete projectCommands_;
@@ -180,6 +182,8 @@ void TMainForm::BuildStatusBar() {
         }
         panels_[i] = panel;
     }
+    longTask_ = new LongTask(*this);
+    longTask_->KeepEnabled(QStringLiteral("ErrorLog1"));
 }
 
 void TMainForm::BuildGridPopup() {
@@ -507,6 +511,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // The work reads the project this window holds: it stops first.
+    if (longTask_->Running()) {
+        longTask_->Cancel();
+        longTask_->CloseWhenDone();
+        event->ignore();
+        return;
+    }
     if (!projectCommands_->AskSaveChanges()) {
         event->ignore();
         return;

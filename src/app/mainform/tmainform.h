@@ -23,6 +23,7 @@ class QTabWidget;
 namespace scrivlet::app {
 
 class PropertyGrid;
+class LongTask;
 class ProjectUndo;
 class RecoveryKeeper;
 class ProjectCommands;
@@ -98,6 +99,8 @@ public:
     // The project's undo stack: every change to the project is recorded there.
     ProjectUndo& Undo() const { return *undo_; }
     RecoveryKeeper& Recovery() const { return *recovery_; }
+    // Compile and import run there, off the interface thread.
+    LongTask& LongWork() const { return *longTask_; }
 
     bool StoreBack(bool withProperties);
     void ShowTopic(int index);
@@ -184,6 +187,7 @@ private:
     TopicCommands* topicCommands_ = nullptr;
     ProjectUndo* undo_ = nullptr;
     RecoveryKeeper* recovery_ = nullptr;
+    LongTask* longTask_ = nullptr;
 };
 
 }  // namespace scrivlet::app
