@@ -144,8 +144,15 @@ void TMainForm::BuildLayout() {
     auto* textLayout = new QVBoxLayout(textPage);
     textLayout->setContentsMargins(0, 0, 0, 0);
     textLayout->setSpacing(0);
+    partNotice_ = new QLabel(textPage);
+    partNotice_->setObjectName("PartNotice");
+    partNotice_->setWordWrap(true);
+    partNotice_->setMargin(4);
+    partNotice_->setStyleSheet("QLabel { background: #fff3c4; color: black; }");
+    partNotice_->hide();
     ruler_ = new TRuler(textPage);
     richEdit_ = new TSRichEdit(textPage);
+    textLayout->addWidget(partNotice_);
     textLayout->addWidget(ruler_);
     textLayout->addWidget(richEdit_);
     notebook_->addTab(textPage, "Text");
@@ -349,6 +356,11 @@ QMenu* TMainForm::createPopupMenu() {
 }
 
 bool TMainForm::StoreBack(bool withProperties) {
+    // Work on the long-task thread reads the topics: nothing is written into
+    // them meanwhile, and whatever asks (a timer's check, say) is abandoned.
+    if (longTask_->Running()) {
+        return false;
+    }
     return topicCommands_->StoreBack(withProperties);
 }
 
@@ -368,8 +380,17 @@ bool TMainForm::AskSaveChanges() {
     return projectCommands_->AskSaveChanges();
 }
 
+void TMainForm::SetEditorHoldsPart(bool value, const QString& notice) {
+    editorHoldsPart_ = value;
+    richEdit_->setReadOnly(value);
+    partNotice_->setText(notice);
+    partNotice_->setVisible(value);
+}
+
 void TMainForm::RichEdit1Change() {
-    if (loadingText_) {
+    // A text read in part is never an edit: written back, it would cut the
+    // topic short.
+    if (loadingText_ || editorHoldsPart_) {
         return;
     }
     editorChanged_ = true;

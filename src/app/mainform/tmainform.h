@@ -50,7 +50,8 @@ class TSRichEdit;
 //  - StoreBack(true):    writes the editor and the property grid into the
 //                        current topic; call it before reading topic records.
 //                        False when the property grid held a bad number (the
-//                        error was shown): abandon the command then.
+//                        error was shown), and while work runs on the
+//                        long-task thread: abandon the command then.
 //  - ShowTopic(i):       shows topic i (never changes Modified).
 //  - FillTopicGrid():    refills the grid, or set Project().TopicGridStale.
 //  - SetModified(bool):  the unsaved-changes flag (and the Save button).
@@ -129,6 +130,15 @@ public:
     // count as edits.
     bool LoadingText() const { return loadingText_; }
     void SetLoadingText(bool value) { loadingText_ = value; }
+    // Topic texts above this many bytes are opened in part and read-only.
+    std::size_t EditorLoadLimit() const { return editorLoadLimit_; }
+    void SetEditorLoadLimit(std::size_t bytes) { editorLoadLimit_ = bytes; }
+    // Whether the editor holds only the beginning of the current topic's
+    // text: its changes then never reach the topic. The notice over the
+    // editor says so.
+    bool EditorHoldsPart() const { return editorHoldsPart_; }
+    void SetEditorHoldsPart(bool value, const QString& notice = {});
+    QLabel* PartNotice() const { return partNotice_; }
     // Whether the editor was changed since the current topic was shown.
     bool EditorChanged() const { return editorChanged_; }
     void SetEditorChanged(bool value) { editorChanged_ = value; }
@@ -165,6 +175,8 @@ private:
     bool firstLaidOut_ = false;
     bool loadingText_ = false;
     bool editorChanged_ = false;
+    bool editorHoldsPart_ = false;
+    std::size_t editorLoadLimit_ = 4 * 1024 * 1024;
     QStringList logLines_;
     std::function<void(const QString&)> logSink_;
 
@@ -179,6 +191,7 @@ private:
     TopicGridModel* gridModel_ = nullptr;
     QTabWidget* notebook_ = nullptr;
     QWidget* ruler_ = nullptr;
+    QLabel* partNotice_ = nullptr;
     TSRichEdit* richEdit_ = nullptr;
     PropertyGrid* grid2_ = nullptr;
     QLabel* panels_[3] = {};

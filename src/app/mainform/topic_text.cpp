@@ -8,8 +8,57 @@
 
 namespace scrivlet::app {
 
-bool LoadTopicText(const std::vector<std::string>& lines, QTextDocument& doc) {
-    return ReadTopicText(lines, doc).ok;
+namespace {
+
+constexpr std::size_t kMegabyte = 1024 * 1024;
+
+// "100.0 MB"; under a megabyte "12 KB" (rounded up, never "0").
+QString SizeText(std::size_t bytes) {
+    if (bytes < kMegabyte) {
+        return QString::number((bytes + 1023) / 1024) + QStringLiteral(" KB");
+    }
+    return QString::number(static_cast<double>(bytes) / kMegabyte, 'f', 1) + QStringLiteral(" MB");
+}
+
+}  // namespace
+
+std::vector<std::string> TopicTextPrefix(const std::vector<std::string>& lines, std::size_t limit) {
+    std::vector<std::string> prefix;
+    std::size_t room = limit;
+    for (const std::string& line : lines) {
+        if (line.size() + 2 > room) {
+            if (room > 0) {
+                prefix.push_back(line.substr(0, room));
+            }
+            break;
+        }
+        prefix.push_back(line);
+        room -= line.size() + 2;
+    }
+    return prefix;
+}
+
+TopicTextLoad LoadTopicText(const std::vector<std::string>& lines, QTextDocument& doc,
+                            std::size_t limit) {
+    TopicTextLoad load;
+    for (const std::string& line : lines) {
+        load.bytes += line.size() + 2;
+    }
+    if (load.bytes <= limit) {
+        load.ok = ReadTopicText(lines, doc).ok;
+        return load;
+    }
+    load.whole = false;
+    load.ok = ReadTopicText(TopicTextPrefix(lines, limit), doc).ok;
+    return load;
+}
+
+QString PartTopicNotice(std::size_t bytes, std::size_t limit) {
+    return QStringLiteral(
+               "This topic's text is %1, more than the editor opens at once (%2). Its "
+               "beginning is shown, read-only; the whole text stays in the project as it is "
+               "and is saved unchanged.")
+        .arg(SizeText(bytes), SizeText(limit));
 }
 
 std::vector<std::string> SaveTopicText(const QTextDocument& doc) {
