@@ -60,28 +60,35 @@ class LargeTopicTest : public QObject {
 private slots:
     void prefixCountsEachLineWithItsLineEnd() {
         const std::vector<std::string> lines{"abc", "defgh", "ij"};
-        QCOMPARE(TopicTextPrefix(lines, 100), lines);
-        QCOMPARE(TopicTextPrefix(lines, 5), (std::vector<std::string>{"abc"}));
-        QCOMPARE(TopicTextPrefix(lines, 8), (std::vector<std::string>{"abc", "def"}));
-        QCOMPARE(TopicTextPrefix(lines, 12), (std::vector<std::string>{"abc", "defgh"}));
-        QCOMPARE(TopicTextPrefix(lines, 2), (std::vector<std::string>{"ab"}));
+        const auto prefix = [&lines](std::size_t total, std::size_t line) {
+            return TopicTextPrefix(lines, TopicTextLimit{total, line});
+        };
+        QCOMPARE(prefix(100, 100), lines);
+        QCOMPARE(prefix(5, 100), (std::vector<std::string>{"abc"}));
+        QCOMPARE(prefix(8, 100), (std::vector<std::string>{"abc", "def"}));
+        QCOMPARE(prefix(12, 100), (std::vector<std::string>{"abc", "defgh"}));
+        QCOMPARE(prefix(2, 100), (std::vector<std::string>{"ab"}));
+        // A line past the line limit is cut there, and nothing follows it.
+        QCOMPARE(prefix(100, 4), (std::vector<std::string>{"abc", "defg"}));
+        QCOMPARE(prefix(100, 5), lines);
     }
 
     void noticeSaysWhatHappens() {
-        QCOMPARE(PartTopicNotice(100u * 1024 * 1024, 4u * 1024 * 1024),
+        QCOMPARE(PartTopicNotice(100u * 1024 * 1024, TopicTextLimit{}),
                  QString("This topic's text is 100.0 MB, more than the editor opens at once "
-                         "(4.0 MB). Its beginning is shown, read-only; the whole text stays in "
-                         "the project as it is and is saved unchanged."));
-        QVERIFY(PartTopicNotice(4500, 2000)
-                    .startsWith(
-                        "This topic's text is 5 KB, more than the editor opens at once (2 KB)."));
+                         "(8.0 MB in all, 256 KB in one paragraph). Its beginning is shown, "
+                         "read-only; the whole text stays in the project as it is and is saved "
+                         "unchanged."));
+        QVERIFY(PartTopicNotice(4500, TopicTextLimit{2000, 100})
+                    .startsWith("This topic's text is 5 KB, more than the editor opens at once (2 "
+                                "KB in all, 1 KB in one paragraph)."));
     }
 
     void largeTopicOpensInPartAndIsSavedWhole() {
         const QString path = sandbox_.Path() + "/large.scw";
         WriteProjectFile(TwoTopics(path), path.toStdString());
         auto form = StartWindow(path);
-        form->SetEditorLoadLimit(2000);
+        form->SetEditorLoadLimit(TopicTextLimit{2000, 1500});
         form->Action("NextBtn")->trigger();
         QCOMPARE(form->GetProject().CurrentTopic, 1);
 
@@ -93,7 +100,7 @@ private slots:
         for (const std::string& line : LargeText()) {
             bytes += line.size() + 2;
         }
-        QCOMPARE(form->PartNotice()->text(), PartTopicNotice(bytes, 2000));
+        QCOMPARE(form->PartNotice()->text(), PartTopicNotice(bytes, TopicTextLimit{2000, 1500}));
         const QString shown = editor->document()->toPlainText();
         QVERIFY(shown.startsWith("Opening words"));
         QVERIFY(!shown.contains("Paragraph 120"));
@@ -113,6 +120,14 @@ private slots:
         const auto saved = ReadProjectFile(path.toStdString());
         QVERIFY(saved.has_value());
         QCOMPARE(saved->Topics[1].Text, LargeText());
+
+        // Within the total, one paragraph past the line limit is enough.
+        form->SetEditorLoadLimit(TopicTextLimit{1 << 20, 1000});
+        form->Action("PrevBtn")->trigger();
+        form->Action("NextBtn")->trigger();
+        QVERIFY(form->EditorHoldsPart());
+        QVERIFY(editor->document()->toPlainText().contains("Paragraph 120"));
+        QVERIFY(!editor->document()->toPlainText().contains("closing words"));
 
         // A topic within the limit opens whole and writable again.
         form->Action("PrevBtn")->trigger();

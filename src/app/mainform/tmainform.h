@@ -11,6 +11,7 @@
 #include "app/mainform/action_registry.h"
 #include "app/mainform/main_menus.h"
 #include "app/mainform/main_toolbars.h"
+#include "app/mainform/topic_text.h"
 #include "core/model/project.h"
 #include "core/topics/preferences.h"
 #include "core/topics/recent_files.h"
@@ -130,9 +131,9 @@ public:
     // count as edits.
     bool LoadingText() const { return loadingText_; }
     void SetLoadingText(bool value) { loadingText_ = value; }
-    // Topic texts above this many bytes are opened in part and read-only.
-    std::size_t EditorLoadLimit() const { return editorLoadLimit_; }
-    void SetEditorLoadLimit(std::size_t bytes) { editorLoadLimit_ = bytes; }
+    // Topic texts past these sizes are opened in part and read-only.
+    TopicTextLimit EditorLoadLimit() const { return editorLoadLimit_; }
+    void SetEditorLoadLimit(TopicTextLimit limit) { editorLoadLimit_ = limit; }
     // Whether the editor holds only the beginning of the current topic's
     // text: its changes then never reach the topic. The notice over the
     // editor says so.
@@ -176,7 +177,7 @@ private:
     bool loadingText_ = false;
     bool editorChanged_ = false;
     bool editorHoldsPart_ = false;
-    std::size_t editorLoadLimit_ = 4 * 1024 * 1024;
+    TopicTextLimit editorLoadLimit_;
     QStringList logLines_;
     std::function<void(const QString&)> logSink_;
 

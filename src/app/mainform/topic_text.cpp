@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "rtf/rtf_reader.h"
 #include "rtf/rtf_writer.h"
@@ -22,13 +23,15 @@ QString SizeText(std::size_t bytes) {
 
 }  // namespace
 
-std::vector<std::string> TopicTextPrefix(const std::vector<std::string>& lines, std::size_t limit) {
+std::vector<std::string> TopicTextPrefix(const std::vector<std::string>& lines,
+                                         TopicTextLimit limit) {
     std::vector<std::string> prefix;
-    std::size_t room = limit;
+    std::size_t room = limit.total;
     for (const std::string& line : lines) {
-        if (line.size() + 2 > room) {
-            if (room > 0) {
-                prefix.push_back(line.substr(0, room));
+        if (line.size() + 2 > room || line.size() > limit.line) {
+            const std::size_t cut = std::min({room, limit.line, line.size()});
+            if (cut > 0) {
+                prefix.push_back(line.substr(0, cut));
             }
             break;
         }
@@ -39,12 +42,14 @@ std::vector<std::string> TopicTextPrefix(const std::vector<std::string>& lines, 
 }
 
 TopicTextLoad LoadTopicText(const std::vector<std::string>& lines, QTextDocument& doc,
-                            std::size_t limit) {
+                            TopicTextLimit limit) {
     TopicTextLoad load;
+    std::size_t longest = 0;
     for (const std::string& line : lines) {
         load.bytes += line.size() + 2;
+        longest = std::max(longest, line.size());
     }
-    if (load.bytes <= limit) {
+    if (load.bytes <= limit.total && longest <= limit.line) {
         load.ok = ReadTopicText(lines, doc).ok;
         return load;
     }
@@ -53,12 +58,12 @@ TopicTextLoad LoadTopicText(const std::vector<std::string>& lines, QTextDocument
     return load;
 }
 
-QString PartTopicNotice(std::size_t bytes, std::size_t limit) {
+QString PartTopicNotice(std::size_t bytes, TopicTextLimit limit) {
     return QStringLiteral(
-               "This topic's text is %1, more than the editor opens at once (%2). Its "
-               "beginning is shown, read-only; the whole text stays in the project as it is "
-               "and is saved unchanged.")
-        .arg(SizeText(bytes), SizeText(limit));
+               "This topic's text is %1, more than the editor opens at once (%2 in all, %3 in "
+               "one paragraph). Its beginning is shown, read-only; the whole text stays in the "
+               "project as it is and is saved unchanged.")
+        .arg(SizeText(bytes), SizeText(limit.total), SizeText(limit.line));
 }
 
 std::vector<std::string> SaveTopicText(const QTextDocument& doc) {
