@@ -1,7 +1,7 @@
 #include "core/build/process_runner.h"
 
-#include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,37 +102,27 @@ bool PosixProcessRunner::Run(const ProcessRequest& request) {
     }
     argv.push_back(nullptr);
 
-    // The child reports a failed chdir or exec through this pipe; a pipe
-    // closed by a successful exec means the program started.
-    int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0) {
+    // posix_spawn rather than fork: it does not copy the page tables of a
+    // window holding a large project, which would stall the window's own
+    // thread for a moment, and it reports a failed chdir or exec itself.
+    // The child gets its own process group, so that a cancel reaches what it
+    // starts (wine and its helpers) as well.
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawnattr_init(&attributes);
+    if (!request.workingFolder.empty()) {
+        ::posix_spawn_file_actions_addchdir_np(&actions, request.workingFolder.c_str());
+    }
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    ::posix_spawnattr_setpgroup(&attributes, 0);
+    pid_t pid = 0;
+    const int failed = ::posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    ::posix_spawnattr_destroy(&attributes);
+    ::posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
         return false;
     }
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        ::close(report[0]);
-        ::close(report[1]);
-        return false;
-    }
-    if (pid == 0) {
-        ::close(report[0]);
-        // Its own process group, so that a cancel reaches what it starts
-        // (wine and its helpers) as well.
-        ::setpgid(0, 0);
-        if (request.workingFolder.empty() || ::chdir(request.workingFolder.c_str()) == 0) {
-            ::execvp(argv[0], argv.data());
-        }
-        const int err = errno;
-        [[maybe_unused]] const ssize_t n = ::write(report[1], &err, sizeof err);
-        ::_exit(127);
-    }
-    ::close(report[1]);
-    int childErr = 0;
-    ssize_t got;
-    do {
-        got = ::read(report[0], &childErr, sizeof childErr);
-    } while (got < 0 && errno == EINTR);
-    ::close(report[0]);
     if (request.cancelled) {
         WaitCancellable(pid, request.cancelled);
     } else {
@@ -140,7 +130,7 @@ bool PosixProcessRunner::Run(const ProcessRequest& request) {
         while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
     }
-    return got == 0;
+    return true;
 }
 
 }  // namespace scrivlet
