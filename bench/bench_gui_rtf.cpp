@@ -105,6 +105,24 @@ void BM_ReadTopicText(benchmark::State& state) {
     state.counters["heap_per_rtf_byte"] = heapPerByte;
 }
 
+// One paragraph of RANGE(0) KB on a single line (text with bold runs), as a
+// topic pasted from elsewhere may be: the reader must stay linear in it.
+void BM_ReadOneLongLine(benchmark::State& state) {
+    const std::size_t target = static_cast<std::size_t>(state.range(0)) * 1024;
+    std::string line = "\\deflang1033\\pard\\plain\\f0\\fs22 ";
+    while (line.size() < target) {
+        line += "Some words of a long line \\b bold\\b0  and on. ";
+    }
+    const std::vector<std::string> lines{"{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}",
+                                         "{\\colortbl\\red0\\green0\\blue0;}", line, "\\par }"};
+    for (auto _ : state) {
+        QTextDocument doc;
+        benchmark::DoNotOptimize(scrivlet::ReadTopicText(lines, doc));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(line.size() * state.iterations()));
+}
+
+BENCHMARK(BM_ReadOneLongLine)->Arg(256)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteTopicText)->Arg(1250)->Arg(2500)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTopicText)->Arg(1250)->Arg(2500)->Arg(5000)->Unit(benchmark::kMillisecond);
 

@@ -195,6 +195,8 @@ int RunBuild(const BuildArguments& arguments, std::ostream& out, std::ostream& e
                     << " is not the help compiler (its name must be HCRTF.EXE or HCRTF)\n";
                 return 1;
             case CompileOutcome::NoFreeBaseName:
+            case CompileOutcome::Cancelled:  // the batch build's progress never cancels
+            case CompileOutcome::CompilerStopped:
                 return 1;
             case CompileOutcome::BaseNameTaken:
                 err << "scrivlet: " << result.takenFile << " already exists; --base "

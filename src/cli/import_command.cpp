@@ -175,7 +175,14 @@ int RunImport(const ImportArguments& arguments, std::ostream& out, std::ostream&
 }
 
 std::vector<std::string> ImportHelpSources(const std::string& sourceName,
-                                           const std::string& outputName) {
+                                           const std::string& outputName,
+                                           const ImportProgress& progress) {
+    // Reading, converting, writing.
+    constexpr int kSteps = 3;
+    const auto goOn = [&progress](int done) { return !progress || progress(done, kSteps); };
+    if (!goOn(0)) {
+        return {};
+    }
     std::error_code ec;
     const fs::path source = fs::absolute(sourceName, ec).lexically_normal();
     const fs::path output = fs::absolute(outputName, ec).lexically_normal();
@@ -186,6 +193,9 @@ std::vector<std::string> ImportHelpSources(const std::string& sourceName,
     } catch (const ImportFault& fault) {
         throw ScrivletError("cannot import " + sourceName + ": " + fault.message);
     }
+    if (!goOn(1)) {
+        return {};
+    }
     help::ImportOptions options;
     options.sourceFolder = source.parent_path();
     options.outFolder = output.parent_path();
@@ -195,6 +205,9 @@ std::vector<std::string> ImportHelpSources(const std::string& sourceName,
     result.project.ProjectFileName = output.string();
     result.report.notes.insert(result.report.notes.begin(), sourceNotes.notes.begin(),
                                sourceNotes.notes.end());
+    if (!goOn(2)) {
+        return {};
+    }
     if (!result.pictures.empty()) {
         const fs::path folder = options.outFolder / options.pictureFolder;
         fs::create_directories(folder, ec);

@@ -3,12 +3,18 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
+#include <atomic>
 
 #include "app/build/build_commands.h"
 #include "app/build/help_viewer.h"
+#include "app/common/long_task.h"
 #include "app/common/message_box.h"
 #include "app/errorlog/terrorbox.h"
 #include "app/mainform/tmainform.h"
@@ -19,8 +25,8 @@
 
 using namespace scrivlet;
 using namespace scrivlet::app;
-using scrivlet::test::OnNextModal;
 using scrivlet::test::Crlf;
+using scrivlet::test::OnNextModal;
 using scrivlet::test::ReadBytes;
 using scrivlet::test::SettingsSandbox;
 using scrivlet::test::StartWindow;
@@ -30,18 +36,60 @@ namespace {
 
 // Two topics; the second has no keywords, so the build warns about it.
 std::string BuildableProject() {
-    return Crlf({"[PROJECT]", "12", "TITLE=Sample", "HELP=", "CNT=", "COPYRIGHT=", "CITATION=",
-                 "CONTENTS=", "COMPRESS=1", "ERROR=1", "SHOW=0", "INCLUDE=", "EXCLUDE=",
-                 "TEMPLATE=", "[WINDOWS]", "0", "[CONFIG]", "0", "[BMPROOTS]", "0", "[FILES]", "0",
-                 "[TOPICS]", "C=10", "A=intro", "T=Intro", "K=intro", "O=", "B=", "S=", "W=", "M=",
-                 "X=Done", "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}}",
+    return Crlf({"[PROJECT]",
+                 "12",
+                 "TITLE=Sample",
+                 "HELP=",
+                 "CNT=",
+                 "COPYRIGHT=",
+                 "CITATION=",
+                 "CONTENTS=",
+                 "COMPRESS=1",
+                 "ERROR=1",
+                 "SHOW=0",
+                 "INCLUDE=",
+                 "EXCLUDE=",
+                 "TEMPLATE=",
+                 "[WINDOWS]",
+                 "0",
+                 "[CONFIG]",
+                 "0",
+                 "[BMPROOTS]",
+                 "0",
+                 "[FILES]",
+                 "0",
+                 "[TOPICS]",
+                 "C=10",
+                 "A=intro",
+                 "T=Intro",
+                 "K=intro",
+                 "O=",
+                 "B=",
+                 "S=",
+                 "W=",
+                 "M=",
+                 "X=Done",
+                 "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}}",
                  "{\\colortbl\\red0\\green0\\blue0;}",
                  "\\deflang1033\\pard\\plain\\f0\\fs22 See \\plain\\f0\\fs22\\strike next"
                  "\\plain\\f0\\fs22 [href=20]",
-                 "\\par }", "~", "C=20", "A=", "T=Next", "K=", "O=", "B=", "S=", "W=", "M=",
-                 "X=Editing", "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}}",
-                 "{\\colortbl\\red0\\green0\\blue0;}", "\\deflang1033\\pard\\plain\\f0\\fs22 Two",
-                 "\\par }", "~"});
+                 "\\par }",
+                 "~",
+                 "C=20",
+                 "A=",
+                 "T=Next",
+                 "K=",
+                 "O=",
+                 "B=",
+                 "S=",
+                 "W=",
+                 "M=",
+                 "X=Editing",
+                 "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss Arial;}}",
+                 "{\\colortbl\\red0\\green0\\blue0;}",
+                 "\\deflang1033\\pard\\plain\\f0\\fs22 Two",
+                 "\\par }",
+                 "~"});
 }
 
 // Records the run and writes a log file as a compiler would.
@@ -65,6 +113,19 @@ public:
     std::vector<std::string> logLines;
 };
 
+// A compiler that runs until the compile is cancelled.
+class WaitingRunner : public ProcessRunner {
+public:
+    bool Run(const ProcessRequest& request) override {
+        running = true;
+        while (!request.cancelled || !request.cancelled()) {
+            QThread::msleep(5);
+        }
+        return true;
+    }
+    std::atomic<bool> running{false};
+};
+
 class RecordingViewer : public HelpViewer {
 public:
     bool Show(const QString& file, const HelpTopicRequest& request, QString&) override {
@@ -73,6 +134,15 @@ public:
     }
     std::vector<std::pair<QString, std::string>> shown;
 };
+
+// Triggers ACTION and waits until the compile it started is over.
+void CompileIn(TMainForm& form, const char* action = "Compile1") {
+    QSignalSpy done(form.findChild<BuildCommands*>(), &BuildCommands::compileFinished);
+    form.Action(action)->trigger();
+    if (form.LongWork().Running()) {
+        QVERIFY(done.wait(20000));
+    }
+}
 
 QStringList BuildFilesIn(const QString& folder) {
     return QDir(folder).entryList({"scrv*.rtf", "scrv*.hpj", "scrv*.txt"}, QDir::Files);
@@ -109,7 +179,7 @@ private slots:
         commands->SetRunner(std::move(runner));
         form->Prefs().Compiler = compiler_.toStdString();
 
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
 
         QCOMPARE(int(seen->requests.size()), 1);
         const ProcessRequest& request = seen->requests[0];
@@ -133,12 +203,64 @@ private slots:
         QVERIFY(!form->GetProject().Modified());
     }
 
+    void cancelStopsTheCompilerAndGivesTheWindowBack() {
+        auto form = StartWindow(projectPath_);
+        auto* commands = form->findChild<BuildCommands*>();
+        auto runner = std::make_unique<WaitingRunner>();
+        WaitingRunner* seen = runner.get();
+        commands->SetRunner(std::move(runner));
+        form->Prefs().Compiler = compiler_.toStdString();
+        QSignalSpy done(commands, &BuildCommands::compileFinished);
+        form->Action("Compile1")->trigger();
+        QTRY_VERIFY(seen->running);
+        QTRY_COMPARE(form->statusBar()->currentMessage(), QString("RUNNING HELP COMPILER"));
+        LongTask& task = form->LongWork();
+        QVERIFY(task.Panel()->isVisibleTo(form.get()));
+        QCOMPARE(task.Bar()->maximum(), 0);  // no end known while the compiler runs
+        QVERIFY(!form->Action("Compile1")->isEnabled());
+        QVERIFY(!form->Action("TopicAdd")->isEnabled());
+        QVERIFY(!form->centralWidget()->isEnabled());
+        QVERIFY(form->Action("ErrorLog1")->isEnabled());
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QVERIFY(!form->StoreBack(true));  // the build reads the topics: nothing is stored
+        QCOMPARE(task.CancelButton()->text(), QString("Cancel"));
+
+        QTest::mouseClick(task.CancelButton(), Qt::LeftButton);
+        QCOMPARE(task.CancelButton()->text(), QString("Cancelling..."));
+        QVERIFY(!task.CancelButton()->isEnabled());
+        QVERIFY(done.wait(10000));
+        QCOMPARE(commands->ErrorBox()->Lines().last(), QString(kCompilerStoppedLine));
+        QVERIFY(BuildFilesIn(folder_).isEmpty());
+        QVERIFY(form->Action("Compile1")->isEnabled());
+        QVERIFY(form->centralWidget()->isEnabled());
+        QVERIFY(!task.Panel()->isVisibleTo(form.get()));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(form->statusBar()->currentMessage(), QString());
+    }
+
+    void closingDuringACompileCancelsItFirst() {
+        auto form = StartWindow(projectPath_);
+        form->show();
+        auto* commands = form->findChild<BuildCommands*>();
+        auto runner = std::make_unique<WaitingRunner>();
+        WaitingRunner* seen = runner.get();
+        commands->SetRunner(std::move(runner));
+        form->Prefs().Compiler = compiler_.toStdString();
+        QSignalSpy done(commands, &BuildCommands::compileFinished);
+        form->Action("Compile1")->trigger();
+        QTRY_VERIFY(seen->running);
+        QVERIFY(!form->close());
+        QVERIFY(form->LongWork().CancelRequested());
+        QVERIFY(done.wait(10000));
+        QTRY_VERIFY(!form->isVisible());
+    }
+
     void compilerWithoutLogEndsWithTheHyphenLine() {
         auto form = StartWindow(projectPath_);
         auto* commands = form->findChild<BuildCommands*>();
         commands->SetRunner(std::make_unique<RecordingRunner>());
         form->Prefs().Compiler = compiler_.toStdString();
-        form->Action("CompileBtn")->trigger();
+        CompileIn(*form, "CompileBtn");
         QCOMPARE(commands->ErrorBox()->Lines().last(), QString(kHyphenLine));
         QVERIFY(BuildFilesIn(folder_).isEmpty());
     }
@@ -148,7 +270,7 @@ private slots:
         form->Prefs().Compiler = compiler_.toStdString();
         MessageBox::SetNextAnswer(QMessageBox::Ok);
         const int before = MessageBox::ShownCount();
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
         QCOMPARE(MessageBox::ShownCount(), before + 1);
         QCOMPARE(MessageBox::LastText(), QString("   You must save your document first   "));
     }
@@ -162,7 +284,7 @@ private slots:
             QVERIFY(qobject_cast<TOptionsBox*>(modal));
             static_cast<QDialog*>(modal)->reject();
         });
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
         QCOMPARE(caption, QString("Options"));
         QVERIFY(BuildFilesIn(folder_).isEmpty());
     }
@@ -177,7 +299,7 @@ private slots:
         WriteBytes(other, "x");
         form->Prefs().Compiler = other.toStdString();
         const int before = MessageBox::ShownCount();
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
         QCOMPARE(MessageBox::ShownCount(), before);
         QVERIFY(seen->requests.empty());
         QCOMPARE(commands->ErrorBox()->Lines(), QStringList({"No message"}));
@@ -192,7 +314,7 @@ private slots:
         auto* commands = form->findChild<BuildCommands*>();
         commands->SetRunner(std::make_unique<RecordingRunner>());
         form->Prefs().Compiler = compiler_.toStdString();
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
         TErrorBox* box = commands->ErrorBox();
         QVERIFY(!box->isVisible());
         QCOMPARE(box->Lines().first(), QString("manual.scw"));
@@ -232,13 +354,13 @@ private slots:
         commands->SetViewer(std::move(viewer));
         form->Prefs().Compiler = compiler_.toStdString();
         // No help file was made by the stand-in: the log says so.
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
         QVERIFY(seen->shown.empty());
         QVERIFY(commands->ErrorBox()->Lines().contains("    Error - Unable to display help file"));
         // With a help file there, the viewer opens it at the current topic.
         WriteBytes(folder_ + "/manual.hlp", "help");
         form->Action("NextBtn")->trigger();
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
         QCOMPARE(int(seen->shown.size()), 1);
         QCOMPARE(QFileInfo(seen->shown[0].first).canonicalFilePath(),
                  QFileInfo(folder_ + "/manual.hlp").canonicalFilePath());
@@ -274,7 +396,7 @@ private slots:
 #ifdef SCRIVLET_FAKEHC
         auto form = StartWindow(projectPath_);
         form->Prefs().Compiler = SCRIVLET_FAKEHC;
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
         const QStringList lines = form->findChild<BuildCommands*>()->ErrorBox()->Lines();
         const int hyphens = lines.indexOf(QString(kHyphenLine));
         QVERIFY2(hyphens > 0, qPrintable(lines.join('\n')));
@@ -302,8 +424,14 @@ private slots:
             QString file;
             QString status;
             bool Run(const ProcessRequest& request) override {
-                status = static_cast<QMainWindow*>(window)->statusBar()->currentMessage();
-                window->grab().save(file);
+                // On the build's thread: the window is pictured on its own.
+                QMetaObject::invokeMethod(
+                    window,
+                    [this] {
+                        status = static_cast<QMainWindow*>(window)->statusBar()->currentMessage();
+                        window->grab().save(file);
+                    },
+                    Qt::BlockingQueuedConnection);
                 return RecordingRunner::Run(request);
             }
         };
@@ -314,7 +442,7 @@ private slots:
         runner->logLines = {"HC1002: Note: Using existing phrase table", "manual.hlp, 2 topics"};
         commands->SetRunner(std::move(runner));
         form->Prefs().Compiler = compiler_.toStdString();
-        form->Action("Compile1")->trigger();
+        CompileIn(*form, "Compile1");
         QCOMPARE(picturing->status, QString("RUNNING HELP COMPILER"));
         QVERIFY(commands->ErrorBox()->grab().save(dir + "/error_log.png"));
         TOptionsBox box(OptionsValues{});

@@ -1,8 +1,11 @@
 // File > Import Help Project... and Import Help File...: the sources become
 // a project file that the window opens, and the report is shown.
 #include <QAction>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 
+#include "app/common/long_task.h"
 #include "app/common/message_box.h"
 #include "app/import/import_hookup.h"
 #include "app/mainform/tmainform.h"
@@ -12,6 +15,21 @@ using namespace scrivlet;
 using namespace scrivlet::app;
 using scrivlet::test::SettingsSandbox;
 using scrivlet::test::StartWindow;
+
+namespace {
+
+// Triggers the action named NAME and waits until the import it started is over.
+void ImportIn(TMainForm& form, const char* name) {
+    QSignalSpy done(&form.LongWork(), &LongTask::finished);
+    form.findChild<QAction*>(name)->trigger();
+    QVERIFY(form.LongWork().Running());
+    QVERIFY(!form.findChild<QAction*>(name)->isEnabled());
+    QVERIFY(done.wait(20000));
+    QVERIFY(form.findChild<QAction*>(name)->isEnabled());
+    QCOMPARE(form.statusBar()->currentMessage(), QString());
+}
+
+}  // namespace
 
 class ImportTest : public QObject {
     Q_OBJECT
@@ -29,7 +47,7 @@ private slots:
         });
         auto form = StartWindow();
         MessageBox::SetNextAnswer(QMessageBox::Ok);
-        form->findChild<QAction*>("FileImportProject")->trigger();
+        ImportIn(*form, "FileImportProject");
         QCOMPARE(asked, QStringList({"Import Help Project|Help Projects (*.hpj)|open",
                                      "Save Imported Project As|Scrivlet Projects (*.scw)|save"}));
         QCOMPARE(MessageBox::LastText(),
@@ -50,11 +68,12 @@ private slots:
         });
         auto form = StartWindow();
         MessageBox::SetNextAnswer(QMessageBox::Ok);
-        form->findChild<QAction*>("FileImportHelpFile")->trigger();
+        ImportIn(*form, "FileImportHelpFile");
         QCOMPARE(MessageBox::LastText(),
                  "cannot import " + source +
                      ": This is not a Windows help file: it does not begin as one does.");
         QCOMPARE(filters, QString("Help Files (*.hlp);Scrivlet Projects (*.scw);"));
+        QCOMPARE(ImportingText(source), QString("Importing damaged.hlp..."));
         QVERIFY(!QFile::exists(output));
     }
 

@@ -1,10 +1,12 @@
 // The compile pipeline with fake files, a fake compiler and recording sinks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
 #include "build_test_support.h"
+#include "core/build/build_defaults.h"
 #include "core/build/compile.h"
 #include "core/build/topic_rtf.h"
 #include "core/util/errors.h"
@@ -310,6 +312,67 @@ TEST_F(CompileTest, KeepLeavesAllThreeFiles) {
     EXPECT_TRUE(files.removed.empty());
     EXPECT_EQ(log.lines.back(), "done");
     EXPECT_TRUE(files.Exists("/proj/scrv3.txt"));
+}
+
+TEST_F(CompileTest, ACancelWhileWritingLeavesNoBuildFileAndRunsNoCompiler) {
+    options.baseName = "scrv3";
+    // At the first line of the topic file, and once both files are written.
+    const std::vector<std::function<bool()>> moments{[] { return true; },
+                                                     [this] { return files.written.size() == 2; }};
+    for (const auto& moment : moments) {
+        log.lines.clear();
+        progress.events.clear();
+        files.removed.clear();
+        progress.cancelWhen = moment;
+        EXPECT_EQ(Compile().outcome, CompileOutcome::Cancelled);
+        EXPECT_EQ(files.files.size(), 1u);  // the compiler only
+        EXPECT_TRUE(runner.requests.empty());
+        EXPECT_EQ(log.lines.back(), kCancelledLine);
+        EXPECT_EQ(progress.events.back(), "<ended>");
+    }
+    EXPECT_EQ(files.removed, (std::vector<std::string>{"/proj/scrv3.rtf", "/proj/scrv3.hpj"}));
+    EXPECT_STREQ(kCancelledLine,
+                 "Compile cancelled: the help compiler did not run, the help file is unchanged.");
+}
+
+TEST_F(CompileTest, ACancelWhileTheCompilerRunsStopsItAndRemovesItsFiles) {
+    project.ShowHelpAfterCompile = true;
+    files.files["/proj/manual.hlp"] = "the last help file";
+    options.baseName = "scrv3";
+    bool cancel = false;
+    progress.cancelWhen = [&cancel] { return cancel; };
+    runner.onRun = [&](const ProcessRequest& request) {
+        ASSERT_TRUE(request.cancelled);
+        EXPECT_FALSE(request.cancelled());
+        files.files["/proj/scrv3.txt"] = "HC1002: Note: half";
+        cancel = true;
+        EXPECT_TRUE(request.cancelled());
+    };
+    EXPECT_EQ(Compile().outcome, CompileOutcome::CompilerStopped);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(log.lines.back(), kCompilerStoppedLine);
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "HC1002: Note: half"), 0);
+    EXPECT_EQ(files.files.size(), 2u);  // the compiler and the help file
+    EXPECT_EQ(files.files["/proj/manual.hlp"], "the last help file");
+    EXPECT_STREQ(kCompilerStoppedLine,
+                 "Compile cancelled: the help compiler was stopped before it finished, so the "
+                 "help file may be out of date or incomplete.");
+}
+
+TEST_F(CompileTest, FilledDefaultsAreWhatTheBuildWouldFillIn) {
+    project.Topics[1].ContextString = "";
+    project.HelpFileName = "";
+    Project filled = project;
+    FillBuildDefaults(filled);
+    Compile();
+    EXPECT_EQ(filled.Topics[1].ContextString, project.Topics[1].ContextString);
+    EXPECT_EQ(filled.Topics[0].ContextString, "scrv10");
+    EXPECT_EQ(filled.HelpFileName, project.HelpFileName);
+    EXPECT_EQ(filled.HelpFileName, ".\\manual.hlp");
+    EXPECT_FALSE(filled.Modified());
+    // CheckCompile changes nothing and answers as the compile does.
+    project.ProjectFileName = "Untitled";
+    EXPECT_EQ(CheckCompile(project, options, files).outcome, CompileOutcome::NotSaved);
 }
 
 TEST(IsHelpCompilerName, TestsTheUpperCasedFileName) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "core/build/process_runner.h"
 #include "core/util/file_io.h"
@@ -47,6 +49,21 @@ TEST_F(PosixRunnerTest, RunsInTheWorkingFolderAndWaitsForTheEnd) {
     ASSERT_TRUE(where.has_value());
     EXPECT_EQ(std::filesystem::path(where->substr(0, where->size() - 1)),
               std::filesystem::canonical(folder));
+}
+
+TEST_F(PosixRunnerTest, ACancelStopsTheProgramAndWhatItStarted) {
+    PosixProcessRunner runner(false);
+    ProcessRequest request;
+    request.program = "/bin/sh";
+    // A child of the program would write the file a moment later.
+    request.arguments = "-c (sleep\t1;touch\tlate.txt)&wait";
+    request.workingFolder = folder.string();
+    int asked = 0;
+    request.cancelled = [&asked] { return ++asked > 2; };
+    EXPECT_TRUE(runner.Run(request));
+    EXPECT_GT(asked, 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_FALSE(std::filesystem::exists(folder / "late.txt"));
 }
 
 TEST_F(PosixRunnerTest, AProgramThatCannotStartIsReported) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,9 @@ public:
     void BuildStarted() override { events.emplace_back("<started>"); }
     void ShowStatus(std::string_view text) override { events.emplace_back(text); }
     void BuildEnded() override { events.emplace_back("<ended>"); }
+    bool Cancelled() override { return cancelWhen && cancelWhen(); }
     std::vector<std::string> events;
+    std::function<bool()> cancelWhen;
 };
 
 }  // namespace scrivlet::testing

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/batch.h"
+#include "cli/import_command.h"
 #include "core/projectfile/project_file.h"
 #include "core/util/file_io.h"
 #include "hc/compile.h"
@@ -134,7 +135,8 @@ TEST(ImportCommand, BadInputGivesOneMessageAndWritesNothing) {
     };
     const Case cases[] = {
         {"broken/missing_file.hpj",
-         "HC1013: Fatal Error: missing_file.hpj, line 6: The topic file \"absent.rtf\" was not found."},
+         "HC1013: Fatal Error: missing_file.hpj, line 6: The topic file \"absent.rtf\" was not "
+         "found."},
         {"broken/not_rtf.hpj",
          "HC2001: Fatal Error: notrtf.rtf, line 1: The file is not an RTF file: it "
          "does not begin with \"{\\rtf\"."},
@@ -158,6 +160,27 @@ TEST(ImportCommand, NeedsASourceAndAnOutput) {
     const Outcome usage = Import({"only.hpj"});
     EXPECT_EQ(usage.status, 2);
     EXPECT_EQ(usage.err.rfind("Usage: scrivlet", 0), 0u);
+}
+
+TEST(ImportCommand, ProgressSeesEachStepAndAStopBeforeWritingLeavesNothing) {
+    TempFolder folder;
+    const std::string output = (folder / "stopped.scw").string();
+    for (int stopAt = 0; stopAt < 3; ++stopAt) {
+        std::vector<std::pair<int, int>> seen;
+        const auto lines = cli::ImportHelpSources(ImportData("full/project.hpj"), output,
+                                                  [&](int done, int total) {
+                                                      seen.emplace_back(done, total);
+                                                      return done < stopAt;
+                                                  });
+        EXPECT_TRUE(lines.empty());
+        EXPECT_EQ(seen.size(), static_cast<std::size_t>(stopAt + 1));
+        EXPECT_EQ(seen.back(), std::make_pair(stopAt, 3));
+        EXPECT_FALSE(std::filesystem::exists(output));
+    }
+    EXPECT_FALSE(cli::ImportHelpSources(ImportData("full/project.hpj"), output, [](int, int) {
+                     return true;
+                 }).empty());
+    EXPECT_TRUE(std::filesystem::exists(output));
 }
 
 }  // namespace

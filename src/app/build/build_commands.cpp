@@ -4,12 +4,18 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
 
 #include "app/build/help_viewer.h"
+#include "app/common/long_task.h"
 #include "app/common/message_box.h"
 #include "app/errorlog/terrorbox.h"
 #include "app/mainform/tmainform.h"
 #include "app/options/options_command.h"
+#include "core/build/build_defaults.h"
 #include "core/build/build_files.h"
 #include "core/build/build_paths.h"
 #include "core/build/compile.h"
@@ -21,60 +27,114 @@
 namespace scrivlet::app {
 namespace {
 
-// The log of a compile: the error log window and the form's log lines.
-class WindowLog : public LogSink {
+// How often the worker hands collected log lines to the window.
+constexpr auto kLogBatch = std::chrono::milliseconds(50);
+
+// The percentage at the end of a stage text ("TRANSLATING COMMANDS 37%"),
+// 0 for a stage that has none yet, and -1 (no end known) while the compiler
+// runs.
+int StatusPercent(std::string_view text) {
+    if (text == "RUNNING HELP COMPILER") {
+        return -1;
+    }
+    if (text.empty() || text.back() != '%') {
+        return 0;
+    }
+    text.remove_suffix(1);
+    const std::size_t blank = text.rfind(' ');
+    const std::string_view digits = blank == std::string_view::npos ? text : text.substr(blank + 1);
+    int percent = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        percent = std::min(100, percent * 10 + (c - '0'));
+    }
+    return percent;
+}
+
+}  // namespace
+
+// The compile's log and progress on the worker thread. Everything for the
+// window is queued to it in the order the build made it; log lines go in
+// batches, so that thousands of warnings do not cost one event each.
+class CompileBridge : public LogSink, public ProgressSink {
 public:
-    WindowLog(TMainForm& form, TErrorBox& box) : form_(form), box_(box) {}
+    CompileBridge(BuildCommands& owner, TMainForm& form, TErrorBox& box, LongTask& task)
+        : owner_(owner), form_(form), box_(box), task_(task) {}
 
     void StartLog(bool showWindow) override {
-        box_.Clear();
-        box_.MoveToTopEdge();
-        if (showWindow) {
-            box_.show();
-            box_.repaint();
+        Post([box = &box_, showWindow] {
+            box->Clear();
+            box->MoveToTopEdge();
+            if (showWindow) {
+                box->show();
+            }
+        });
+    }
+
+    void LogLine(std::string_view line) override {
+        lines_.emplace_back(line);
+        if (std::chrono::steady_clock::now() - lastBatch_ >= kLogBatch) {
+            FlushLines();
         }
     }
 
-    void LogLine(std::string_view line) override { form_.LogLine(FromAnsi(line)); }
-
-private:
-    TMainForm& form_;
-    TErrorBox& box_;
-};
-
-// The stages in the status bar's simple-text mode, painted at once because
-// the build does not return to the event loop until it is over.
-class StatusProgress : public ProgressSink {
-public:
-    explicit StatusProgress(TMainForm& form) : form_(form) {}
-    ~StatusProgress() override { BuildEnded(); }
-
     void BuildStarted() override {
-        if (!started_) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            started_ = true;
-        }
+        Post([this] {
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+            cursorSet_ = true;
+        });
     }
 
     void ShowStatus(std::string_view text) override {
-        form_.statusBar()->showMessage(FromAnsi(text));
-        form_.statusBar()->repaint();
+        task_.SetPercent(StatusPercent(text));
+        Post([form = &form_, status = FromAnsi(text)] { form->statusBar()->showMessage(status); });
     }
+
+    bool Cancelled() override { return task_.CancelRequested(); }
 
     void BuildEnded() override {
-        if (started_) {
-            QApplication::restoreOverrideCursor();
-            started_ = false;
-        }
-        form_.statusBar()->clearMessage();
+        Post([this] {
+            if (cursorSet_) {
+                QApplication::restoreOverrideCursor();
+                cursorSet_ = false;
+            }
+            form_.statusBar()->clearMessage();
+        });
     }
 
-private:
-    TMainForm& form_;
-    bool started_ = false;
-};
+    // Queues FN for the window after the lines logged so far.
+    void Post(std::function<void()> fn) {
+        FlushLines();
+        QMetaObject::invokeMethod(&owner_, std::move(fn));
+    }
 
-}  // namespace
+    void FlushLines() {
+        lastBatch_ = std::chrono::steady_clock::now();
+        if (lines_.empty()) {
+            return;
+        }
+        QMetaObject::invokeMethod(&owner_, [form = &form_, lines = std::move(lines_)] {
+            for (const std::string& line : lines) {
+                form->LogLine(FromAnsi(line));
+            }
+        });
+        lines_.clear();
+    }
+
+    // Set on the worker thread, read by the window once the work is over.
+    std::string error;
+
+private:
+    BuildCommands& owner_;
+    TMainForm& form_;
+    TErrorBox& box_;
+    LongTask& task_;
+    std::vector<std::string> lines_;
+    std::chrono::steady_clock::time_point lastBatch_ = std::chrono::steady_clock::now();
+    bool cursorSet_ = false;  // the window's thread only
+};
 
 BuildCommands::BuildCommands(TMainForm& form, std::unique_ptr<ProcessRunner> runner,
                              std::unique_ptr<HelpViewer> viewer)
@@ -112,34 +172,56 @@ void BuildCommands::SetViewer(std::unique_ptr<HelpViewer> viewer) {
 }
 
 void BuildCommands::Compile() {
-    if (!form_.StoreBack(true)) {
+    LongTask& task = form_.LongWork();
+    if (task.Running() || !form_.StoreBack(true)) {
         return;
     }
     Project& project = form_.GetProject();
-    DiskBuildFiles files;
-    WindowLog log(form_, *errorBox_);
-    StatusProgress progress(form_);
-    CompileCollaborators with{
-        files, *runner_, log, progress,
-        [this](const std::string& path, int32_t number) { ShowHelp(path, number); }};
     CompileOptions options;
     options.compilerPath = form_.Prefs().Compiler;
-    try {
-        const CompileResult result = CompileProject(project, options, with);
-        switch (result.outcome) {
-            case CompileOutcome::NotSaved:
-                MessageBox::Inform(&form_, kMustSaveFirst);
-                break;
-            case CompileOutcome::ChooseCompiler:
-                Options2Click(form_);
-                break;
-            default:
-                break;
-        }
-    } catch (const std::exception& e) {
-        progress.BuildEnded();
-        MessageBox::Error(&form_, FromAnsi(e.what()));
+    DiskBuildFiles files;
+    const CompileResult check = CheckCompile(project, options, files);
+    switch (check.outcome) {
+        case CompileOutcome::Built:
+            break;
+        case CompileOutcome::NotSaved:
+            MessageBox::Inform(&form_, kMustSaveFirst);
+            return;
+        case CompileOutcome::ChooseCompiler:
+            Options2Click(form_);
+            return;
+        case CompileOutcome::HelpIsProject:
+            MessageBox::Error(&form_, FromAnsi(HelpIsProjectMessage(project.HelpFileName)));
+            return;
+        default:
+            return;
     }
+    // The build then only reads the project, which the window may go on
+    // painting from meanwhile; editing is off until it ends.
+    FillBuildDefaults(project);
+    auto bridge = std::make_shared<CompileBridge>(*this, form_, *errorBox_, task);
+    ProcessRunner* runner = runner_.get();
+    task.Start(
+        [this, bridge, runner, options, &project] {
+            try {
+                DiskBuildFiles disk;
+                CompileCollaborators with{
+                    disk, *runner, *bridge, *bridge,
+                    [this, bridge](const std::string& path, int32_t number) {
+                        bridge->Post([this, path, number] { ShowHelp(path, number); });
+                    }};
+                CompileProject(project, options, with);
+            } catch (const std::exception& e) {
+                bridge->error = e.what();
+            }
+            bridge->FlushLines();
+        },
+        [this, bridge] {
+            if (!bridge->error.empty()) {
+                MessageBox::Error(&form_, FromAnsi(bridge->error));
+            }
+            emit compileFinished();
+        });
 }
 
 void BuildCommands::ShowHelp(const std::string& path, int contextNumber) {

@@ -30,9 +30,14 @@ public:
     void SetRunner(std::unique_ptr<ProcessRunner> runner);
     void SetViewer(std::unique_ptr<HelpViewer> viewer);
 
+    // Checks on this thread, then builds and runs the compiler on the
+    // window's long-task thread; compileFinished follows its end.
     void Compile();
     void ShowBtn1Click();
     void ErrorLog1Click();
+
+signals:
+    void compileFinished();
 
 private:
     void ShowHelp(const std::string& path, int contextNumber);

@@ -54,10 +54,9 @@ void TErrorBox::Clear() {
 }
 
 void TErrorBox::AddLine(const QString& line) {
+    // The build runs off the window's thread, so the event loop paints the
+    // line; a repaint per line would cost a build with many warnings dearly.
     memo_->appendPlainText(line);
-    if (isVisible()) {
-        memo_->viewport()->repaint();
-    }
 }
 
 void TErrorBox::MoveToTopEdge() {

@@ -2,8 +2,12 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
+#include <QStatusBar>
+#include <memory>
 
+#include "app/common/long_task.h"
 #include "app/common/message_box.h"
 #include "app/mainform/project_commands.h"
 #include "app/mainform/tmainform.h"
@@ -49,18 +53,42 @@ void RunImport(TMainForm& form, bool helpFile) {
     if (!output.endsWith(QStringLiteral(".scw"), Qt::CaseInsensitive)) {
         output += QStringLiteral(".scw");
     }
-    std::vector<std::string> report;
-    try {
-        report = cli::ImportHelpSources(source.toStdString(), output.toStdString());
-    } catch (const ScrivletError& e) {
-        MessageBox::Error(&form, FromAnsi(e.what()));
-        return;
-    }
-    form.ProjectCmds().ReadProject(output);
-    MessageBox::Inform(&form, ImportReportText(report));
+    // Reading a large help file takes a while: on the long-task thread,
+    // with the window locked, since the new project replaces the open one.
+    struct Outcome {
+        std::vector<std::string> report;
+        QString error;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    LongTask& task = form.LongWork();
+    form.statusBar()->showMessage(ImportingText(source));
+    task.Start(
+        [&task, outcome, source = source.toStdString(), out = output.toStdString()] {
+            try {
+                outcome->report = cli::ImportHelpSources(source, out, [&task](int done, int total) {
+                    task.SetPercent(done * 100 / total);
+                    return !task.CancelRequested();
+                });
+            } catch (const ScrivletError& e) {
+                outcome->error = FromAnsi(e.what());
+            }
+        },
+        [&form, outcome, output] {
+            form.statusBar()->clearMessage();
+            if (!outcome->error.isEmpty()) {
+                MessageBox::Error(&form, outcome->error);
+            } else if (!outcome->report.empty()) {  // empty: cancelled, nothing written
+                form.ProjectCmds().ReadProject(output);
+                MessageBox::Inform(&form, ImportReportText(outcome->report));
+            }
+        });
 }
 
 }  // namespace
+
+QString ImportingText(const QString& source) {
+    return QStringLiteral("Importing %1...").arg(QFileInfo(source).fileName());
+}
 
 QString ImportReportText(const std::vector<std::string>& lines) {
     QString text;

@@ -15,13 +15,17 @@ using ImportFileDialog =
     std::function<QString(const QString& title, const QString& filter, bool save)>;
 
 // File > Import Help Project... and Import Help File...: the sources and the
-// new project file are asked for, the import runs, the new project is
-// opened and the report shown.
+// new project file are asked for, the import runs on the window's long-task
+// thread (Cancel stops it before anything is written), then the new project
+// is opened and the report shown.
 void HookImportCommands(TMainForm& form);
 
 // For tests: the file dialogs the import asks with from now on (empty for
 // Qt's own).
 void SetImportFileDialog(ImportFileDialog dialog);
+
+// The status text while SOURCE is imported: "Importing NAME...".
+QString ImportingText(const QString& source);
 
 // The report box's text: the report's first line, then what was not carried
 // over, one line each.

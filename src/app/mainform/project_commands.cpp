@@ -77,6 +77,7 @@ void ProjectCommands::ResetProject() {
     f.RichEdit1()->clear();
     f.SetLoadingText(false);
     f.SetEditorChanged(false);
+    f.SetEditorHoldsPart(false);
     f.TopicGridRows()->Clear();
     f.PropGrid()->ClearValues();
     f.GetProject().Reset();

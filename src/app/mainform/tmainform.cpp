@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/build/build_commands.h"
+#include "app/common/long_task.h"
 #include "app/contents/contents_commands.h"
 #include "app/editor/edit_menu_state.h"
 #include "app/editor/editor_commands.h"
@@ -107,7 +108,8 @@ TMainForm::~TMainForm() {
     // Child widgets are destroyed after this class's members, and an open
     // in-place editor commits its text as it goes. The controllers go first
     // (their connections with them), then the client area while the project
-    // still exists.
+    // still exists. Work on another thread reads the project: it ends first.
+    longTask_->Stop();
     delete topicCommands_;
     topicCommands_ = nullptr;
     delete projectCommands_;
@@ -142,8 +144,15 @@ void TMainForm::BuildLayout() {
     auto* textLayout = new QVBoxLayout(textPage);
     textLayout->setContentsMargins(0, 0, 0, 0);
     textLayout->setSpacing(0);
+    partNotice_ = new QLabel(textPage);
+    partNotice_->setObjectName("PartNotice");
+    partNotice_->setWordWrap(true);
+    partNotice_->setMargin(4);
+    partNotice_->setStyleSheet("QLabel { background: #fff3c4; color: black; }");
+    partNotice_->hide();
     ruler_ = new TRuler(textPage);
     richEdit_ = new TSRichEdit(textPage);
+    textLayout->addWidget(partNotice_);
     textLayout->addWidget(ruler_);
     textLayout->addWidget(richEdit_);
     notebook_->addTab(textPage, "Text");
@@ -180,6 +189,8 @@ void TMainForm::BuildStatusBar() {
         }
         panels_[i] = panel;
     }
+    longTask_ = new LongTask(*this);
+    longTask_->KeepEnabled(QStringLiteral("ErrorLog1"));
 }
 
 void TMainForm::BuildGridPopup() {
@@ -345,6 +356,11 @@ QMenu* TMainForm::createPopupMenu() {
 }
 
 bool TMainForm::StoreBack(bool withProperties) {
+    // Work on the long-task thread reads the topics: nothing is written into
+    // them meanwhile, and whatever asks (a timer's check, say) is abandoned.
+    if (longTask_->Running()) {
+        return false;
+    }
     return topicCommands_->StoreBack(withProperties);
 }
 
@@ -364,8 +380,17 @@ bool TMainForm::AskSaveChanges() {
     return projectCommands_->AskSaveChanges();
 }
 
+void TMainForm::SetEditorHoldsPart(bool value, const QString& notice) {
+    editorHoldsPart_ = value;
+    richEdit_->setReadOnly(value);
+    partNotice_->setText(notice);
+    partNotice_->setVisible(value);
+}
+
 void TMainForm::RichEdit1Change() {
-    if (loadingText_) {
+    // A text read in part is never an edit: written back, it would cut the
+    // topic short.
+    if (loadingText_ || editorHoldsPart_) {
         return;
     }
     editorChanged_ = true;
@@ -507,6 +532,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // The work reads the project this window holds: it stops first.
+    if (longTask_->Running()) {
+        longTask_->Cancel();
+        longTask_->CloseWhenDone();
+        event->ignore();
+        return;
+    }
     if (!projectCommands_->AskSaveChanges()) {
         event->ignore();
         return;

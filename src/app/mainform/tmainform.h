@@ -11,6 +11,7 @@
 #include "app/mainform/action_registry.h"
 #include "app/mainform/main_menus.h"
 #include "app/mainform/main_toolbars.h"
+#include "app/mainform/topic_text.h"
 #include "core/model/project.h"
 #include "core/topics/preferences.h"
 #include "core/topics/recent_files.h"
@@ -23,6 +24,7 @@ class QTabWidget;
 namespace scrivlet::app {
 
 class PropertyGrid;
+class LongTask;
 class ProjectUndo;
 class RecoveryKeeper;
 class ProjectCommands;
@@ -49,7 +51,8 @@ class TSRichEdit;
 //  - StoreBack(true):    writes the editor and the property grid into the
 //                        current topic; call it before reading topic records.
 //                        False when the property grid held a bad number (the
-//                        error was shown): abandon the command then.
+//                        error was shown), and while work runs on the
+//                        long-task thread: abandon the command then.
 //  - ShowTopic(i):       shows topic i (never changes Modified).
 //  - FillTopicGrid():    refills the grid, or set Project().TopicGridStale.
 //  - SetModified(bool):  the unsaved-changes flag (and the Save button).
@@ -98,6 +101,8 @@ public:
     // The project's undo stack: every change to the project is recorded there.
     ProjectUndo& Undo() const { return *undo_; }
     RecoveryKeeper& Recovery() const { return *recovery_; }
+    // Compile and import run there, off the interface thread.
+    LongTask& LongWork() const { return *longTask_; }
 
     bool StoreBack(bool withProperties);
     void ShowTopic(int index);
@@ -126,6 +131,15 @@ public:
     // count as edits.
     bool LoadingText() const { return loadingText_; }
     void SetLoadingText(bool value) { loadingText_ = value; }
+    // Topic texts past these sizes are opened in part and read-only.
+    TopicTextLimit EditorLoadLimit() const { return editorLoadLimit_; }
+    void SetEditorLoadLimit(TopicTextLimit limit) { editorLoadLimit_ = limit; }
+    // Whether the editor holds only the beginning of the current topic's
+    // text: its changes then never reach the topic. The notice over the
+    // editor says so.
+    bool EditorHoldsPart() const { return editorHoldsPart_; }
+    void SetEditorHoldsPart(bool value, const QString& notice = {});
+    QLabel* PartNotice() const { return partNotice_; }
     // Whether the editor was changed since the current topic was shown.
     bool EditorChanged() const { return editorChanged_; }
     void SetEditorChanged(bool value) { editorChanged_ = value; }
@@ -162,6 +176,8 @@ private:
     bool firstLaidOut_ = false;
     bool loadingText_ = false;
     bool editorChanged_ = false;
+    bool editorHoldsPart_ = false;
+    TopicTextLimit editorLoadLimit_;
     QStringList logLines_;
     std::function<void(const QString&)> logSink_;
 
@@ -176,6 +192,7 @@ private:
     TopicGridModel* gridModel_ = nullptr;
     QTabWidget* notebook_ = nullptr;
     QWidget* ruler_ = nullptr;
+    QLabel* partNotice_ = nullptr;
     TSRichEdit* richEdit_ = nullptr;
     PropertyGrid* grid2_ = nullptr;
     QLabel* panels_[3] = {};
@@ -184,6 +201,7 @@ private:
     TopicCommands* topicCommands_ = nullptr;
     ProjectUndo* undo_ = nullptr;
     RecoveryKeeper* recovery_ = nullptr;
+    LongTask* longTask_ = nullptr;
 };
 
 }  // namespace scrivlet::app

@@ -81,7 +81,8 @@ bool TopicCommands::StoreBack(bool withProperties) {
     TTopic& topic = project.Topics[static_cast<std::size_t>(project.CurrentTopic)];
     // An untouched editor still holds exactly the stored text; writing it
     // again would only cost time (and lose lines the reader could not take).
-    if (form_.EditorChanged() || topic.Text.empty()) {
+    // One that holds only the text's beginning would cut the topic short.
+    if (!form_.EditorHoldsPart() && (form_.EditorChanged() || topic.Text.empty())) {
         topic.Text = SaveTopicText(*form_.RichEdit1()->document());
     }
     if (withProperties) {
@@ -236,7 +237,10 @@ void TopicCommands::ShowTopic(int index) {
     const bool modified = project.Modified();
     form_.SetLoadingText(true);
     editor->setUndoRedoEnabled(false);
-    LoadTopicText(topic.Text, *editor->document());
+    const TopicTextLoad load =
+        LoadTopicText(topic.Text, *editor->document(), form_.EditorLoadLimit());
+    form_.SetEditorHoldsPart(
+        !load.whole, load.whole ? QString() : PartTopicNotice(load.bytes, form_.EditorLoadLimit()));
     editor->setUndoRedoEnabled(true);
     editor->ApplyTextMargins();
     editor->moveCursor(QTextCursor::Start);

@@ -25,6 +25,9 @@ public:
     // The build begins: hourglass cursor, status bar in simple-text mode.
     virtual void BuildStarted() {}
     virtual void ShowStatus(std::string_view text) = 0;
+    // Asked between the build's steps, from the thread the build runs on;
+    // true stops the build (a window's Cancel sets it from another thread).
+    virtual bool Cancelled() { return false; }
     // The build is over, however it ended: default cursor, empty status text,
     // status bar back to its panels.
     virtual void BuildEnded() {}

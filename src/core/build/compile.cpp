@@ -59,6 +59,26 @@ private:
     std::vector<std::string> paths_;
 };
 
+// Thrown inside the build when its progress sink cancels it.
+struct BuildCancelled {};
+
+// Stops the topic file between two lines once the build is cancelled; the
+// file being written is then removed.
+class CancellableOutput : public LineOutput {
+public:
+    CancellableOutput(LineOutput& out, ProgressSink& progress) : out_(out), progress_(progress) {}
+    void Line(std::string_view line) override {
+        if (progress_.Cancelled()) {
+            throw BuildCancelled();
+        }
+        out_.Line(line);
+    }
+
+private:
+    LineOutput& out_;
+    ProgressSink& progress_;
+};
+
 }  // namespace
 
 std::string HelpIsProjectMessage(std::string_view helpFileName) {
@@ -113,8 +133,8 @@ bool IsErrorLogLine(std::string_view line) {
     return line.substr(0, 4) == "    " || line.find("Error:") != std::string_view::npos;
 }
 
-CompileResult CompileProject(Project& project, const CompileOptions& options,
-                             CompileCollaborators& with) {
+CompileResult CheckCompile(const Project& project, const CompileOptions& options,
+                           BuildFiles& files) {
     CompileResult result;
     if (project.Topics.Empty() || project.Topics[0].Text.empty()) {
         result.outcome = CompileOutcome::NoText;
@@ -125,7 +145,7 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
         return result;
     }
     if (options.runCompiler) {
-        if (options.compilerPath.empty() || !with.files.Exists(options.compilerPath)) {
+        if (options.compilerPath.empty() || !files.Exists(options.compilerPath)) {
             result.outcome = CompileOutcome::ChooseCompiler;
             return result;
         }
@@ -137,14 +157,14 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
 
     const std::string folder = ProjectFolder(project.ProjectFileName);
     if (!project.HelpFileName.empty() &&
-        with.files.SameFile(HelpFilePath(project.HelpFileName, folder), project.ProjectFileName)) {
+        files.SameFile(HelpFilePath(project.HelpFileName, folder), project.ProjectFileName)) {
         result.outcome = CompileOutcome::HelpIsProject;
         return result;
     }
     if (!options.baseName.empty() && !options.replaceBaseFiles) {
         for (const char* extension : {".rtf", ".hpj", ".txt"}) {
             const std::string path = folder + options.baseName + extension;
-            if (with.files.Exists(path)) {
+            if (files.Exists(path)) {
                 result.outcome = CompileOutcome::BaseNameTaken;
                 result.baseName = options.baseName;
                 result.takenFile = path;
@@ -152,6 +172,16 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
             }
         }
     }
+    return result;
+}
+
+CompileResult CompileProject(Project& project, const CompileOptions& options,
+                             CompileCollaborators& with) {
+    CompileResult result = CheckCompile(project, options, with.files);
+    if (result.outcome != CompileOutcome::Built) {
+        return result;
+    }
+    const std::string folder = ProjectFolder(project.ProjectFileName);
 
     const BuildEndGuard guard(with.progress);
     with.progress.ShowStatus("CREATING OUTPUT FILE");
@@ -174,13 +204,21 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
     }
     const std::string stem = folder + result.baseName;
 
-    {
+    try {
         WrittenFiles written(with.files);
         written.WriteFrom(stem + ".rtf", [&](LineOutput& out) {
-            WriteTopicRtf(project, with.log, with.progress, out);
+            CancellableOutput lines(out, with.progress);
+            WriteTopicRtf(project, with.log, with.progress, lines);
         });
         written.Write(stem + ".hpj", BuildHelpProject(project, result.baseName, folder));
+        if (with.progress.Cancelled()) {
+            throw BuildCancelled();
+        }
         written.Keep();
+    } catch (const BuildCancelled&) {
+        with.log.LogLine(kCancelledLine);
+        result.outcome = CompileOutcome::Cancelled;
+        return result;
     }
     if (!options.runCompiler) {
         return result;
@@ -192,7 +230,18 @@ CompileResult CompileProject(Project& project, const CompileOptions& options,
     request.arguments = "-x " + result.baseName + ".hpj";
     request.commandLine = CompilerCommandLine(options.compilerPath, result.baseName + ".hpj");
     request.workingFolder = folder;
+    request.cancelled = [&with] { return with.progress.Cancelled(); };
     with.runner.Run(request);  // a compiler that cannot start leaves no log; that says enough
+    if (with.progress.Cancelled()) {
+        // What a stopped compiler logged is cut short, and the files were
+        // made for this run alone.
+        for (const char* extension : {".rtf", ".hpj", ".txt"}) {
+            with.files.Remove(stem + extension);
+        }
+        with.log.LogLine(kCompilerStoppedLine);
+        result.outcome = CompileOutcome::CompilerStopped;
+        return result;
+    }
 
     if (project.ShowHelpAfterCompile && with.showHelp) {
         ShowCompiledHelp(project, with.files, with.showHelp, with.log);

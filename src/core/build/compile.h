@@ -17,14 +17,16 @@ namespace scrivlet {
 // How a compile ended; the window turns each into its message, the options
 // dialog or nothing.
 enum class CompileOutcome {
-    Built,           // the build ran (its problems are in the log)
-    NoText,          // the first topic has no text: nothing happens
-    NotSaved,        // message "   You must save your document first   "
-    ChooseCompiler,  // no compiler chosen or none at its path: the options dialog
-    NotTheCompiler,  // the compiler is not named HCRTF.EXE: nothing happens
-    NoFreeBaseName,  // every build file name is taken: the log says so, nothing is built
-    BaseNameTaken,   // a given base name has a file already: nothing is built
-    HelpIsProject,   // the help file name names the project file: nothing is built
+    Built,            // the build ran (its problems are in the log)
+    NoText,           // the first topic has no text: nothing happens
+    NotSaved,         // message "   You must save your document first   "
+    ChooseCompiler,   // no compiler chosen or none at its path: the options dialog
+    NotTheCompiler,   // the compiler is not named HCRTF.EXE: nothing happens
+    NoFreeBaseName,   // every build file name is taken: the log says so, nothing is built
+    BaseNameTaken,    // a given base name has a file already: nothing is built
+    HelpIsProject,    // the help file name names the project file: nothing is built
+    Cancelled,        // stopped before the compiler ran: no build file is left
+    CompilerStopped,  // stopped while the compiler ran: it was killed, no build file is left
 };
 
 inline constexpr const char* kMustSaveFirst = "   You must save your document first   ";
@@ -32,6 +34,11 @@ inline constexpr const char* kHyphenLine =
     "-------------------------------------------------------";
 inline constexpr const char* kNoFreeBaseName =
     "    Error - no free build file name (scrv0 to scrv254 are all taken)";
+inline constexpr const char* kCancelledLine =
+    "Compile cancelled: the help compiler did not run, the help file is unchanged.";
+inline constexpr const char* kCompilerStoppedLine =
+    "Compile cancelled: the help compiler was stopped before it finished, so the help file "
+    "may be out of date or incomplete.";
 inline constexpr const char* kUnableToDisplay = "    Error - Unable to display help file";
 
 // Shows the help file at PATH at the topic with CONTEXT_NUMBER (its [MAP]
@@ -76,13 +83,20 @@ std::string StaleHelpQuestion(std::string_view helpFilePath);
 // The refusal of a help file name that is the project file.
 std::string HelpIsProjectMessage(std::string_view helpFileName);
 
+// The checks a compile makes before it starts building, in their order: the
+// outcome is Built when the build can go ahead. Reads the project and asks
+// FILES whether files exist; changes nothing.
+CompileResult CheckCompile(const Project& project, const CompileOptions& options,
+                           BuildFiles& files);
+
 // The compile command after the editor has been stored back: checks, builds
 // the RTF topic file and the help project file into the project folder, runs
 // the compiler there and waits for it, shows the help file when the project
 // asks for it, brings the compiler's log into the log and deletes the build
 // files. The progress sink's BuildEnded runs on every path once the build
 // started; exceptions (FileError, ConvertError) pass on to the caller and
-// the build files it wrote are removed again.
+// the build files it wrote are removed again. A build the progress sink
+// cancels logs why it stopped and removes every build file it wrote.
 CompileResult CompileProject(Project& project, const CompileOptions& options,
                              CompileCollaborators& with);
 

@@ -1,13 +1,16 @@
 #include "core/build/process_runner.h"
 
-#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <thread>
 
 #include "core/util/convert.h"
 
@@ -17,6 +20,30 @@ namespace {
 bool EndsWithExe(const std::string& program) {
     return program.size() >= 4 &&
            UpperAscii(std::string_view(program).substr(program.size() - 4)) == ".EXE";
+}
+
+// Waits for PID; when CANCELLED turns true, its process group is asked to
+// end, and killed when it has not ended a moment later.
+void WaitCancellable(pid_t pid, const std::function<bool()>& cancelled) {
+    using namespace std::chrono_literals;
+    int status = 0;
+    bool asked = false;
+    auto killAt = std::chrono::steady_clock::time_point::max();
+    while (true) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid || (done < 0 && errno != EINTR)) {
+            return;
+        }
+        if (!asked && cancelled()) {
+            ::kill(-pid, SIGTERM);
+            asked = true;
+            killAt = std::chrono::steady_clock::now() + 2s;
+        } else if (asked && std::chrono::steady_clock::now() >= killAt) {
+            ::kill(-pid, SIGKILL);
+            killAt = std::chrono::steady_clock::time_point::max();
+        }
+        std::this_thread::sleep_for(20ms);
+    }
 }
 
 }  // namespace
@@ -75,38 +102,35 @@ bool PosixProcessRunner::Run(const ProcessRequest& request) {
     }
     argv.push_back(nullptr);
 
-    // The child reports a failed chdir or exec through this pipe; a pipe
-    // closed by a successful exec means the program started.
-    int report[2];
-    if (::pipe2(report, O_CLOEXEC) != 0) {
+    // posix_spawn rather than fork: it does not copy the page tables of a
+    // window holding a large project, which would stall the window's own
+    // thread for a moment, and it reports a failed chdir or exec itself.
+    // The child gets its own process group, so that a cancel reaches what it
+    // starts (wine and its helpers) as well.
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawnattr_init(&attributes);
+    if (!request.workingFolder.empty()) {
+        ::posix_spawn_file_actions_addchdir_np(&actions, request.workingFolder.c_str());
+    }
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    ::posix_spawnattr_setpgroup(&attributes, 0);
+    pid_t pid = 0;
+    const int failed = ::posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    ::posix_spawnattr_destroy(&attributes);
+    ::posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
         return false;
     }
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        ::close(report[0]);
-        ::close(report[1]);
-        return false;
-    }
-    if (pid == 0) {
-        ::close(report[0]);
-        if (request.workingFolder.empty() || ::chdir(request.workingFolder.c_str()) == 0) {
-            ::execvp(argv[0], argv.data());
+    if (request.cancelled) {
+        WaitCancellable(pid, request.cancelled);
+    } else {
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
-        const int err = errno;
-        [[maybe_unused]] const ssize_t n = ::write(report[1], &err, sizeof err);
-        ::_exit(127);
     }
-    ::close(report[1]);
-    int childErr = 0;
-    ssize_t got;
-    do {
-        got = ::read(report[0], &childErr, sizeof childErr);
-    } while (got < 0 && errno == EINTR);
-    ::close(report[0]);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    return got == 0;
+    return true;
 }
 
 }  // namespace scrivlet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ struct ProcessRequest {
     std::string commandLine;    // a quote, the path, a quote, then the arguments
     std::string workingFolder;  // the project folder
     int showWindow = 1;         // shown normally
+    // Asked while the process runs; when it turns true the process (with
+    // the processes it started) is stopped. Empty: never.
+    std::function<bool()> cancelled;
 };
 
 // Starts a process and waits for it to end, with no time limit. Returns
