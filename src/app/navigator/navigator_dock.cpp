@@ -389,17 +389,35 @@ void NavigatorDock::RunCheck() {
         return;
     }
     // The worker checks a copy, so the author can go on editing meanwhile.
-    struct Work {
-        Project project;
-        CheckInputs inputs;
-        std::vector<CheckFinding> findings;
-    };
-    auto work = std::make_shared<Work>();
-    work->project = host_.project();
-    work->inputs = DiskCheckInputs(work->project);
+    // The copy is taken in slices between events: a big project's topics
+    // take longer to copy than a user should wait. An edit made meanwhile
+    // asks for one more check, so what is shown catches up.
+    auto work = std::make_shared<CheckWork>();
+    const Project& project = host_.project();
+    static_cast<ProjectSettings&>(work->project) = project;
+    work->project.ProjectFileName = project.ProjectFileName;
+    work->project.CurrentTopic = project.CurrentTopic;
     checkRunning_ = true;
-    checkThread_ =
-        QThread::create([work] { work->findings = CheckProject(work->project, work->inputs); });
+    CopyForCheck(work);
+}
+
+void NavigatorDock::CopyForCheck(const std::shared_ptr<CheckWork>& work) {
+    constexpr qint64 kSliceMs = 20;
+    const TTopicList& topics = host_.project().Topics;
+    QElapsedTimer clock;
+    clock.start();
+    for (std::size_t i = work->project.Topics.Count(); i < topics.Count(); ++i) {
+        if ((i & 63) == 0 && clock.elapsed() >= kSliceMs) {
+            QTimer::singleShot(0, this, [this, work] { CopyForCheck(work); });
+            return;
+        }
+        work->project.Topics.Add(topics[i]);
+    }
+    // The folders are looked at in the worker too: a slow disk holds no one up.
+    checkThread_ = QThread::create([work] {
+        work->inputs = DiskCheckInputs(work->project);
+        work->findings = CheckProject(work->project, work->inputs);
+    });
     connect(checkThread_, &QThread::finished, this, [this, work] {
         checkThread_->deleteLater();
         checkThread_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QDockWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/model/project.h"
@@ -78,6 +79,12 @@ private:
     QWidget* BuildFindPage();
     void ShowFindings(const Project& checked, const std::vector<CheckFinding>& findings);
     void OpenItem(QTreeWidgetItem* item);
+    struct CheckWork {
+        Project project;
+        CheckInputs inputs;
+        std::vector<CheckFinding> findings;
+    };
+    void CopyForCheck(const std::shared_ptr<CheckWork>& work);
     void FindSlice(unsigned generation);
     void ShowFound(const Project& project, ProjectFindResults found);
     std::vector<ProjectFindResult> Chosen() const;
