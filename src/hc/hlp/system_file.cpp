@@ -3,22 +3,13 @@
 #include <algorithm>
 
 #include "hc/hlp/bytes.h"
+#include "help/hlp/system_records.h"
 
 namespace scrivlet::hc::hlp {
 namespace {
 
-enum Record : unsigned {
-    kTitle = 1,
-    kCopyright = 2,
-    kContents = 3,
-    kConfig = 4,
-    kIcon = 5,
-    kWindow = 6,
-    kCitation = 8,
-    kLcid = 9,
-    kCnt = 10,
-    kCharset = 11,
-};
+using help::hlp::kSystemMagic;
+using enum help::hlp::SystemRecord;
 
 void PutRecord(std::string& out, unsigned type, const std::string& data) {
     PutWord(out, type);
@@ -78,7 +69,7 @@ std::string WindowRecord(const WindowDefinition& w, bool main) {
 std::string BuildSystemFile(const HelpProject& project, uint32_t contents, unsigned flags,
                             uint32_t date, const SystemExtras& extras) {
     std::string out;
-    PutWord(out, 0x036C);
+    PutWord(out, kSystemMagic);
     PutWord(out, 33);  // minor version: WinHelp 4
     PutWord(out, 1);
     PutDword(out, date);

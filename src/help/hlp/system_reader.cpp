@@ -1,24 +1,10 @@
 #include "help/hlp/system_reader.h"
 
 #include "help/hlp/byte_cursor.h"
+#include "help/hlp/system_records.h"
 
 namespace scrivlet::help::hlp {
 namespace {
-
-constexpr unsigned kSystemMagic = 0x036C;
-
-enum Record : unsigned {
-    kTitle = 1,
-    kCopyright = 2,
-    kContents = 3,
-    kConfig = 4,
-    kIcon = 5,
-    kWindow = 6,
-    kCitation = 8,
-    kLcid = 9,
-    kCnt = 10,
-    kCharset = 11,
-};
 
 enum WindowField : unsigned {
     kHasCaption = 0x0004,
